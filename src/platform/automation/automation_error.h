@@ -19,6 +19,7 @@ public:
     const QString& source() const noexcept { return source_; }
     // Same number and description under another source.
     AutomationError withSource(const QString& source) const;
+    // "source: description (number)" in UTF-8; without "source: " when there is none.
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:

@@ -19,6 +19,7 @@ public:
     Variant Item(const Variant& indexOrKey) const;
     Variant Item(int index) const { return Item(Variant(std::int32_t(index))); }
     Variant Item(const QString& key) const { return Item(Variant(key)); }
+    Variant Item(const char* utf8Key) const { return Item(Variant(utf8Key)); }
     void Remove(const Variant& indexOrKey);
     int Count() const { return int(items_.size()); }
 

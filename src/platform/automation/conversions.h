@@ -22,10 +22,14 @@ QString CStr(const Variant& v);
 bool CBool(const Variant& v);
 // Accepts Date variants, numbers (as days since 30 Dec 1899) and texts in
 // "dd-mm-yyyy", "dd/mm/yyyy", "yyyy-mm-dd", each optionally followed by " hh:mm[:ss]",
-// or "yyyy-mm-ddThh:mm:ss".
+// or "yyyy-mm-ddThh:mm:ss", or a time alone (on 30-12-1899). Dates outside the
+// years 100..9999 raise 6.
 OaDate CDate(const Variant& v);
 
 // The leading number of a text, never an error ("12x" → 12, "" → 0, " 2 45 7" → 2457).
+// Blanks, tabs and line feeds are ignored anywhere. "&H" and "&O" numbers that fit
+// 16 bits read as a signed Integer ("&HFFFF" → -1), those that fit 32 bits as a
+// signed Long, larger ones unsigned. A number beyond a double gives ±infinity.
 double Val(const QString& text);
 
 // The platform's banker's rounding of a double to an integer (halves to even).

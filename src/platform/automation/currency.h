@@ -4,6 +4,7 @@
 #include <QString>
 #include <compare>
 #include <cstdint>
+#include <iosfwd>
 
 namespace tvx {
 
@@ -15,13 +16,17 @@ public:
     // From a count of ten-thousandths (1.5 = 15000).
     static constexpr Currency fromScaled(std::int64_t scaled) { Currency c; c.scaled_ = scaled; return c; }
     static Currency fromLong(std::int64_t units);               // error 6 when out of range
-    static Currency fromDouble(double value);                   // halves to even at the 4th decimal; error 6 out of range
+    // Halves to even at the 4th decimal of the double's shortest text (0.00015 →
+    // 0.0002); error 6 out of range, NaN or infinite.
+    static Currency fromDouble(double value);
     // Invariant text: optional sign, digits, optional '.' and up to any decimals
     // (rounded halves to even at the 4th); surrounding blanks allowed. Error 13 otherwise.
     static Currency parse(const QString& text);
 
     constexpr std::int64_t scaled() const { return scaled_; }
     double toDouble() const;
+    // Whole units, halves to even (2.5 → 2, 3.5 → 4).
+    std::int64_t roundedUnits() const;
     // Invariant text, '.' separator, no trailing zeros: "12.5", "-3", "0.0001".
     QString toString() const;
 
@@ -36,5 +41,8 @@ public:
 private:
     std::int64_t scaled_ = 0;
 };
+
+// Test output and diagnostics: the invariant text.
+std::ostream& operator<<(std::ostream& out, const Currency& c);
 
 }  // namespace tvx

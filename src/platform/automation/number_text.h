@@ -27,7 +27,7 @@ struct DecimalText {
 // nullopt when `text` as a whole is not such a number.
 std::optional<DecimalText> parseDecimalText(QStringView text);
 
-// Blank characters allowed around numbers and dates in texts.
-bool isBlank(QChar c);
+// `text` without the blanks (space, tab, CR, LF) allowed around numbers and dates.
+QStringView trimBlanks(QStringView text);
 
 }  // namespace tvx::detail

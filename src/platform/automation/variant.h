@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <variant>
 
@@ -45,6 +46,7 @@ struct OaDate {
     static OaDate fromDate(const QDate& d);
     QDateTime toDateTime() const;  // local time spec, millisecond precision
     QDate date() const;
+    QTime time() const;            // time of day, millisecond precision
     bool hasTime() const;          // true when the fraction of the day is not zero
     bool operator==(const OaDate&) const = default;
 };
@@ -99,5 +101,6 @@ private:
 
 // Text for diagnostics and test output: "Empty", "Null", or type:value.
 QString debugText(const Variant& v);
+std::ostream& operator<<(std::ostream& out, const Variant& v);  // debugText, UTF-8
 
 }  // namespace tvx
