@@ -1,0 +1,28 @@
+#include "host_erp/company_open.h"
+
+#include "host_erp/company_database.h"
+#include "host_erp/company_files.h"
+#include "host_erp/host_settings.h"
+#include "host_erp/tsql_dialect.h"
+#include "platform/automation/automation_error.h"
+#include "platform/sql/connection.h"
+
+#include <QFileInfo>
+
+namespace tvx::host_erp {
+
+std::unique_ptr<sql::Connection> openCompany(const QString& server, const QString& catalogue) {
+    if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty()) return nullptr;
+    const QString path = companyFilePath(baseFolder(), server, catalogue);
+    if (!QFileInfo(path).isFile()) return nullptr;
+    auto c = sql::Connection::openSqlite(path, std::make_shared<TsqlDialect>(),
+                                         sql::ConnectionOptions{lockTimeoutMs()});
+    if (!isCompanyDatabase(c->sqliteHandle()))
+        throw AutomationError(err::Unspecified,
+                              QStringLiteral("The file '%1' is not a Tumo Vesk company database.").arg(path),
+                              QStringLiteral("Tumo Vesk"));
+    applyCompanyConnectionSettings(c->sqliteHandle());
+    return c;
+}
+
+}  // namespace tvx::host_erp

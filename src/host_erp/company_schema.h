@@ -1,0 +1,33 @@
+#pragma once
+// The tables of a company database, in SQLite's SQL with the server's type
+// names (so that the connection layer reads values as the server's provider
+// would: int -> Long, smallint -> Integer, bit -> Boolean, money -> Currency,
+// date/datetime -> Date, float -> Double, nvarchar -> String).
+//
+// Codes compare without regard to case, as on the server (COLLATE NOCASE):
+// the CODIGO of every catalogue table (CLIENTES, ARTIGOS, ARMAZENS, TPDOC,
+// SECTORES, MOTIVO_ISENCAO_IVA, MODOSPAG, BANCOS, REGIMES_IVA, EMPRESA), the
+// document type of NOMSERIE / NUMERACAO, the document type, sector, customer
+// (Terceiro), article, warehouse and exemption codes held by documents, and
+// user logins. Names, descriptions and free texts compare exactly.
+//
+// Numeric codes (document headers and types):
+//   AREAG    1 commercial (sales), 2 financial (treasury)
+//   TPOPER   1 sale, 2 credit note, 3 receipt, 4 on-account receipt
+//   NATCONTA 1 debit (the customer owes), 2 credit
+//   SINALCT  1 counts positive when settled, 2 negative (credit documents)
+//   TPDOC.CATEGORIA  'FACTURA', 'NOTA_CREDITO', 'RECIBO', 'RECIBO_CONTA'
+#include <QString>
+#include <cstdint>
+
+namespace tvx::host_erp {
+
+// PRAGMA application_id of a company file ("TVKC").
+inline constexpr std::int32_t CompanyApplicationId = 0x54564B43;
+// PRAGMA user_version of the schema below.
+inline constexpr std::int32_t CompanySchemaVersion = 1;
+
+// Every CREATE statement of a new company database, in order.
+const QString& companySchemaSql();
+
+}  // namespace tvx::host_erp

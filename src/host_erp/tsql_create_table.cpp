@@ -1,0 +1,213 @@
+// CREATE TABLE as the server writes it, turned into a table SQLite builds alike.
+#include "host_erp/tsql_rewrites.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace tvx::host_erp::tsql {
+
+using sql::TokenKind;
+using sql::TokenList;
+
+namespace {
+
+// One column definition or table constraint: tokens [begin, end), with the
+// commas around it (-1 when none).
+struct Element {
+    qsizetype begin;
+    qsizetype end;
+    qsizetype commaBefore;
+    qsizetype commaAfter;
+};
+
+std::vector<Element> elementsBetween(const TokenList& t, qsizetype open, qsizetype close) {
+    std::vector<Element> elements;
+    qsizetype start = open + 1;
+    qsizetype commaBefore = -1;
+    int depth = 0;
+    for (qsizetype i = open + 1; i <= close; ++i) {
+        if (t.isSymbol(i, u'(')) ++depth;
+        if (t.isSymbol(i, u')') && i < close) --depth;
+        if (i == close || (depth == 0 && t.isSymbol(i, u','))) {
+            elements.push_back({start, i, commaBefore, i == close ? -1 : i});
+            commaBefore = i;
+            start = i + 1;
+        }
+    }
+    return elements;
+}
+
+qsizetype firstIn(const TokenList& t, const Element& e) {
+    const qsizetype i = t.nextSignificant(e.begin - 1);
+    return i < e.end ? i : -1;
+}
+
+qsizetype findWord(const TokenList& t, const Element& e, QStringView word) {
+    for (qsizetype i = e.begin; i < e.end; ++i)
+        if (t.isWord(i, word)) return i;
+    return -1;
+}
+
+bool isTableConstraint(const TokenList& t, qsizetype first) {
+    for (QStringView w : {u"CONSTRAINT", u"PRIMARY", u"UNIQUE", u"CHECK", u"FOREIGN", u"INDEX"})
+        if (t.isWord(first, w)) return true;
+    return false;
+}
+
+bool isPlainWord(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!c.isLetterOrNumber() && c != u'_') return false;
+    return true;
+}
+
+// The column names of the parenthesised list at `open` ([ID] Asc, X -> ID, X).
+QStringList columnList(const TokenList& t, qsizetype open) {
+    QStringList names;
+    const qsizetype close = t.matchingParen(open);
+    for (const Element& e : elementsBetween(t, open, close))
+        if (qsizetype first = firstIn(t, e); first >= 0) names << sql::unquoteName(t.textOf(first)).toLower();
+    return names;
+}
+
+// ON [filegroup], TEXTIMAGE_ON [filegroup] and WITH (options) between `from` and `to`.
+void dropStorageOptions(const TokenList& t, qsizetype from, qsizetype to, sql::TextEdits& edits) {
+    for (qsizetype i = from; i < to; ++i) {
+        const qsizetype next = t.nextSignificant(i);
+        if ((t.isWord(i, u"ON") || t.isWord(i, u"TEXTIMAGE_ON")) && next < to &&
+            (t[next].kind == TokenKind::QuotedName ||
+             (t[next].kind == TokenKind::Word && !t.isWord(next, u"DELETE") && !t.isWord(next, u"UPDATE") &&
+              !t.isWord(next, u"CONFLICT")))) {
+            edits.remove(t[i].begin, t[next].end);
+            i = next;
+        } else if (t.isWord(i, u"WITH") && t.isSymbol(next, u'(')) {
+            const qsizetype close = std::min(t.matchingParen(next), to - 1);
+            edits.remove(t[i].begin, t[close].end);
+            i = close;
+        }
+    }
+}
+
+void dropClustering(const TokenList& t, const Element& e, sql::TextEdits& edits) {
+    for (qsizetype i = e.begin; i < e.end; ++i)
+        if (t.isWord(i, u"CLUSTERED") || t.isWord(i, u"NONCLUSTERED")) removeWord(t, i, edits);
+}
+
+struct TypeSpec {
+    qsizetype name;       // the type token
+    qsizetype argsOpen;   // '(' of its size, or -1
+    qsizetype last;       // last token of the type
+};
+
+TypeSpec typeOf(const TokenList& t, const Element& e, qsizetype column) {
+    TypeSpec spec{t.nextSignificant(column), -1, -1};
+    if (spec.name >= e.end) return {-1, -1, -1};
+    spec.last = spec.name;
+    const qsizetype open = t.nextSignificant(spec.name);
+    if (open < e.end && t.isSymbol(open, u'(')) {
+        spec.argsOpen = open;
+        spec.last = t.matchingParen(open);
+    }
+    return spec;
+}
+
+QString typeName(const TokenList& t, const TypeSpec& type) {
+    return sql::unquoteName(t.textOf(type.name)).toLower();
+}
+
+QString typeArgs(const TokenList& t, const TypeSpec& type) {
+    if (type.argsOpen < 0 || type.last >= t.size()) return {};
+    return t.text().mid(t[type.argsOpen].end, t[type.last].begin - t[type.argsOpen].end).trimmed();
+}
+
+// IDENTITY(seed, increment) on a column of any whole-number type.
+void translateIdentity(const TokenList& t, const Element& e, const TypeSpec& type, qsizetype identity,
+                       sql::TextEdits& edits) {
+    edits.replace(t[type.name].begin, t[type.last].end, QStringLiteral("INTEGER"));
+    const qsizetype open = t.nextSignificant(identity);
+    const qsizetype last = t.isSymbol(open, u'(') ? t.matchingParen(open) : identity;
+    edits.replace(t[identity].begin, t[std::min(last, e.end - 1)].end, QStringLiteral("PRIMARY KEY AUTOINCREMENT"));
+    // A key declared on the column itself is the one just written.
+    if (const qsizetype primary = findWord(t, e, u"PRIMARY"); primary >= 0) {
+        const qsizetype key = t.nextSignificant(primary);
+        edits.remove(t[primary].begin, t[key].end);
+    }
+}
+
+// A column definition.
+void translateColumn(const TokenList& t, const Element& e, qsizetype column, sql::TextEdits& edits) {
+    const TypeSpec type = typeOf(t, e, column);
+    if (type.name < 0) return;
+    if (const qsizetype identity = findWord(t, e, u"IDENTITY"); identity >= 0) {
+        translateIdentity(t, e, type, identity, edits);
+        dropClustering(t, e, edits);
+        return;
+    }
+    const QString name = typeName(t, type);
+    if (t[type.name].kind == TokenKind::QuotedName && isPlainWord(name))
+        edits.replace(t[type.name].begin, t[type.name].end, t.textOf(type.name).mid(1).chopped(1).toString());
+    const QString args = typeArgs(t, type);
+    bool sized = false;
+    const int size = args.toInt(&sized);
+    const bool isText = name == u"char" || name == u"varchar" || name == u"nchar" || name == u"nvarchar" ||
+                        name == u"text" || name == u"ntext";
+    if (args.compare(u"max", Qt::CaseInsensitive) == 0) edits.remove(t[type.argsOpen].begin, t[type.last].end);
+    // Texts compare as under the server's usual collation (without regard to case) ...
+    if (isText && findWord(t, e, u"COLLATE") < 0) edits.insert(t[type.last].end, QStringLiteral(" COLLATE NOCASE"));
+    // ... and never hold more than their size.
+    if (isText && sized) {
+        const qsizetype last = t.prevSignificant(e.end);
+        edits.insert(t[last].end, QStringLiteral(" CHECK (length(%1) <= %2)").arg(t.textOf(column).toString(), QString::number(size)));
+    }
+    dropClustering(t, e, edits);
+}
+
+void translateConstraint(const TokenList& t, const Element& e, const QString& identityColumn,
+                         sql::TextEdits& edits) {
+    const qsizetype primary = findWord(t, e, u"PRIMARY");
+    if (primary >= 0 && !identityColumn.isEmpty()) {
+        const qsizetype key = t.nextSignificant(primary);
+        qsizetype open = t.nextSignificant(key);
+        while (open < e.end && !t.isSymbol(open, u'(')) open = t.nextSignificant(open);
+        if (open < e.end && columnList(t, open) == QStringList{identityColumn}) {
+            // The identity column already is the key: drop the constraint with one comma.
+            const qsizetype from = e.commaBefore >= 0 ? t[e.commaBefore].begin : t[e.begin].begin;
+            const qsizetype to = e.commaBefore >= 0 ? t[t.prevSignificant(e.end)].end : t[e.commaAfter].end;
+            edits.remove(from, to);
+            return;
+        }
+        edits.replace(t[primary].begin, t[key].end, QStringLiteral("UNIQUE"));
+    }
+    dropClustering(t, e, edits);
+    dropStorageOptions(t, e.begin, e.end, edits);
+}
+
+}  // namespace
+
+void translateCreateTable(const TokenList& t, sql::TextEdits& edits) {
+    const qsizetype create = t.nextSignificant(-1);
+    if (!t.isWord(create, u"CREATE") || !t.isWord(t.nextSignificant(create), u"TABLE")) return;
+    qsizetype open = create;
+    while (open < t.size() && !t.isSymbol(open, u'(')) ++open;
+    const qsizetype close = open < t.size() ? t.matchingParen(open) : t.size();
+    if (close >= t.size()) return;
+
+    const std::vector<Element> elements = elementsBetween(t, open, close);
+    QString identityColumn;
+    for (const Element& e : elements) {
+        const qsizetype first = firstIn(t, e);
+        if (first >= 0 && !isTableConstraint(t, first) && findWord(t, e, u"IDENTITY") >= 0)
+            identityColumn = sql::unquoteName(t.textOf(first)).toLower();
+    }
+    for (const Element& e : elements) {
+        const qsizetype first = firstIn(t, e);
+        if (first < 0) continue;
+        if (isTableConstraint(t, first))
+            translateConstraint(t, e, identityColumn, edits);
+        else
+            translateColumn(t, e, first, edits);
+    }
+    dropStorageOptions(t, close + 1, t.size(), edits);
+}
+
+}  // namespace tvx::host_erp::tsql

@@ -1,0 +1,90 @@
+#include "host_erp/tsql_dialect.h"
+
+#include "host_erp/tsql_rewrites.h"
+#include "platform/sql/sql_script.h"
+
+namespace tvx::host_erp {
+
+using sql::TokenKind;
+using sql::TokenList;
+
+namespace tsql {
+
+void removeWord(const TokenList& t, qsizetype i, sql::TextEdits& edits) {
+    const qsizetype end = i + 1 < t.size() && t[i + 1].kind == TokenKind::Space ? t[i + 1].end : t[i].end;
+    edits.remove(t[i].begin, end);
+}
+
+void dropStringPrefixes(const TokenList& t, sql::TextEdits& edits) {
+    for (qsizetype i = 0; i + 1 < t.size(); ++i)
+        if (t[i].kind == TokenKind::Word && t.textOf(i).size() == 1 && t.isWord(i, u"N") &&
+            t[i + 1].kind == TokenKind::String && t[i].end == t[i + 1].begin)
+            edits.remove(t[i].begin, t[i].end);
+}
+
+namespace {
+
+// Where the select whose TOP ends at `from` ends: before the ')' that closes
+// its parenthesis, a ';', a UNION / EXCEPT / INTERSECT (so that the limit never
+// silently moves onto a compound select), or the end.
+qsizetype selectEnd(const TokenList& t, qsizetype from) {
+    int depth = 0;
+    for (qsizetype i = from; i < t.size(); ++i) {
+        if (t.isSymbol(i, u'(')) ++depth;
+        if (t.isSymbol(i, u')') && depth-- == 0) return i;
+        if (depth == 0 && (t.isSymbol(i, u';') || t.isWord(i, u"UNION") || t.isWord(i, u"EXCEPT") ||
+                           t.isWord(i, u"INTERSECT")))
+            return i;
+    }
+    return t.size();
+}
+
+}  // namespace
+
+void translateTop(const TokenList& t, sql::TextEdits& edits) {
+    for (qsizetype select = 0; select < t.size(); ++select) {
+        if (!t.isWord(select, u"SELECT")) continue;
+        qsizetype top = t.nextSignificant(select);
+        if (t.isWord(top, u"DISTINCT") || t.isWord(top, u"ALL")) top = t.nextSignificant(top);
+        if (!t.isWord(top, u"TOP")) continue;
+        const qsizetype count = t.nextSignificant(top);
+        qsizetype last = count;
+        QString limit;
+        if (t.isSymbol(count, u'(')) {
+            last = t.matchingParen(count);
+            if (last >= t.size()) continue;
+            limit = t.text().mid(t[count].end, t[last].begin - t[count].end).trimmed();
+        } else if (count < t.size() && t[count].kind == TokenKind::Number) {
+            limit = t.textOf(count).toString();
+        } else {
+            continue;
+        }
+        const qsizetype after = t.nextSignificant(last);
+        if (t.isWord(after, u"PERCENT") || t.isWord(after, u"WITH")) continue;
+        const qsizetype removeEnd = last + 1 < t.size() && t[last + 1].kind == TokenKind::Space ? t[last + 1].end
+                                                                                                 : t[last].end;
+        edits.remove(t[top].begin, removeEnd);
+        const qsizetype tail = t.prevSignificant(selectEnd(t, last + 1));
+        edits.insert(t[tail].end, QStringLiteral(" LIMIT ") + limit);
+    }
+}
+
+}  // namespace tsql
+
+QString translateTsqlStatement(const QString& statement) {
+    const TokenList t(statement);
+    if (auto answer = tsql::existenceTestQuery(t)) return *answer;
+    sql::TextEdits edits;
+    tsql::dropStringPrefixes(t, edits);
+    tsql::translateTop(t, edits);
+    tsql::translateCreateTable(t, edits);
+    return edits.applyTo(statement);
+}
+
+QString TsqlDialect::translate(const QString& sql) const {
+    QStringList statements = sql::splitStatements(sql);
+    for (QString& s : statements) s = translateTsqlStatement(s);
+    return statements.join(QStringLiteral(";\n"));
+}
+
+}  // namespace tvx::host_erp

@@ -1,0 +1,32 @@
+#pragma once
+// The database behind a Connection: SQLite through a dialect, or ODBC.
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+namespace tvx::ado {
+class Recordset;
+}
+
+namespace tvx::sql {
+
+class SqlDialect;
+
+class ConnectionBackend {
+public:
+    virtual ~ConnectionBackend() = default;
+    virtual qint64 execute(const QString& sql) = 0;
+    virtual std::shared_ptr<ado::Recordset> query(const QString& sql) = 0;
+    virtual void writeBack(ado::Recordset& rs) = 0;
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+    virtual sqlite3* sqliteHandle() const { return nullptr; }
+};
+
+std::unique_ptr<ConnectionBackend> sqliteBackend(const QString& path, std::shared_ptr<const SqlDialect> dialect,
+                                                 int busyTimeoutMs);
+std::unique_ptr<ConnectionBackend> odbcBackend(const QString& connectionString);
+
+}  // namespace tvx::sql

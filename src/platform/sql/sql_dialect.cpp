@@ -1,0 +1,7 @@
+#include "platform/sql/sql_dialect.h"
+
+namespace tvx::sql {
+
+void SqlDialect::prepareHandle(sqlite3*) const {}
+
+}  // namespace tvx::sql

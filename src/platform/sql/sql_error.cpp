@@ -1,0 +1,28 @@
+#include "platform/sql/sql_error.h"
+
+#include "platform/automation/automation_error.h"
+
+#include <sqlite3.h>
+
+namespace tvx::sql {
+
+void raiseSqlError(const QString& message, const QString& source) {
+    throw AutomationError(err::ProviderCommandError, message, source);
+}
+
+void raiseSqliteError(sqlite3* db) { raiseSqlError(QString::fromUtf8(sqlite3_errmsg(db)), kSqliteSource); }
+
+void raiseRowNotFound() {
+    throw AutomationError(-2147217864,  // 0x80040E38
+                          QStringLiteral("Row cannot be located for updating. Some values may have been changed "
+                                         "since it was last read."),
+                          QStringLiteral("Connection"));
+}
+
+void raiseMissingKey() {
+    throw AutomationError(err::Unspecified,
+                          QStringLiteral("Insufficient key column information for updating or refreshing."),
+                          QStringLiteral("Connection"));
+}
+
+}  // namespace tvx::sql

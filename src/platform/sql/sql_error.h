@@ -1,0 +1,20 @@
+#pragma once
+// Errors of the SQL layer: the database's own message, with the provider's
+// "errors in command" number, so callers show what the database said.
+#include <QString>
+
+struct sqlite3;
+
+namespace tvx::sql {
+
+inline const QString kSqliteSource = QStringLiteral("SQLite");
+inline const QString kOdbcSource = QStringLiteral("ODBC");
+
+[[noreturn]] void raiseSqlError(const QString& message, const QString& source);
+// SQLite's message for the last failure on `db`.
+[[noreturn]] void raiseSqliteError(sqlite3* db);
+// A write-back that found no row to change, or no way to find one.
+[[noreturn]] void raiseRowNotFound();
+[[noreturn]] void raiseMissingKey();
+
+}  // namespace tvx::sql

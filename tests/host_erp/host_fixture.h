@@ -1,0 +1,51 @@
+#pragma once
+// A host base folder in a temporary folder with the demo company EMPR01 on
+// server SRV\INST, and the settings files the add-in would read.
+#include "host_erp/company_files.h"
+#include "host_erp/demo_company.h"
+#include "host_erp/host_registration.h"
+#include "host_erp/host_settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tvx::host_erp::testing {
+
+class HostFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(base.isValid());
+        setBaseFolder(base.path());
+        setDefaultServer(QStringLiteral("SRV\\INST"));
+        registerHostClasses();
+        createDemoCompany(companyFile());
+    }
+    void TearDown() override {
+        unregisterHostClasses();
+        setBaseFolder({});
+        setDefaultServer({});
+    }
+    QString companyFile(const QString& catalogue = QStringLiteral("EMPR01")) const {
+        return companyFilePath(base.path(), QStringLiteral("SRV\\INST"), catalogue);
+    }
+    // The connection string the add-in builds for a company.
+    static QString addinConnectionString(const QString& catalogue = QStringLiteral("EMPR01")) {
+        return QStringLiteral(
+                   "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV\\INST;Initial Catalog=%1;"
+                   "Integrated Security=SSPI;")
+            .arg(catalogue);
+    }
+    // Writes a settings file in the platform's ANSI code page; returns its path.
+    QString writeSettings(const QString& name, const QString& text) const {
+        const QString path = base.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(text.toLatin1());
+        return path;
+    }
+
+    QTemporaryDir base;
+};
+
+}  // namespace tvx::host_erp::testing
