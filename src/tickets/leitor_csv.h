@@ -1,0 +1,68 @@
+#pragma once
+// Text-table reader for the CSV ticket file: lines of cells split by a separator.
+//
+// Parsing rules:
+// - Lines end with CRLF, LF or a lone CR; a line end right before the end of the
+//   file does not start another line. An empty line is a line of one empty cell.
+// - With OpcaoAspas set in OpcaoLeitura, a cell that starts with a double quote is
+//   quoted: separators and line ends inside it are text, "" stands for one quote,
+//   and anything after the closing quote up to the separator is kept as written.
+//   Without it, quotes are ordinary characters.
+// - The file's bytes are decoded as the profile files are: UTF-8 or UTF-16 with
+//   a byte-order mark, UTF-8 when valid, otherwise Windows-1252.
+//
+// Linhas is the number of lines read and Colunas the number of cells of the
+// widest line; both are counts, 0 for an empty file. A caller that visits rows
+// 0..Linhas and columns 0..Colunas (bounds included) therefore reads every cell,
+// plus one spare row and column that read as empty. Celula gives "" for any
+// cell beyond a line's end or beyond the data.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace tvx {
+
+class LeitorCsv {
+public:
+    static constexpr std::int32_t OpcaoAspas = 1;
+
+    void setSeparador(const QString& separador) { separador_ = separador; }
+    const QString& Separador() const { return separador_; }
+    void setOpcaoLeitura(std::int32_t opcao) { opcao_ = opcao; }
+    std::int32_t OpcaoLeitura() const { return opcao_; }
+
+    // Reads the whole file. False when it cannot be read (the table is then
+    // empty and ErroAbertura tells why).
+    bool Abrir(const QString& path);
+    // Parses text already in memory, with the same rules.
+    void Ler(const QString& text);
+    // 0 after a good Abrir, else err::FileNotFound or err::PathFileAccess.
+    std::int32_t ErroAbertura() const { return erroAbertura_; }
+
+    std::int32_t Linhas() const { return std::int32_t(rowFirstCell_.size()); }
+    std::int32_t Colunas() const { return colunas_; }
+    QString Celula(std::int32_t row, std::int32_t column) const;
+
+private:
+    // Where a cell lies in text_. Raw cells (quoted with escapes or trailing
+    // text) are unquoted when read.
+    struct Span {
+        std::uint32_t start;
+        std::uint32_t length : 31;
+        std::uint32_t raw : 1;
+    };
+    void clear();
+    void parse();
+    std::size_t cellEnd(std::size_t pos, bool& quoted) const;
+    bool separatorAt(std::size_t pos) const;
+
+    QString separador_ = QStringLiteral(";");
+    std::int32_t opcao_ = 0;
+    std::int32_t erroAbertura_ = 0;
+    QString text_;
+    std::vector<Span> cells_;
+    std::vector<std::uint32_t> rowFirstCell_;  // index into cells_ of each row's first cell
+    std::int32_t colunas_ = 0;
+};
+
+}  // namespace tvx
