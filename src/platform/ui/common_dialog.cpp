@@ -1,0 +1,25 @@
+#include "platform/ui/common_dialog.h"
+
+#include "platform/automation/automation_error.h"
+
+#include <QStringList>
+
+namespace tvx::ui {
+
+std::vector<FileFilter> parseFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    std::vector<FileFilter> pairs;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) pairs.push_back({parts[i], parts[i + 1]});
+    return pairs;
+}
+
+void CommonDialog::show(FileDialogKind kind) {
+    const auto chosen = choose(kind);
+    if (chosen) {
+        FileName = *chosen;
+        return;
+    }
+    if (CancelError) err::raise(err::CancelSelected, QStringLiteral("CommonDialog"));
+}
+
+}  // namespace tvx::ui
