@@ -1,0 +1,12 @@
+#include "addin/addin_ui.h"
+
+#include "platform/automation/class_registry.h"
+
+namespace tvx::addin {
+
+std::shared_ptr<AddinUi> registeredDesktop() {
+    if (!registry::isRegistered(DesktopProgId)) return nullptr;
+    return std::dynamic_pointer_cast<AddinUi>(registry::create(DesktopProgId));
+}
+
+}  // namespace tvx::addin

@@ -1,0 +1,29 @@
+#pragma once
+// The desktop the add-in shows itself on: message boxes, the message-loop
+// turn and the controls its forms host. The host program registers its
+// desktop (real windows or the console) in the class registry under
+// DesktopProgId; the add-in asks for it by name, as it would ask its platform.
+#include "platform/automation/variant.h"
+#include "platform/ui/common_dialog.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/message_loop.h"
+
+#include <QString>
+#include <memory>
+
+namespace tvx::addin {
+
+inline const QString DesktopProgId = QStringLiteral("Desktop.Ui");
+
+class AddinUi : public AutomationObject {
+public:
+    virtual ui::MessageBox& messages() = 0;
+    virtual ui::MessageLoop& messageLoop() = 0;
+    // A new file dialog control, for the form that hosts it.
+    virtual std::unique_ptr<ui::CommonDialog> newCommonDialog() = 0;
+};
+
+// The desktop registered under DesktopProgId, or null when none is.
+std::shared_ptr<AddinUi> registeredDesktop();
+
+}  // namespace tvx::addin

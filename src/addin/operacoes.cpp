@@ -1,0 +1,101 @@
+// The menu operations: the hidden switch, the CSV file choice and the runs.
+#include "addin/automation_objects.h"
+#include "addin/entry_point.h"
+#include "addin/solucao.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
+#include "settings/dal_comandos.h"
+
+namespace tvx::addin {
+
+namespace {
+
+// BDPASSW holding this code (any letter case) turns the ticket import into the CSV import.
+const QString CodigoOculto = QStringLiteral("KARVEN");
+
+// Clears a flag when the scope ends, however it ends.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void Solucao::Operacoes(Variant& /*vPai*/, Variant& vOperacao, Variant& vUtilizador) {
+    // A call arriving through the message-loop turn of a run in progress is
+    // refused: two imports at once could invoice the same tickets twice.
+    if (operacaoEmCurso_) return;
+    const FlagGuard emCurso(operacaoEmCurso_);
+    runEntryPoint(ui_->messages(), TituloOperacoes, [&] {
+        std::int32_t lOperacao = CLng(vOperacao);
+        (void)CStr(vUtilizador);  // the user is taken as a text and not used
+        const bool bOculto = pOperacoesOcultas();  // read before every code
+        if (lOperacao == OpImportarBilhetes && bOculto) lOperacao = OpImportarBilhetesCsv;
+        pOperacaoExecutar(lOperacao);
+    });
+}
+
+bool Solucao::pOperacoesOcultas() {
+    const auto rs = DalComandos::HlpDb_ParametrosGet();
+    // No row yet: not hidden, so that the configuration editor can add the first one.
+    if (requireObject(rs).Eof()) return false;
+    return UCase(CStr(rs->value(QStringLiteral("BDPASSW")))) == CodigoOculto;
+}
+
+void Solucao::pOperacaoExecutar(std::int32_t lOperacao) {
+    switch (lOperacao) {
+    case OpImportarBilhetes:
+        m_.m_bCsv = false;
+        runs_->runTicketImport(*this);
+        break;
+    case OpConsultaDiagnosticos:
+        runs_->runViewer(*this);
+        break;
+    case OpConfiguracao:
+        runs_->runConfigEditor(*this);
+        break;
+    case OpImportarTransferencias:
+        runs_->runTransferImport(*this);
+        break;
+    case OpImportarBilhetesCsv:
+        m_.m_sFicheiroCsv = pFicheiroCsvEscolher();
+        if (m_.m_sFicheiroCsv.isEmpty()) break;  // cancelled
+        m_.m_bCsv = true;
+        runs_->runTicketImport(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+QString Solucao::pFicheiroCsvEscolher() {
+    QString sFicheiro;
+    const auto dialogo = [this]() -> ui::CommonDialog& {
+        if (!frmImportacao_) err::raise(err::ObjectNotSet);
+        return frmImportacao_->cdlFicheiro();
+    };
+    runIgnoringErrors({
+        [&] {
+            if (!frmImportacao_) frmImportacao_.emplace(ui_->newCommonDialog());
+        },
+        [&] {
+            ui::CommonDialog& d = dialogo();
+            d.FileName.clear();
+            d.FilterIndex = 1;
+            d.DialogTitle = CsvDialogTitle;
+            d.Filter = CsvDialogFilter;
+            d.Flags = CsvDialogFlags;
+        },
+        [&] { dialogo().ShowOpen(); },
+        [&] { sFicheiro = dialogo().FileName; },
+    });
+    return sFicheiro;
+}
+
+}  // namespace tvx::addin

@@ -1,0 +1,117 @@
+#pragma once
+// The object the host creates when it loads the add-in for a company: its
+// connection lifecycle, the menu operations and the view hooks, callable by
+// name through its automation interface.
+#include "addin/addin_ui.h"
+#include "addin/dispatch.h"
+#include "addin/frm_importacao.h"
+#include "addin/operation_runs.h"
+#include "addin/solucao_estado.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace tvx::addin {
+
+// Menu operation codes.
+enum OperationCode : std::int32_t {
+    OpImportarBilhetes = 1000,
+    OpConsultaDiagnosticos = 1001,
+    OpConfiguracao = 1002,
+    OpImportarTransferencias = 1003,
+    OpImportarBilhetesCsv = 1004,
+};
+
+// Entry titles.
+inline const QString TituloLigacao = QStringLiteral("Ligação ao Servidor");
+inline const QString TituloValidacao = QStringLiteral("Validação da ligação ao Servidor");
+inline const QString TituloOperacoes = QStringLiteral("Operações");
+
+class Solucao : public Dispatch {
+public:
+    explicit Solucao(std::shared_ptr<AddinUi> ui, std::shared_ptr<OperationRuns> runs = defaultOperationRuns());
+    ~Solucao() override;
+    Solucao(const Solucao&) = delete;
+    Solucao& operator=(const Solucao&) = delete;
+
+    // Connection lifecycle; the Booleans are automation booleans on the interface.
+    bool ConnectionOpen(const QString& sEmpresa, const QString& sUserLogin);
+    // Has no handler: an error of the session's end goes back to the caller.
+    bool ConnectionClose();
+    bool ConnectionValidate(const QString& sEmpresa, const QString& sUserLogin);
+
+    // Runs one menu operation to completion.
+    void Operacoes(Variant& vPai, Variant& vOperacao, Variant& vUtilizador);
+
+    // The view hooks, in the order of the interface.
+    void OnVistaComprasAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasAntesAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasAntesDeAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasAntesDeFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasAntesDeGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaComprasFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaComprasGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaComprasLer(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaComprasLimpar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaComprasOperacao(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador,
+                                Variant& vOperacao);
+    void OnVistaComprasValidarLinha(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaComprasCampoCabecalhoValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
+    void OnVistaComprasCampoLinhasValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
+    void OnVistaVendasAbrir(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasAntesAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasAntesDeAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasAntesDeFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasAntesDeGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaVendasFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaVendasGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaVendasLer(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaVendasLimpar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
+    void OnVistaVendasOperacao(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador,
+                               Variant& vOperacao);
+    void OnVistaVendasValidarLinha(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
+    void OnVistaVendasCampoCabecalhoValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
+    void OnVistaVendasCampoLinhasValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
+
+    // Automation interface.
+    QStringList memberNames() const override;
+    Variant Invoke(const QString& name, std::vector<Variant>& args) override;
+
+    // For the runs.
+    SolucaoEstado& estado() { return m_; }
+    const SolucaoEstado& estado() const { return m_; }
+    AddinUi& ui() { return *ui_; }
+
+private:
+    // Connection steps; each raises its errors again under its own name.
+    void pLerDefinicoes();
+    bool pLigarBaseDados();
+    bool pLigarApi();
+    bool pDesligarApi();
+    bool pDesligarBaseDados();
+    void pCompatibilizarBaseDados();
+
+    // Operations.
+    bool pOperacoesOcultas();  // the hidden switch of the parameters row
+    void pOperacaoExecutar(std::int32_t code);
+    QString pFicheiroCsvEscolher();
+
+    // A hook that does nothing but still follows the entry convention.
+    void pHookVazio(const QString& sHook);
+
+    std::shared_ptr<AddinUi> ui_;
+    std::shared_ptr<OperationRuns> runs_;
+    SolucaoEstado m_;
+    std::optional<FrmImportacao> frmImportacao_;  // loaded on first use
+    bool operacaoEmCurso_ = false;
+};
+
+// The OLE DB connection string of the company database.
+QString pStringLigacaoGet(const QString& sProvider, const QString& sDataProvider, const QString& sServidor,
+                          const QString& sBaseDados, const QString& sUser, const QString& sPassWord);
+
+}  // namespace tvx::addin

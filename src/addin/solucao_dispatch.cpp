@@ -1,0 +1,100 @@
+// Solucao's automation interface: its public members by name, in the order
+// the host knows them, with their arguments by reference.
+#include "addin/solucao.h"
+#include "platform/automation/conversions.h"
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace tvx::addin {
+
+namespace {
+
+struct Member {
+    QString name;
+    std::size_t arity;
+    std::function<Variant(Solucao&, std::vector<Variant>&)> call;
+};
+
+template <class... A, std::size_t... I>
+void callWith(Solucao& s, void (Solucao::*f)(A...), std::vector<Variant>& args, std::index_sequence<I...>) {
+    (s.*f)(args[I]...);
+}
+
+// A procedure whose arguments are all variants by reference.
+template <class... A>
+Member procedure(const char* name, void (Solucao::*f)(A...)) {
+    return {QString::fromUtf8(name), sizeof...(A), [f](Solucao& s, std::vector<Variant>& args) {
+                callWith(s, f, args, std::index_sequence_for<A...>{});
+                return Variant();
+            }};
+}
+
+// ConnectionOpen and ConnectionValidate: two texts in, an automation boolean out.
+Member connection(const char* name, bool (Solucao::*f)(const QString&, const QString&)) {
+    return {QString::fromUtf8(name), 2,
+            [f](Solucao& s, std::vector<Variant>& args) { return Variant((s.*f)(CStr(args[0]), CStr(args[1]))); }};
+}
+
+#define TVX_PROCEDURE(name) procedure(#name, &Solucao::name)
+
+const std::vector<Member>& members() {
+    static const std::vector<Member> table = {
+        connection("ConnectionOpen", &Solucao::ConnectionOpen),
+        {QStringLiteral("ConnectionClose"), 0, [](Solucao& s, std::vector<Variant>&) { return Variant(s.ConnectionClose()); }},
+        connection("ConnectionValidate", &Solucao::ConnectionValidate),
+        TVX_PROCEDURE(Operacoes),
+        TVX_PROCEDURE(OnVistaComprasAbrir),
+        TVX_PROCEDURE(OnVistaComprasAntesAbrir),
+        TVX_PROCEDURE(OnVistaComprasAntesDeAnular),
+        TVX_PROCEDURE(OnVistaComprasAntesDeFechar),
+        TVX_PROCEDURE(OnVistaComprasAntesDeGravar),
+        TVX_PROCEDURE(OnVistaComprasAnular),
+        TVX_PROCEDURE(OnVistaComprasFechar),
+        TVX_PROCEDURE(OnVistaComprasGravar),
+        TVX_PROCEDURE(OnVistaComprasLer),
+        TVX_PROCEDURE(OnVistaComprasLimpar),
+        TVX_PROCEDURE(OnVistaComprasOperacao),
+        TVX_PROCEDURE(OnVistaComprasValidarLinha),
+        TVX_PROCEDURE(OnVistaComprasCampoCabecalhoValidar),
+        TVX_PROCEDURE(OnVistaComprasCampoLinhasValidar),
+        TVX_PROCEDURE(OnVistaVendasAbrir),
+        TVX_PROCEDURE(OnVistaVendasAntesAbrir),
+        TVX_PROCEDURE(OnVistaVendasAntesDeAnular),
+        TVX_PROCEDURE(OnVistaVendasAntesDeFechar),
+        TVX_PROCEDURE(OnVistaVendasAntesDeGravar),
+        TVX_PROCEDURE(OnVistaVendasAnular),
+        TVX_PROCEDURE(OnVistaVendasFechar),
+        TVX_PROCEDURE(OnVistaVendasGravar),
+        TVX_PROCEDURE(OnVistaVendasLer),
+        TVX_PROCEDURE(OnVistaVendasLimpar),
+        TVX_PROCEDURE(OnVistaVendasOperacao),
+        TVX_PROCEDURE(OnVistaVendasValidarLinha),
+        TVX_PROCEDURE(OnVistaVendasCampoCabecalhoValidar),
+        TVX_PROCEDURE(OnVistaVendasCampoLinhasValidar),
+    };
+    return table;
+}
+
+#undef TVX_PROCEDURE
+
+}  // namespace
+
+QStringList Solucao::memberNames() const {
+    QStringList names;
+    for (const Member& m : members()) names << m.name;
+    return names;
+}
+
+Variant Solucao::Invoke(const QString& name, std::vector<Variant>& args) {
+    for (const Member& m : members()) {
+        if (m.name.compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (args.size() != m.arity)
+            throw err::wrongArgumentCount(QStringLiteral("Solucao"));
+        return m.call(*this, args);
+    }
+    throw err::memberNotFound(QStringLiteral("Solucao"));
+}
+
+}  // namespace tvx::addin

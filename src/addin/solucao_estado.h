@@ -1,0 +1,40 @@
+#pragma once
+// What a running add-in holds, in the order the entry object declares it.
+// The entry object owns it; the operation runs work on it.
+#include "addin/host_api/dal_ligacao.h"
+#include "addin/host_api/sessao_api.h"
+#include "tickets/origem_dados.h"
+
+#include <QString>
+#include <memory>
+
+namespace tvx::ado {
+class Recordset;
+}
+
+namespace tvx::addin {
+
+struct SolucaoEstado {
+    std::shared_ptr<DalLigacao> m_Ligacao;   // company database connection component
+    std::shared_ptr<OrigemDados> m_Origem;   // Access source of the sales view hooks
+    std::shared_ptr<OrigemDados> m_Csv;      // source of the hidden CSV mode
+    QString m_sUser;                         // SQL Server login
+    QString m_sPassWord;
+    QString m_sServidor;
+    QString m_sBaseDados;
+    std::shared_ptr<SessaoApi> m_Api;        // host automation session
+    // The "Api Vesk" section, kept as read.
+    QString m_sApiEmpresa;
+    QString m_sApiPercWindows;
+    QString m_sApiPerclog;
+    QString m_sApiLogin;
+    QString m_sApiPassword;
+    QString m_sUserLogin;                    // user login given by the host
+    QString m_sEmpresa;                      // company code given by the host
+    QString m_sIniFile;                      // full path of the settings file
+    std::shared_ptr<ado::Recordset> rsDiagnostico;  // log of the current or last run
+    bool m_bCsv = false;                     // the ticket import reads the CSV file
+    QString m_sFicheiroCsv;                  // CSV file chosen for the run
+};
+
+}  // namespace tvx::addin

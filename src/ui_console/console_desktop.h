@@ -1,0 +1,38 @@
+#pragma once
+// The add-in's desktop for batch runs: printed message boxes answered with
+// their default buttons, no message-loop work, file dialogs answered from
+// preset file names.
+#include "addin/addin_ui.h"
+#include "ui_console/console_message_box.h"
+#include "ui_console/console_message_loop.h"
+
+#include <QString>
+#include <iosfwd>
+#include <optional>
+
+namespace tvx::ui_console {
+
+struct ConsoleAnswers {
+    std::optional<QString> openFile;  // answers every open dialog; none: cancel
+    std::optional<QString> saveFile;  // answers every save dialog; none: cancel
+};
+
+class ConsoleDesktop : public addin::AddinUi {
+public:
+    explicit ConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
+
+    ui::MessageBox& messages() override { return messages_; }
+    ui::MessageLoop& messageLoop() override { return loop_; }
+    std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
+
+private:
+    std::ostream& out_;
+    ConsoleAnswers answers_;
+    ConsoleMessageBox messages_;
+    ConsoleMessageLoop loop_;
+};
+
+// Registers one console desktop, printing to `out`, as the desktop of the process.
+void registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
+
+}  // namespace tvx::ui_console

@@ -1,0 +1,87 @@
+// A host loading the add-in library: registration through its exports,
+// "Telvarix.Solucao" created by name and its members called by name.
+#include "addin/addin_exports.h"
+#include "addin/dispatch.h"
+#include "addin/fake_host.h"
+#include "platform/automation/class_registry.h"
+#include "platform/automation/conversions.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+namespace tvx::testing {
+namespace {
+
+using Status = std::int32_t;
+
+class AddinLibrary {
+public:
+    AddinLibrary() : handle_(dlopen(TELVARIX_ADDIN_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
+    ~AddinLibrary() {
+        if (handle_) dlclose(handle_);
+    }
+    bool loaded() const { return handle_ != nullptr; }
+    template <class F>
+    F* function(const char* name) const {
+        return reinterpret_cast<F*>(dlsym(handle_, name));
+    }
+
+private:
+    void* handle_;
+};
+
+TEST(AddinLibraryTest, AHostRegistersTheLibraryAndCreatesSolucaoByName) {
+    AddinLibrary library;
+    ASSERT_TRUE(library.loaded()) << dlerror();
+    auto* registerServer = library.function<Status()>("DllRegisterServer");
+    auto* unregisterServer = library.function<Status()>("DllUnregisterServer");
+    auto* getClassObject = library.function<Status(const char*, void**)>("DllGetClassObject");
+    auto* canUnloadNow = library.function<Status()>("DllCanUnloadNow");
+    ASSERT_TRUE(registerServer && unregisterServer && getClassObject && canUnloadNow);
+
+    FakeHost host;
+    auto desktop = std::make_shared<FakeDesktop>();
+    registry::registerClass(addin::DesktopProgId, [desktop] { return desktop; });
+
+    EXPECT_EQ(registerServer(), addin::status::Ok);
+    EXPECT_TRUE(registry::isRegistered(QStringLiteral("Telvarix.Solucao")));
+    EXPECT_EQ(canUnloadNow(), addin::status::Ok);
+    {
+        const auto solucao = std::dynamic_pointer_cast<Dispatch>(registry::create(QStringLiteral("telvarix.solucao")));
+        ASSERT_NE(solucao, nullptr);
+        EXPECT_EQ(solucao->memberNames().size(), 32);
+        EXPECT_EQ(canUnloadNow(), addin::status::False);
+
+        std::vector<Variant> open{Variant("EMPR01"), Variant("joao")};
+        EXPECT_EQ(CInt(solucao->Invoke(QStringLiteral("ConnectionOpen"), open)), -1);
+        EXPECT_EQ(host.log.filter(QStringLiteral("Iniciar(")).size(), 1);
+        // The library's own runs: the configuration editor is not there yet, so nothing happens.
+        std::vector<Variant> op{Variant(), Variant(std::int32_t(1002)), Variant("joao")};
+        solucao->Invoke(QStringLiteral("Operacoes"), op);
+        // An error of a hook comes back through the host's desktop.
+        host.parametros.reset();
+        std::vector<Variant> hook(5);
+        solucao->Invoke(QStringLiteral("OnVistaVendasAbrir"), hook);
+        ASSERT_EQ(desktop->messages_.calls().size(), 1u);
+        EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("OnVistaVendasAbrir"));
+        std::vector<Variant> none;
+        EXPECT_EQ(CInt(solucao->Invoke(QStringLiteral("ConnectionClose"), none)), -1);
+    }
+    EXPECT_EQ(canUnloadNow(), addin::status::Ok);
+
+    // The class factory handed out directly.
+    void* factory = nullptr;
+    ASSERT_EQ(getClassObject("Telvarix.Solucao", &factory), addin::status::Ok);
+    ASSERT_NE(factory, nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<Dispatch>((*static_cast<const registry::ClassFactory*>(factory))()), nullptr);
+    EXPECT_EQ(getClassObject("Telvarix.Nenhuma", &factory), addin::status::ClassNotAvailable);
+    EXPECT_EQ(factory, nullptr);
+    EXPECT_EQ(getClassObject("Telvarix.Solucao", nullptr), addin::status::Pointer);
+
+    EXPECT_EQ(unregisterServer(), addin::status::Ok);
+    EXPECT_FALSE(registry::isRegistered(QStringLiteral("Telvarix.Solucao")));
+    registry::unregisterClass(addin::DesktopProgId);
+}
+
+}  // namespace
+}  // namespace tvx::testing

@@ -1,0 +1,102 @@
+#pragma once
+// A scripted stand-in for the host components the entry object creates by
+// class name, for a fake Access source and for the desktop. Every call is
+// logged as "Class#n.Member(args)" so tests can check order and arguments.
+#include "addin/addin_ui.h"
+#include "addin/host_api/config_ligacao.h"
+#include "addin/host_api/pastas.h"
+#include "addin/host_api/sessao_api.h"
+#include "addin/operation_runs.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/automation_error.h"
+#include "support/fake_common_dialog.h"
+#include "support/fake_message_box.h"
+#include "tickets/origem_dados.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace tvx::testing {
+
+// The parameters row the fake database answers; none: an empty table.
+struct ParametrosRow {
+    QString BDNOME = QStringLiteral("C:\\Agencia\\agencia.accdb");
+    QString BDPASSW;
+    QString FATTIPODOCUM = QStringLiteral("FT");
+};
+
+struct FakeHost {
+    FakeHost();   // registers the host classes and "Telvarix.Access"
+    ~FakeHost();  // unregisters them
+    FakeHost(const FakeHost&) = delete;
+    FakeHost& operator=(const FakeHost&) = delete;
+
+    // Folders.
+    QTemporaryDir base;
+    bool quorelExists = true;
+    QString quorelPath() const;  // base + "/quorel", where the settings file lies
+    void writeSettingsFile(const QString& empresa, const QString& text) const;
+
+    // Connection settings component: the first answers, and those after Recarregar.
+    QStringList configValues{QStringLiteral("SRV\\INST"), QStringLiteral("EMPR01"), QString(), QString()};
+    QStringList reloadedValues{QStringLiteral("SRV\\INST"), QStringLiteral("EMPR01"), QString(), QString()};
+
+    // Answers and failures.
+    bool abrirAnswer = true;
+    bool iniciarAnswer = true;
+    bool tableExists = true;
+    std::optional<ParametrosRow> parametros = ParametrosRow{};
+    std::optional<AutomationError> executarError;
+    std::optional<AutomationError> consultarError;
+    std::optional<AutomationError> iniciarError;
+    std::optional<AutomationError> terminarError;
+    std::optional<AutomationError> accessOpenError;
+
+    QStringList log;
+    int created(const QString& kind) const;  // objects of that class made so far
+    void record(const QString& kind, int id, const QString& call);
+    std::shared_ptr<ado::Recordset> parametrosRecordset() const;
+
+private:
+    std::map<QString, int> counts_;
+};
+
+// The desktop of the tests: a recording message box and one scripted file dialog.
+class FakeDesktop : public addin::AddinUi {
+public:
+    FakeDesktop();
+    ui::MessageBox& messages() override { return messages_; }
+    ui::MessageLoop& messageLoop() override;
+    std::unique_ptr<ui::CommonDialog> newCommonDialog() override;  // 429 when failDialog is set
+
+    FakeMessageBox messages_;
+    FakeCommonDialog* dialog;  // the dialog handed out (or to be handed out)
+    bool failDialog = false;
+    int dialogsCreated = 0;
+
+private:
+    std::unique_ptr<FakeCommonDialog> pending_;
+};
+
+// Runs that only log what they were started with.
+class RecordingRuns : public addin::OperationRuns {
+public:
+    void runTicketImport(addin::Solucao& s) override;
+    void runViewer(addin::Solucao&) override { log << QStringLiteral("viewer"); }
+    void runConfigEditor(addin::Solucao&) override { log << QStringLiteral("config"); }
+    void runTransferImport(addin::Solucao&) override { log << QStringLiteral("transfers"); }
+    void pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
+                                     std::int16_t iSerie, std::int16_t iAno) override;
+
+    QStringList log;
+    // Called inside a run, to try a second operation while it is in progress.
+    std::function<void(addin::Solucao&)> duringRun;
+};
+
+// A view's document: a commercial document whose header holds the given values.
+ObjectRef viewDocument(const QString& tipo, std::int32_t numero, std::int16_t serie, std::int16_t ano);
+
+}  // namespace tvx::testing

@@ -1,0 +1,81 @@
+// The entry object over the stand-in host: a real company database, the
+// host's logon and connection settings read from the settings file.
+#include "addin/fake_host.h"
+#include "addin/solucao.h"
+#include "host_erp/host_fixture.h"
+#include "platform/automation/conversions.h"
+#include "settings/dal_comandos.h"
+
+#include <QDir>
+
+namespace tvx::testing {
+namespace {
+
+class SolucaoOverHostTest : public host_erp::testing::HostFixture {
+protected:
+    void SetUp() override {
+        HostFixture::SetUp();
+        DalComandos::HlpDb_LigacaoSet(nullptr);
+        QDir(base.path()).mkpath(QStringLiteral("quorel"));
+        settings(QStringLiteral("vesk"));
+        solucao = std::make_unique<addin::Solucao>(desktop, runs);
+    }
+    void TearDown() override {
+        solucao.reset();
+        DalComandos::HlpDb_LigacaoSet(nullptr);
+        HostFixture::TearDown();
+    }
+    void settings(const QString& password) const {
+        writeSettings(QStringLiteral("quorel/BRISKO.EMPR01"),
+                      QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=%1\r\nEmpresa=EMPR01\r\n"
+                                     "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n")
+                          .arg(password));
+    }
+    void operacao(std::int32_t code) {
+        Variant pai, op(code), user(QStringLiteral("vesk"));
+        solucao->Operacoes(pai, op, user);
+    }
+
+    std::shared_ptr<FakeDesktop> desktop = std::make_shared<FakeDesktop>();
+    std::shared_ptr<RecordingRuns> runs = std::make_shared<RecordingRuns>();
+    std::unique_ptr<addin::Solucao> solucao;
+};
+
+TEST_F(SolucaoOverHostTest, OpensCreatesTheParametersTableAndDispatches) {
+    ASSERT_TRUE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")))
+        << (desktop->messages_.calls().empty() ? std::string() : desktop->messages_.last().prompt.toStdString());
+    EXPECT_EQ(solucao->estado().m_sIniFile, base.path() + QStringLiteral("\\quorel\\BRISKO.EMPR01"));
+    // The table is there and empty: the dispatch still runs, the editor can add the first row.
+    EXPECT_EQ(DalComandos::HlpDb_ParametrosGet()->RecordCount(), 0);
+    operacao(1002);
+    EXPECT_EQ(runs->log, QStringList{QStringLiteral("config")});
+
+    DalComandos::HlpDb_Executar(QStringLiteral(
+        "INSERT INTO qrl_PARAMETROS (FATTIPODOCUM, FATSECTOR, FATSERIE, FATFINALIZA, ARMAZEM, ARTIGOFARE, "
+        "ARTIGOTAXAS, ARTIGOSERVICEFEE, ARTIGOISENCAOIVA, BDNOME, BDUSER, BDPASSW, RECTIPODOCUM, RECSECTOR, "
+        "RECSERIE, RPCTIPODOCUM, RPCSECTOR, RPCSERIE) VALUES ('FT', '1', 1, 1, 'A1', 'FARE', 'TAXAS', 'FEE', "
+        "'M99', 'agencia.db', '', 'Karven', 'RE', '1', 1, 'RA', '1', 1)"));
+    desktop->dialog->chooseNext(QStringLiteral("/dados/bilhetes.csv"));
+    operacao(1000);
+    EXPECT_EQ(runs->log.last(), QStringLiteral("tickets csv /dados/bilhetes.csv"));
+    EXPECT_TRUE(desktop->messages_.calls().empty());
+
+    // Same company: nothing happens; a company the host does not have: switched off.
+    EXPECT_TRUE(solucao->ConnectionValidate(QStringLiteral("EMPR01"), QStringLiteral("vesk")));
+    EXPECT_FALSE(solucao->ConnectionValidate(QStringLiteral("EMPR09"), QStringLiteral("vesk")));
+    EXPECT_EQ(desktop->messages_.last().title, addin::TituloValidacao);
+    EXPECT_TRUE(solucao->ConnectionClose());
+    EXPECT_TRUE(solucao->ConnectionClose());
+}
+
+TEST_F(SolucaoOverHostTest, AWrongPasswordIsARefusedLogon) {
+    settings(QStringLiteral("errada"));
+    EXPECT_FALSE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")));
+    ASSERT_EQ(desktop->messages_.calls().size(), 1u);
+    EXPECT_EQ(desktop->messages_.last().prompt, QStringLiteral("Erro. Não foi possivel ligar ao Tumo Vesk"));
+    EXPECT_EQ(solucao->estado().m_Ligacao, nullptr);
+    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), nullptr);
+}
+
+}  // namespace
+}  // namespace tvx::testing
