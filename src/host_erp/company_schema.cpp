@@ -23,7 +23,8 @@ CREATE TABLE UTILIZADORES (
 CREATE TABLE TAXAS_IVA (
     CODIGO      smallint      NOT NULL PRIMARY KEY,
     DESCR       nvarchar(50)  NOT NULL,
-    TAXA        float         NOT NULL
+    TAXA        float         NOT NULL,
+    CONTACTB    nvarchar(20)  NOT NULL DEFAULT ''
 );
 CREATE TABLE MOTIVO_ISENCAO_IVA (
     CODIGO      nvarchar(3)   NOT NULL COLLATE NOCASE PRIMARY KEY,
@@ -36,7 +37,8 @@ CREATE TABLE REGIMES_IVA (
 );
 CREATE TABLE MODOSPAG (
     CODIGO      nvarchar(3)   NOT NULL COLLATE NOCASE PRIMARY KEY,
-    DESCR       nvarchar(50)  NOT NULL
+    DESCR       nvarchar(50)  NOT NULL,
+    CONTACTB    nvarchar(20)  NOT NULL DEFAULT ''
 );
 CREATE TABLE BANCOS (
     CODIGO      nvarchar(5)   NOT NULL COLLATE NOCASE PRIMARY KEY,

@@ -17,6 +17,15 @@
 //   NATCONTA 1 debit (the customer owes), 2 credit
 //   SINALCT  1 counts positive when settled, 2 negative (credit documents)
 //   TPDOC.CATEGORIA  'FACTURA', 'NOTA_CREDITO', 'RECIBO', 'RECIBO_CONTA'
+//   DOCGCLIN.TIPOLINHA 1 normal line (an article line, or a text line
+//            without article), 2 comment
+//
+// Documents: DOCGCCAB holds sales documents in preparation (EMPREPARACAO 1,
+// NNUMDOC their preparation number) and final ones (EMPREPARACAO 0, NNUMDOC
+// their final number); NUMERACAO keeps both sequences per series and year.
+// VALORPAGO is what receipts have settled of TOTDOC so far (both positive).
+// Journal entries take their accounts from CONTACTB of CLIENTES, ARTIGOS,
+// TAXAS_IVA, BANCOS and MODOSPAG.
 #include <QString>
 #include <cstdint>
 

@@ -15,11 +15,11 @@ void insertRows(const QSqlDatabase& db, const QString& table, const QStringList&
 QStringList cols(const char* list) { return QString::fromLatin1(list).split(u',', Qt::SkipEmptyParts); }
 
 void addCatalogues(const QSqlDatabase& db) {
-    insertRows(db, QStringLiteral("TAXAS_IVA"), cols("CODIGO,DESCR,TAXA"),
-               {{1, QStringLiteral("Isento"), 0.0},
-                {2, QStringLiteral("Reduzida"), 6.0},
-                {3, QStringLiteral("Intermédia"), 13.0},
-                {4, QStringLiteral("Normal"), 23.0}});
+    insertRows(db, QStringLiteral("TAXAS_IVA"), cols("CODIGO,DESCR,TAXA,CONTACTB"),
+               {{1, QStringLiteral("Isento"), 0.0, QStringLiteral("")},
+                {2, QStringLiteral("Reduzida"), 6.0, QStringLiteral("24331")},
+                {3, QStringLiteral("Intermédia"), 13.0, QStringLiteral("24332")},
+                {4, QStringLiteral("Normal"), 23.0, QStringLiteral("24333")}});
     insertRows(db, QStringLiteral("MOTIVO_ISENCAO_IVA"), cols("CODIGO,DESCRICAO,NORMA"),
                {{demo::MotivoIsencao, QStringLiteral("Não sujeito ou não tributado"), QStringLiteral("Outras situações")},
                 {QStringLiteral("M07"), QStringLiteral("Isento nos termos do artigo 9.º do CIVA"),
@@ -27,9 +27,9 @@ void addCatalogues(const QSqlDatabase& db) {
                 {QStringLiteral("M01"), QStringLiteral("Artigo 16.º, n.º 6 do CIVA"),
                  QStringLiteral("Artigo 16.º, n.º 6, alíneas a) a d) do CIVA")}});
     insertRows(db, QStringLiteral("REGIMES_IVA"), cols("CODIGO,DESCR"), {{demo::RegimeIva, QStringLiteral("Nacional")}});
-    insertRows(db, QStringLiteral("MODOSPAG"), cols("CODIGO,DESCR"),
-               {{demo::ModoPagamento, QStringLiteral("Transferência bancária")},
-                {QStringLiteral("NUM"), QStringLiteral("Numerário")}});
+    insertRows(db, QStringLiteral("MODOSPAG"), cols("CODIGO,DESCR,CONTACTB"),
+               {{demo::ModoPagamento, QStringLiteral("Transferência bancária"), QStringLiteral("1209")},
+                {QStringLiteral("NUM"), QStringLiteral("Numerário"), QStringLiteral("1101")}});
     insertRows(db, QStringLiteral("BANCOS"), cols("CODIGO,NOME,AGENCIA,CONTA,CONTACTB"),
                {{QStringLiteral("BAT"), QStringLiteral("Banco Atlântico"), QStringLiteral("Lisboa"),
                  QStringLiteral("PT50003500010001234567890"), QStringLiteral("1201")},

@@ -2,6 +2,9 @@
 
 #include "host_erp/company_open.h"
 #include "host_erp/connection_settings.h"
+#include "host_erp/doc_comercial.h"
+#include "host_erp/doc_contabilistico.h"
+#include "host_erp/doc_financeiro.h"
 #include "host_erp/host_users.h"
 #include "host_erp/settings_file.h"
 #include "platform/ado/recordset.h"
@@ -31,17 +34,12 @@ QString companyCode(sql::Connection& company) {
     return rs->RecordCount() > 0 ? rs->value(0).asString() : QString();
 }
 
-template <class T>
-std::shared_ptr<T> notYetAvailable(const char* what) {
-    throw AutomationError(err::CannotCreateObject,
-                          QStringLiteral("ActiveX component can't create object: %1").arg(QLatin1String(what)),
-                          QStringLiteral("SessaoApi"));
-}
-
 }  // namespace
 
+Session::Session() : state_(std::make_shared<SessionState>()) {}
+
 bool Session::Iniciar(const QString& sFicheiro) {
-    loggedOn_ = false;
+    state_->loggedOn = false;
     if (!QFileInfo(resolveProfilePath(sFicheiro)).isFile()) return false;
     const QString login = readSetting(sFicheiro, ApiSection, QStringLiteral("Login"));
     const QString password = readSetting(sFicheiro, ApiSection, QStringLiteral("password"));
@@ -52,34 +50,45 @@ bool Session::Iniciar(const QString& sFicheiro) {
     const QString code = companyCode(*company);
     if (code.isEmpty() || code.compare(empresa, Qt::CaseInsensitive) != 0) return false;
     if (!checkUser(*company, login, password)) return false;
-    loggedOn_ = true;
-    login_ = login;
-    empresa_ = code;
+    state_->loggedOn = true;
+    state_->login = login;
+    state_->empresa = code;
     return true;
 }
 
 bool Session::Terminar() {
-    loggedOn_ = false;
-    ligacao_.reset();
+    state_->loggedOn = false;
+    state_->ligacao.reset();
     return true;
 }
 
-std::shared_ptr<tvx::DocComercial> Session::DocComercial() { return notYetAvailable<tvx::DocComercial>("DocComercial"); }
+const std::shared_ptr<SessionState>& Session::openState() const {
+    if (!state_->loggedOn)
+        throw AutomationError(err::CannotCreateObject, QStringLiteral("A sessão não está iniciada."),
+                              QStringLiteral("SessaoApi"));
+    return state_;
+}
+
+std::shared_ptr<tvx::DocComercial> Session::DocComercial() {
+    return std::make_shared<CommercialDocument>(openState());
+}
 
 std::shared_ptr<tvx::LinhaDocComercial> Session::LinhaDocComercial() {
-    return notYetAvailable<tvx::LinhaDocComercial>("LinhaDocComercial");
+    openState();
+    return std::make_shared<CommercialLine>();
 }
 
 std::shared_ptr<tvx::DocFinanceiro> Session::DocFinanceiro() {
-    return notYetAvailable<tvx::DocFinanceiro>("DocFinanceiro");
+    return std::make_shared<FinancialDocument>(openState());
 }
 
 std::shared_ptr<tvx::LinhaDocFinanceiro> Session::LinhaDocFinanceiro() {
-    return notYetAvailable<tvx::LinhaDocFinanceiro>("LinhaDocFinanceiro");
+    openState();
+    return std::make_shared<FinancialLine>();
 }
 
 std::shared_ptr<tvx::DocContabilistico> Session::DocContabilistico() {
-    return notYetAvailable<tvx::DocContabilistico>("DocContabilistico");
+    return std::make_shared<AccountingDocument>(openState());
 }
 
 }  // namespace tvx::host_erp

@@ -8,35 +8,41 @@
 // Empresa (without regard to case) and Login / password are an active user
 // of it. A missing file, an unknown user, a wrong password or another
 // company answer False; a damaged company database raises its error.
+//
+// The factories need a logged-on session (429 otherwise); the documents they
+// give work over the connection handed to Ligacao, for as long as the
+// session lasts.
 #include "addin/host_api/sessao_api.h"
+#include "host_erp/session_state.h"
 
 namespace tvx::host_erp {
 
 class Session : public SessaoApi {
 public:
+    Session();
     bool Iniciar(const QString& sFicheiro) override;
-    void Ligacao(std::shared_ptr<tvx::DalLigacao> oLigacao) override { ligacao_ = std::move(oLigacao); }
-    std::shared_ptr<tvx::DalLigacao> Ligacao() const override { return ligacao_; }
+    void Ligacao(std::shared_ptr<tvx::DalLigacao> oLigacao) override { state_->ligacao = std::move(oLigacao); }
+    std::shared_ptr<tvx::DalLigacao> Ligacao() const override { return state_->ligacao; }
     // Logs off and lets the connection go; answers True.
     bool Terminar() override;
 
-    // The document objects arrive with the host's document rules; until then
-    // each factory raises 429.
     std::shared_ptr<tvx::DocComercial> DocComercial() override;
     std::shared_ptr<tvx::LinhaDocComercial> LinhaDocComercial() override;
     std::shared_ptr<tvx::DocFinanceiro> DocFinanceiro() override;
     std::shared_ptr<tvx::LinhaDocFinanceiro> LinhaDocFinanceiro() override;
     std::shared_ptr<tvx::DocContabilistico> DocContabilistico() override;
 
-    bool loggedOn() const { return loggedOn_; }
-    const QString& login() const { return login_; }
-    const QString& empresa() const { return empresa_; }
+    bool loggedOn() const { return state_->loggedOn; }
+    const QString& login() const { return state_->login; }
+    const QString& empresa() const { return state_->empresa; }
+    // What the session's documents share with it.
+    const std::shared_ptr<SessionState>& state() const { return state_; }
 
 private:
-    bool loggedOn_ = false;
-    QString login_;
-    QString empresa_;
-    std::shared_ptr<tvx::DalLigacao> ligacao_;
+    // The state for a new document object (429 when the session is not logged on).
+    const std::shared_ptr<SessionState>& openState() const;
+
+    std::shared_ptr<SessionState> state_;
 };
 
 }  // namespace tvx::host_erp

@@ -1,0 +1,89 @@
+#pragma once
+// The host's catalogue, as its document rules read it from the company
+// database. Codes match without regard to case (the columns are NOCASE);
+// each lookup answers nullopt when there is no such row.
+#include "platform/automation/currency.h"
+
+#include <QString>
+#include <optional>
+
+namespace tvx::sql {
+class Connection;
+}
+
+namespace tvx::host_erp {
+
+// TPDOC.CATEGORIA values.
+namespace categoria {
+inline const QString Factura = QStringLiteral("FACTURA");
+inline const QString NotaCredito = QStringLiteral("NOTA_CREDITO");
+inline const QString Recibo = QStringLiteral("RECIBO");
+inline const QString ReciboConta = QStringLiteral("RECIBO_CONTA");
+}  // namespace categoria
+
+// TPDOC.AREAG values.
+inline constexpr int AreaComercial = 1;
+inline constexpr int AreaFinanceira = 2;
+
+struct DocumentType {
+    QString codigo;  // as the host keeps it (the caller may have given another case)
+    QString descr;
+    int areag = 0;
+    int tpoper = 0;
+    int natconta = 0;
+    int sinalct = 1;
+    QString categoria;
+    bool certificado = false;
+    QString diario;
+    bool activo = true;
+};
+
+struct Series {
+    QString descr;
+    bool assinada = false;
+    bool activa = true;
+};
+
+struct Customer {
+    QString codigo;
+    QString nome;
+    QString ncontrib;
+    QString contaCtb;
+    bool activo = true;
+};
+
+struct Article {
+    QString codigo;
+    QString nome;
+    int tipoIva = 0;
+    QString motivoIsencao;
+    Currency preco;
+    bool movStock = false;
+    QString contaCtb;
+    bool activo = true;
+};
+
+struct VatRate {
+    int codigo = 0;
+    double taxa = 0;
+    QString contaCtb;
+};
+
+std::optional<DocumentType> documentType(sql::Connection& db, const QString& codigo);
+std::optional<Series> series(sql::Connection& db, const QString& tipo, int serie);
+std::optional<Customer> customer(sql::Connection& db, const QString& codigo);
+std::optional<Article> article(sql::Connection& db, const QString& codigo);
+std::optional<VatRate> vatRate(sql::Connection& db, int tipoIva);
+
+// Whether a code is in a catalogue table keyed by CODIGO (SECTORES,
+// ARMAZENS, MOTIVO_ISENCAO_IVA, BANCOS, MODOSPAG, REGIMES_IVA, CARTEIRAS).
+bool hasCode(sql::Connection& db, const QString& table, const QString& codigo);
+// The accounting account (CONTACTB) of a bank or payment method; "" when
+// the row has none or there is no such row.
+QString accountOf(sql::Connection& db, const QString& table, const QString& codigo);
+
+// The company's currency and its first warehouse ("" when it has none).
+QString companyCurrency(sql::Connection& db);
+QString firstWarehouse(sql::Connection& db);
+
+}  // namespace tvx::host_erp
