@@ -1,8 +1,11 @@
 // The exported entry points of the add-in library.
 #include "addin/addin_exports.h"
 
+#include "addin/addin_runs.h"
 #include "addin/solucao.h"
 #include "platform/automation/class_registry.h"
+#include "tickets/access_source.h"
+#include "tickets/csv_source.h"
 #include "ui_console/console_desktop.h"
 
 #include <atomic>
@@ -39,6 +42,8 @@ struct PublicClass {
 const std::vector<PublicClass>& publicClasses() {
     static const std::vector<PublicClass> classes = {
         {QStringLiteral("Telvarix.Solucao"), [] { return counted(new Solucao(desktop())); }},
+        {AccessProgId, [] { return counted(new Access()); }},
+        {CsvProgId, [] { return counted(new CSV()); }},
     };
     return classes;
 }

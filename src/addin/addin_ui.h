@@ -5,8 +5,12 @@
 // DesktopProgId; the add-in asks for it by name, as it would ask its platform.
 #include "platform/automation/variant.h"
 #include "platform/ui/common_dialog.h"
+#include "platform/ui/data_grid.h"
+#include "platform/ui/form_window.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/message_loop.h"
+#include "platform/ui/progress_window.h"
+#include "platform/ui/shell.h"
 
 #include <QString>
 #include <memory>
@@ -15,12 +19,24 @@ namespace tvx::addin {
 
 inline const QString DesktopProgId = QStringLiteral("Desktop.Ui");
 
+// The window of a diagnostics viewer and the grid it holds.
+struct ViewerWindow {
+    std::unique_ptr<ui::DataGrid> grid;
+    std::unique_ptr<ui::FormWindow> window;  // may refer to the grid, so it is declared (and let go) after it
+};
+
 class AddinUi : public AutomationObject {
 public:
     virtual ui::MessageBox& messages() = 0;
     virtual ui::MessageLoop& messageLoop() = 0;
     // A new file dialog control, for the form that hosts it.
     virtual std::unique_ptr<ui::CommonDialog> newCommonDialog() = 0;
+    // A new progress window for a long run, loaded and hidden.
+    virtual std::unique_ptr<ui::ProgressWindow> newProgressWindow() = 0;
+    // A new diagnostics viewer window with its grid, loaded and hidden.
+    virtual ViewerWindow newViewerWindow() = 0;
+    // Opens files with the programs associated with their types.
+    virtual ui::Shell& shell() = 0;
 };
 
 // The desktop registered under DesktopProgId, or null when none is.

@@ -74,15 +74,23 @@ void Solucao::pOperacaoExecutar(std::int32_t lOperacao) {
     }
 }
 
+ui::CommonDialog& Solucao::dialogoFicheiros() {
+    if (!frmImportacao_) frmImportacao_.emplace(ui_->newCommonDialog());
+    return frmImportacao_->cdlFicheiro();
+}
+
 QString Solucao::pFicheiroCsvEscolher() {
     QString sFicheiro;
-    const auto dialogo = [this]() -> ui::CommonDialog& {
-        if (!frmImportacao_) err::raise(err::ObjectNotSet);
-        return frmImportacao_->cdlFicheiro();
+    // A form that could not be loaded stays unloaded: the later steps fail too.
+    bool bCarregado = false;
+    const auto dialogo = [&]() -> ui::CommonDialog& {
+        if (!bCarregado) err::raise(err::ObjectNotSet);
+        return dialogoFicheiros();
     };
     runIgnoringErrors({
         [&] {
-            if (!frmImportacao_) frmImportacao_.emplace(ui_->newCommonDialog());
+            (void)dialogoFicheiros();
+            bCarregado = true;
         },
         [&] {
             ui::CommonDialog& d = dialogo();

@@ -7,11 +7,17 @@
 #include "addin/frm_importacao.h"
 #include "addin/operation_runs.h"
 #include "addin/solucao_estado.h"
+#include "tickets/run_desktop.h"
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+
+namespace tvx {
+class FrmViewDiagnosticos;
+}
 
 namespace tvx::addin {
 
@@ -85,6 +91,15 @@ public:
     SolucaoEstado& estado() { return m_; }
     const SolucaoEstado& estado() const { return m_; }
     AddinUi& ui() { return *ui_; }
+    // The desktop a long run shows itself on; its viewer is pViewDiagnostico.
+    RunDesktop runDesktop();
+    // The file dialog the add-in's commands share, on the never-shown form
+    // FrmImportacao (loaded on first use, then kept).
+    ui::CommonDialog& dialogoFicheiros();
+    // Loads a new diagnostics viewer, hands it to `use` and unloads it.
+    void comViewerDiagnosticos(const std::function<void(FrmViewDiagnosticos&)>& use);
+    // A run's log in a new viewer, modal (a null log: the viewer asks for a file).
+    void pViewDiagnostico(std::shared_ptr<ado::Recordset> log);
 
 private:
     // Connection steps; each raises its errors again under its own name.

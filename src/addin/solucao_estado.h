@@ -3,20 +3,20 @@
 // The entry object owns it; the operation runs work on it.
 #include "addin/host_api/dal_ligacao.h"
 #include "addin/host_api/sessao_api.h"
+#include "diagnostics/diagnostico_log.h"
 #include "tickets/origem_dados.h"
 
 #include <QString>
 #include <memory>
-
-namespace tvx::ado {
-class Recordset;
-}
 
 namespace tvx::addin {
 
 struct SolucaoEstado {
     std::shared_ptr<DalLigacao> m_Ligacao;   // company database connection component
     std::shared_ptr<OrigemDados> m_Origem;   // Access source of the sales view hooks
+    // Access source of the import runs, kept apart from the sales views' one:
+    // a sales view left open across an import keeps its source open.
+    std::shared_ptr<OrigemDados> m_OrigemImportacao;
     std::shared_ptr<OrigemDados> m_Csv;      // source of the hidden CSV mode
     QString m_sUser;                         // SQL Server login
     QString m_sPassWord;
@@ -32,7 +32,7 @@ struct SolucaoEstado {
     QString m_sUserLogin;                    // user login given by the host
     QString m_sEmpresa;                      // company code given by the host
     QString m_sIniFile;                      // full path of the settings file
-    std::shared_ptr<ado::Recordset> rsDiagnostico;  // log of the current or last run
+    DiagnosticoLog m_Diagnostico;            // its rsDiagnostico: the current run's log, Nothing outside a run
     bool m_bCsv = false;                     // the ticket import reads the CSV file
     QString m_sFicheiroCsv;                  // CSV file chosen for the run
 };

@@ -1,5 +1,6 @@
 // The hooks of the host's purchase and sales views. Three of the sales
 // view's do work; the others are there because the host calls them.
+#include "addin/addin_runs.h"
 #include "addin/automation_objects.h"
 #include "addin/entry_point.h"
 #include "addin/host_api/doc_comercial.h"
@@ -9,10 +10,6 @@
 #include "settings/dal_comandos.h"
 
 namespace tvx::addin {
-
-namespace {
-const QString AccessProgId = QStringLiteral("Telvarix.Access");
-}
 
 void Solucao::pHookVazio(const QString& sHook) {
     runEntryPoint(ui_->messages(), sHook, [] {});

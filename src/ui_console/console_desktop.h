@@ -1,10 +1,12 @@
 #pragma once
 // The add-in's desktop for batch runs: printed message boxes answered with
 // their default buttons, no message-loop work, file dialogs answered from
-// preset file names.
+// preset file names, a one-line progress bar, a viewer that prints the log
+// as a table.
 #include "addin/addin_ui.h"
 #include "ui_console/console_message_box.h"
 #include "ui_console/console_message_loop.h"
+#include "ui_console/console_viewer.h"
 
 #include <QString>
 #include <iosfwd>
@@ -24,12 +26,16 @@ public:
     ui::MessageBox& messages() override { return messages_; }
     ui::MessageLoop& messageLoop() override { return loop_; }
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
+    std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
+    addin::ViewerWindow newViewerWindow() override;
+    ui::Shell& shell() override { return shell_; }
 
 private:
     std::ostream& out_;
     ConsoleAnswers answers_;
     ConsoleMessageBox messages_;
     ConsoleMessageLoop loop_;
+    ConsoleShell shell_;
 };
 
 // Registers one console desktop, printing to `out`, as the desktop of the process.

@@ -3,6 +3,9 @@
 #include "addin/host_api/doc_comercial.h"
 #include "addin/host_api/host_classes.h"
 #include "platform/automation/class_registry.h"
+#include "platform/automation/conversions.h"
+#include "support/fake_data_grid.h"
+#include "support/fake_form_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,7 +155,14 @@ public:
         log(QStringLiteral("ConnectionClose"));
         return true;
     }
-    std::shared_ptr<ado::Recordset> GetRecordSet(const QString&) override { return nullptr; }
+    // No ticket to import.
+    std::shared_ptr<ado::Recordset> GetRecordSet(const QString& t) override {
+        log(QStringLiteral("GetRecordSet(%1)").arg(t));
+        auto rs = std::make_shared<ado::Recordset>();
+        rs->Fields().Append(QStringLiteral("ID"), ado::adInteger);
+        rs->Open();
+        return rs;
+    }
     void UpdateTktIssued(std::int32_t, const QString&) override {}
     void UpdateMovBancarioComRecibo(std::int32_t, const QString&) override {}
     void UpdateTktIssuedFacturaFinalizada(const QString&, const QString&, const QString&) override {}
@@ -222,6 +232,30 @@ public:
     void DoEvents() override {}
 };
 
+class LoggingProgressWindow : public ui::ProgressWindow {
+public:
+    explicit LoggingProgressWindow(QStringList& log) : log_(log) {}
+    ~LoggingProgressWindow() override { log_ << QStringLiteral("unload"); }
+    void SetCaption(const QString& c) override { log_ << QStringLiteral("caption ") + c; }
+    void SetLabelCaption(const QString& c) override { log_ << c; }
+    void SetBarMax(int) override {}
+    void SetBarValue(int) override {}
+    void Show() override { log_ << QStringLiteral("show"); }
+    void Hide() override { log_ << QStringLiteral("hide"); }
+
+private:
+    QStringList& log_;
+};
+
+QStringList shownRows(ado::Recordset* rs) {
+    QStringList rows;
+    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() == 0) return rows;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+        rows << CStr(rs->value(QStringLiteral("Linha"))) + QLatin1Char('|') + CStr(rs->value(QStringLiteral("Estado"))) +
+                    QLatin1Char('|') + CStr(rs->value(QStringLiteral("Descrição")));
+    return rows;
+}
+
 }  // namespace
 
 FakeHost::FakeHost() {
@@ -288,6 +322,21 @@ std::unique_ptr<ui::CommonDialog> FakeDesktop::newCommonDialog() {
     if (failDialog || !pending_) err::raise(err::CannotCreateObject, QStringLiteral("FakeDesktop"));
     ++dialogsCreated;
     return std::move(pending_);
+}
+
+std::unique_ptr<ui::ProgressWindow> FakeDesktop::newProgressWindow() {
+    return std::make_unique<LoggingProgressWindow>(progress);
+}
+
+addin::ViewerWindow FakeDesktop::newViewerWindow() {
+    addin::ViewerWindow viewer;
+    auto grid = std::make_unique<FakeDataGrid>();
+    auto window = std::make_unique<FakeFormWindow>();
+    // The user reads the log and closes the window.
+    window->whileShown([this, g = grid.get()] { viewerLogs.push_back(shownRows(g->dataSource.get())); });
+    viewer.grid = std::move(grid);
+    viewer.window = std::move(window);
+    return viewer;
 }
 
 ObjectRef viewDocument(const QString& tipo, std::int32_t numero, std::int16_t serie, std::int16_t ano) {

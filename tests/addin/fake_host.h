@@ -11,6 +11,7 @@
 #include "platform/automation/automation_error.h"
 #include "support/fake_common_dialog.h"
 #include "support/fake_message_box.h"
+#include "support/fake_shell.h"
 #include "tickets/origem_dados.h"
 
 #include <QStringList>
@@ -64,15 +65,23 @@ private:
     std::map<QString, int> counts_;
 };
 
-// The desktop of the tests: a recording message box and one scripted file dialog.
+// The desktop of the tests: a recording message box, one scripted file
+// dialog, progress windows that log what they are told, viewers that keep the
+// rows they showed.
 class FakeDesktop : public addin::AddinUi {
 public:
     FakeDesktop();
     ui::MessageBox& messages() override { return messages_; }
     ui::MessageLoop& messageLoop() override;
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;  // 429 when failDialog is set
+    std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
+    addin::ViewerWindow newViewerWindow() override;
+    ui::Shell& shell() override { return shell_; }
 
     FakeMessageBox messages_;
+    FakeShell shell_;
+    QStringList progress;                 // every call of every progress window
+    std::vector<QStringList> viewerLogs;  // per viewer shown: "Linha|Estado|Descrição" per row
     FakeCommonDialog* dialog;  // the dialog handed out (or to be handed out)
     bool failDialog = false;
     int dialogsCreated = 0;

@@ -1,0 +1,35 @@
+#include "addin/addin_runs.h"
+
+#include "addin/automation_objects.h"
+#include "addin/solucao.h"
+#include "diagnostics/frm_view_diagnosticos.h"
+#include "tickets/finalisation_sync.h"
+#include "tickets/ticket_import_run.h"
+
+namespace tvx::addin {
+
+std::shared_ptr<OperationRuns> defaultOperationRuns() { return std::make_shared<AddinRuns>(); }
+
+void AddinRuns::runTicketImport(Solucao& s) {
+    SolucaoEstado& m = s.estado();
+    const bool bCsv = m.m_bCsv;
+    ImportacaoMovimentos run({m.m_Api, m.m_Diagnostico, bCsv, m.m_sFicheiroCsv,
+                              bCsv ? m.m_Csv : m.m_OrigemImportacao,
+                              [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); },
+                              s.runDesktop()});
+    run.pImportarMovimentos();
+}
+
+void AddinRuns::runViewer(Solucao& s) {
+    s.comViewerDiagnosticos([&](FrmViewDiagnosticos& viewer) {
+        ConsultaDiagnosticos(viewer, s.estado().m_Diagnostico.rsDiagnostico(), s.ui().messages());
+    });
+}
+
+void AddinRuns::pDocComerciaActualizaOrigem(Solucao& s, const QString& sTipoDocumento, std::int32_t lNumero,
+                                            std::int16_t iSerie, std::int16_t iAno) {
+    SolucaoEstado& m = s.estado();
+    tvx::pDocComerciaActualizaOrigem(m.m_Api.get(), m.m_Origem.get(), sTipoDocumento, lNumero, iSerie, iAno);
+}
+
+}  // namespace tvx::addin

@@ -1,0 +1,29 @@
+// What the entry object lends its runs: the desktop they show themselves on
+// and the diagnostics viewer.
+#include "addin/addin_folder.h"
+#include "addin/solucao.h"
+#include "diagnostics/frm_view_diagnosticos.h"
+
+namespace tvx::addin {
+
+RunDesktop Solucao::runDesktop() {
+    return RunDesktop{ui_->messages(), ui_->messageLoop(), [this] { return ui_->newProgressWindow(); },
+                      [this](std::shared_ptr<ado::Recordset> log) { pViewDiagnostico(std::move(log)); }};
+}
+
+void Solucao::comViewerDiagnosticos(const std::function<void(FrmViewDiagnosticos&)>& use) {
+    ViewerWindow janela = ui_->newViewerWindow();
+    if (!janela.window || !janela.grid) err::raise(err::CannotCreateObject, QStringLiteral("FrmViewDiagnosticos"));
+    FrmViewDiagnosticos viewer(
+        {*janela.window, *janela.grid, dialogoFicheiros(), ui_->messages(), ui_->shell(), addinFolder()});
+    use(viewer);
+}
+
+void Solucao::pViewDiagnostico(std::shared_ptr<ado::Recordset> log) {
+    comViewerDiagnosticos([&](FrmViewDiagnosticos& viewer) {
+        viewer.setDiagnostico(std::move(log));
+        viewer.ViewDiagnostico();
+    });
+}
+
+}  // namespace tvx::addin

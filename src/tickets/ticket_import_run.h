@@ -1,0 +1,90 @@
+#pragma once
+// The ticket import: reads the tickets not yet invoiced (from the agency's
+// database, or from a CSV file in the hidden mode), checks each one, groups
+// consecutive tickets into host invoices, writes the provisional marker into
+// every invoiced ticket and logs one row per rejected ticket, per refused
+// invoice and per invoiced ticket. Ends with a summary message and the log
+// in the diagnostics viewer.
+//
+// Grouping: in the agency's mode a change of billing reference or account
+// closes the open invoice; in CSV mode a change of Factura does. A rejected
+// ticket closes nothing. Whether an invoice is open is known from the
+// invoice itself, so no key value is reserved.
+#include "diagnostics/diagnostico_log.h"
+#include "platform/automation/automation_error.h"
+#include "tickets/invoice_builder.h"
+#include "tickets/origem_dados.h"
+#include "tickets/run_desktop.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace tvx {
+
+class FrmProgressoImport;
+
+// What the run uses of the entry object.
+struct ImportacaoMovimentosContexto {
+    std::shared_ptr<SessaoApi> m_Api;
+    DiagnosticoLog& diagnostico;
+    bool m_bCsv = false;
+    QString m_sFicheiroCsv;
+    // The field that holds the run's source: replaced by a new object from
+    // novaOrigem (an Access, or a CSV in CSV mode) and left closed in it.
+    std::shared_ptr<OrigemDados>& origem;
+    std::function<std::shared_ptr<OrigemDados>()> novaOrigem;
+    RunDesktop desktop;
+};
+
+class ImportacaoMovimentos {
+public:
+    explicit ImportacaoMovimentos(ImportacaoMovimentosContexto contexto);
+    ~ImportacaoMovimentos();
+
+    // The whole run. Its own failures end in the message "Erro ao importar.";
+    // an error while finishing (closing the source, the viewer) passes to the caller.
+    void pImportarMovimentos();
+
+    // A new source opened on `sDataSource`, and its tickets. Errors are raised
+    // again under "pMovimentosGet".
+    std::shared_ptr<ado::Recordset> pMovimentosGet(const QString& sDataSource, const QString& sNaoUsado);
+
+    // Texts the user sees.
+    static const QString TituloImportacao;   // "Importação de Movimentos"
+    static const QString MensagemComErros;   // "Ocorreram erros na importação de movimentos."
+    static const QString MensagemSucesso;    // "Importação de movimentos terminou com êxito!"
+    static const QString TituloErro;         // "Importação"
+    static const QString MensagemErro;       // "Erro ao importar."
+
+private:
+    // The invoice being built and what it is built of.
+    struct FacturaAberta {
+        DocComercialRef oDoc;
+        QString sReferencia;
+        QString sConta;
+        QString sChave;  // Factura of a CSV ticket
+        std::vector<std::int32_t> ids;
+    };
+
+    void pLinhasImportar(ado::Recordset& rs, ado::Recordset& rsParam);
+    // One row: checked, then added to the open invoice or to a new one.
+    void pLinhaImportar(ado::Recordset& rs, ado::Recordset& rsParam);
+    bool pFacturaNova(const QString& sReferencia, const QString& sConta, const QString& sChave) const;
+    // Closes the open invoice, if any: stored and marked, or logged as refused.
+    void pFacturaGravar(ado::Recordset& rs, ado::Recordset& rsParam);
+    void pTicketsMarcar(const IdentidadeFactura& factura, const QString& sMensagem);
+    void pErroMostrar(const AutomationError& erro);
+    void pTerminar();
+    void pDiagnosticoAdd(const QString& sEstado, const QString& sDescricao);
+    SessaoApi& api() const;  // error 91 without a host session
+
+    ImportacaoMovimentosContexto c_;
+    std::unique_ptr<FrmProgressoImport> progresso_;
+    FacturaAberta factura_;
+    std::int32_t lLinha_ = 0;
+};
+
+}  // namespace tvx

@@ -1,0 +1,53 @@
+#include "ui_console/console_progress_bar.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace tvx::ui_console {
+
+ConsoleProgressBar::ConsoleProgressBar(std::ostream& out, int barWidth) : out_(out), barWidth_(std::max(1, barWidth)) {}
+
+ConsoleProgressBar::~ConsoleProgressBar() { Hide(); }
+
+void ConsoleProgressBar::SetBarMax(int max) { max_ = std::max(0, max); }
+
+void ConsoleProgressBar::SetBarValue(int value) {
+    value_ = std::clamp(value, 0, max_);
+    // The last row always shows, whatever the percentage did.
+    if (percent() != drawnPercent_ || value_ == max_) draw();
+}
+
+void ConsoleProgressBar::Show() {
+    shown_ = true;
+    draw();
+}
+
+void ConsoleProgressBar::Hide() {
+    if (!shown_) return;
+    shown_ = false;
+    out_ << '\n';
+    out_.flush();
+}
+
+int ConsoleProgressBar::percent() const { return max_ == 0 ? 0 : int(qint64(value_) * 100 / max_); }
+
+QString ConsoleProgressBar::line() const {
+    const int filled = max_ == 0 ? 0 : int(qint64(value_) * barWidth_ / max_);
+    const QString bar = QString(filled, QLatin1Char('#')) + QString(barWidth_ - filled, QLatin1Char('.'));
+    return caption_ + QStringLiteral(" [") + bar + QStringLiteral("] ") +
+           QStringLiteral("%1% ").arg(percent(), 3) + label_;
+}
+
+void ConsoleProgressBar::draw() {
+    if (!shown_) return;
+    QString text = line();
+    const qsizetype length = text.size();
+    // Blanks over what a longer previous line left behind.
+    if (length < drawnLength_) text += QString(drawnLength_ - length, QLatin1Char(' '));
+    out_ << '\r' << text.toStdString();
+    out_.flush();
+    drawnLength_ = length;
+    drawnPercent_ = percent();
+}
+
+}  // namespace tvx::ui_console
