@@ -1,0 +1,27 @@
+#pragma once
+// The stand-in host as a running program: its base folder, its components
+// registered under their class names, and the console desktop the add-in
+// shows itself on (message boxes answered with their default buttons, file
+// dialogs answered from the command line).
+#include "ui_console/console_desktop.h"
+
+#include <QString>
+#include <iosfwd>
+
+namespace tvx::host_app {
+
+class HostProgram {
+public:
+    // CommandFailure when `base` is not a folder.
+    HostProgram(const QString& base, std::ostream& out, ui_console::ConsoleAnswers answers = {});
+    ~HostProgram();
+    HostProgram(const HostProgram&) = delete;
+    HostProgram& operator=(const HostProgram&) = delete;
+
+    const QString& base() const { return base_; }
+
+private:
+    QString base_;
+};
+
+}  // namespace tvx::host_app

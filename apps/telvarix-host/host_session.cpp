@@ -1,0 +1,39 @@
+#include "telvarix-host/host_session.h"
+
+#include "host_erp/company_connection.h"
+#include "host_erp/connection_settings.h"
+#include "host_erp/session.h"
+#include "platform/automation/automation_error.h"
+#include "telvarix-host/command_line.h"
+
+namespace tvx::host_app {
+
+QString companyConnectionString(const QString& settingsFile) {
+    host_erp::ConnectionSettings settings;
+    settings.Carregar(settingsFile);
+    settings.Modo(0);
+    settings.Recarregar();
+    QString text = QStringLiteral("Provider=SQLOLEDB;Data Source=%1;Initial Catalog=%2;")
+                       .arg(settings.Servidor(), settings.BaseDados());
+    if (settings.Utilizador().isEmpty() && settings.Password().isEmpty())
+        return text + QStringLiteral("Integrated Security=SSPI;");
+    return text + QStringLiteral("User Id=%1;Password=%2;").arg(settings.Utilizador(), settings.Password());
+}
+
+HostSession::HostSession(const QString& settingsFile)
+    : ligacao_(std::make_shared<host_erp::CompanyConnection>()), api_(std::make_shared<host_erp::Session>()) {
+    if (!ligacao_->Abrir(companyConnectionString(settingsFile)))
+        throw CommandFailure(QStringLiteral("Tumo Vesk has no company database for the settings in %1.").arg(settingsFile));
+    if (!api_->Iniciar(settingsFile)) {
+        ligacao_->Fechar();
+        throw CommandFailure(QStringLiteral("Tumo Vesk refused the logon of the settings in %1.").arg(settingsFile));
+    }
+    api_->Ligacao(ligacao_);
+}
+
+HostSession::~HostSession() {
+    tryIgnoringError([this] { api_->Terminar(); });
+    tryIgnoringError([this] { ligacao_->Fechar(); });
+}
+
+}  // namespace tvx::host_app

@@ -1,0 +1,92 @@
+#include "telvarix-host/setup_demo.h"
+
+#include "agency_demo/agency_db.h"
+#include "agency_demo/agency_db_generator.h"
+#include "host_erp/demo_company.h"
+#include "host_erp/host_settings.h"
+#include "telvarix-host/command_line.h"
+#include "telvarix-host/demo_parameters.h"
+#include "telvarix-host/host_session.h"
+#include "telvarix-host/today_tickets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tvx::host_app {
+
+namespace {
+
+// Removes the files of a set-up that did not finish (a database with its journal files).
+class Rollback {
+public:
+    explicit Rollback(QStringList files) : files_(std::move(files)) {}
+    ~Rollback() {
+        if (done_) return;
+        for (const QString& file : files_)
+            for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+                QFile::remove(file + suffix);
+    }
+    void done() { done_ = true; }
+
+private:
+    QStringList files_;
+    bool done_ = false;
+};
+
+void refuseExisting(const CompanyLayout& layout) {
+    for (const QString& file : layout.files())
+        if (QFileInfo::exists(file))
+            throw CommandFailure(QStringLiteral("%1 already holds company %2 (%3 exists); nothing was changed. "
+                                                "Use a fresh folder.")
+                                     .arg(layout.base, layout.company, file));
+}
+
+void makeFolderOf(const QString& file) {
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QDir().mkpath(folder)) throw CommandFailure(QStringLiteral("cannot create the folder %1.").arg(folder));
+}
+
+host_erp::DemoCompanyOptions companyOptions(const DemoOptions& options) {
+    host_erp::DemoCompanyOptions company;
+    company.company.codigo = options.company;
+    company.customers = DemoCustomers;
+    company.login = options.logon.login;
+    company.password = options.logon.password;
+    return company;
+}
+
+}  // namespace
+
+DemoReport setupDemo(const DemoOptions& options) {
+    DemoReport report{CompanyLayout(options.base, options.company), 0, {}};
+    const CompanyLayout& layout = report.layout;
+    refuseExisting(layout);
+    host_erp::setBaseFolder(layout.base);
+
+    Rollback rollback(layout.files());
+    for (const QString& file : layout.files()) makeFolderOf(file);
+    host_erp::createDemoCompany(layout.companyDatabase(), companyOptions(options));
+    writeDemoSettingsFile(layout.settingsFile(), layout.company, options.logon);
+    {
+        agency::AgencyDb agency = agency::AgencyDb::create(layout.agencyDatabase());
+        agency::AgencyDbParams tickets;
+        tickets.seed = options.seed;
+        tickets.customers = DemoCustomers;
+        tickets.tickets = options.tickets;
+        tickets.transfers = 0;  // the demo's own, below
+        tickets.today = options.today;
+        agency::fillAgencyDb(agency, tickets);
+
+        HostSession host(layout.settingsFile());
+        createDemoParameters(host.ligacao(), {layout.agencyDatabase(), 0});
+        report.transfers =
+            addDemoTransfers(agency, host.api(), host.ligacao(), options.transfers, DemoCustomers, options.today);
+        report.ticketsToInvoice = ticketsToInvoice(agency, options.today);
+        agency.close();
+    }
+    rollback.done();
+    return report;
+}
+
+}  // namespace tvx::host_app

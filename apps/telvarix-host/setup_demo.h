@@ -1,0 +1,39 @@
+#pragma once
+// A demo installation of the stand-in host with the add-in: a company with
+// its host user, the add-in's settings file and parameters row, and an
+// agency database with today's tickets and pending transfers that pay
+// invoices already in the company.
+#include "telvarix-host/company_layout.h"
+#include "telvarix-host/demo_settings_file.h"
+#include "telvarix-host/demo_transfers.h"
+
+#include <QDate>
+#include <cstdint>
+
+namespace tvx::host_app {
+
+// Customers of the demo: the company's C0001 … and the agency's accounts alike.
+inline constexpr int DemoCustomers = 12;
+
+struct DemoOptions {
+    QString base;
+    QString company;
+    int tickets = 60;
+    int transfers = 12;
+    HostLogon logon{QStringLiteral("demo"), QStringLiteral("demo")};
+    std::uint32_t seed = 1;
+    QDate today = QDate::currentDate();
+};
+
+struct DemoReport {
+    CompanyLayout layout;
+    int ticketsToInvoice = 0;  // of today's billing periods, without marker
+    DemoTransfersSummary transfers;
+};
+
+// Sets the host's base folder to options.base and creates everything there.
+// Refuses (CommandFailure) when any of the company's files is already there;
+// on any failure removes again what it created.
+DemoReport setupDemo(const DemoOptions& options);
+
+}  // namespace tvx::host_app

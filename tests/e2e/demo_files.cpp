@@ -1,0 +1,67 @@
+#include "e2e/demo_files.h"
+
+#include "e2e/host_process.h"
+#include "telvarix-host/company_layout.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+#include <stdexcept>
+
+namespace tvx::testing {
+
+std::vector<std::vector<QVariant>> rows(const QString& path, const QString& sql) {
+    const QString name = QUuid::createUuid().toString();
+    std::vector<std::vector<QVariant>> result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
+        QSqlQuery query(db);
+        if (!query.exec(sql)) throw std::runtime_error((query.lastError().text() + u' ' + sql).toStdString());
+        while (query.next()) {
+            std::vector<QVariant> row;
+            for (int i = 0; i < query.record().count(); ++i) row.push_back(query.value(i));
+            result.push_back(std::move(row));
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+std::vector<QVariant> column(const QString& path, const QString& sql) {
+    std::vector<QVariant> values;
+    for (auto& row : rows(path, sql)) values.push_back(row.front());
+    return values;
+}
+
+QVariant scalar(const QString& path, const QString& sql) {
+    const auto values = column(path, sql);
+    return values.empty() ? QVariant() : values.front();
+}
+
+QString DemoFolder::agency() const { return host_app::CompanyLayout(base, company).agencyDatabase(); }
+QString DemoFolder::companyDatabase() const { return host_app::CompanyLayout(base, company).companyDatabase(); }
+QString DemoFolder::settingsFile() const { return host_app::CompanyLayout(base, company).settingsFile(); }
+
+std::vector<Ticket> tickets(const DemoFolder& demo) {
+    std::vector<Ticket> result;
+    for (const auto& row : rows(demo.agency(), QStringLiteral("SELECT ID, Ref_Faturacao, Account, Factura "
+                                                              "FROM [TKT Issued] ORDER BY ID")))
+        result.push_back({row[0].toInt(), row[1].toString(), row[2].toString(), row[3]});
+    return result;
+}
+
+DemoFolder setupDemo(const QString& base, int ticketCount) {
+    const DemoFolder demo{base, QStringLiteral("EMPR01")};
+    const HostRun run = runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
+                                 demo.company, QStringLiteral("--tickets"), QString::number(ticketCount),
+                                 QStringLiteral("--transfers"), QStringLiteral("0")});
+    if (run.exitCode != 0) throw std::runtime_error(run.err.toStdString());
+    return demo;
+}
+
+}  // namespace tvx::testing

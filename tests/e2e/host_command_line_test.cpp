@@ -1,0 +1,99 @@
+// The host program's command line: help, wrong command lines, and an add-in
+// that cannot be loaded or opened.
+#include "e2e/host_process.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tvx::testing {
+namespace {
+
+TEST(HostCommandLineTest, EveryCommandDescribesItself) {
+    for (const QString& command :
+         QStringList{QStringLiteral("setup-demo"), QStringLiteral("run"), QStringLiteral("sales-view")}) {
+        const HostRun run = runHost({command, QStringLiteral("--help")});
+        EXPECT_EQ(run.exitCode, 0) << command.toStdString();
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: telvarix-host ") + command + QStringLiteral(" [options]")))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("--base"))) << command.toStdString();
+    }
+    const HostRun overview = runHost({QStringLiteral("--help")});
+    EXPECT_EQ(overview.exitCode, 0);
+    EXPECT_TRUE(overview.out.contains(QStringLiteral("sales-view")));
+    EXPECT_EQ(runHost({}).exitCode, 2);
+    const HostRun unknown = runHost({QStringLiteral("import")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("unknown command 'import'")));
+}
+
+TEST(HostCommandLineTest, AWrongCommandLineExitsWithTwoAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString base = dir.path();
+    const auto expectUsage = [](const QStringList& args, const QString& why) {
+        const HostRun run = runHost(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(why)) << run.err.toStdString();
+    };
+    expectUsage({QStringLiteral("run"), QStringLiteral("--base"), base, QStringLiteral("--user"), QStringLiteral("demo"),
+                 QStringLiteral("--operation"), QStringLiteral("1000")},
+                QStringLiteral("--company is required"));
+    expectUsage(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")),
+                QStringLiteral("--operation is required"));
+    expectUsage(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) +
+                    QStringList{QStringLiteral("--operation"), QStringLiteral("mil")},
+                QStringLiteral("--operation must be a whole number"));
+    expectUsage({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
+                 QStringLiteral("EMP/01")},
+                QStringLiteral("company code 'EMP/01'"));
+    expectUsage({QStringLiteral("setup-demo"), QStringLiteral("--base"), base + QStringLiteral("/d'Ouro"),
+                 QStringLiteral("--company"), QStringLiteral("EMPR01")},
+                QStringLiteral("single quote"));
+    expectUsage({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
+                 QStringLiteral("EMPR01"), QStringLiteral("--tickets"), QStringLiteral("-3")},
+                QStringLiteral("--tickets must be a whole number"));
+    expectUsage(QStringList{QStringLiteral("sales-view")} + onCompany(base, QStringLiteral("EMPR01")) +
+                    QStringList{QStringLiteral("--finalize"), QStringLiteral("FT"), QStringLiteral("1"),
+                                QStringLiteral("2024")},
+                QStringLiteral("--finalize needs TYPE SERIES YEAR NUMBER"));
+    // Nothing was created by any of them.
+    EXPECT_TRUE(QDir(base).isEmpty());
+}
+
+TEST(HostCommandLineTest, AnAddinThatCannotBeLoadedOrOpenedExitsWithOne) {
+    QTemporaryDir dir;
+    const QString base = dir.path();
+    ASSERT_EQ(runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
+                       QStringLiteral("EMPR01"), QStringLiteral("--tickets"), QStringLiteral("5"),
+                       QStringLiteral("--transfers"), QStringLiteral("0")})
+                  .exitCode,
+              0);
+    const QStringList op{QStringLiteral("--operation"), QStringLiteral("1000")};
+
+    const HostRun otherCompany = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR02")) + op);
+    EXPECT_EQ(otherCompany.exitCode, 1);
+    EXPECT_TRUE(otherCompany.err.contains(QStringLiteral("could not be opened for company EMPR02")));
+
+    const HostRun noLibrary = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) + op +
+                                      QStringList{QStringLiteral("--addin"), base + QStringLiteral("/none.so")});
+    EXPECT_EQ(noLibrary.exitCode, 1);
+    EXPECT_TRUE(noLibrary.err.contains(QStringLiteral("no add-in library")));
+
+    QFile notALibrary(base + QStringLiteral("/libtelvarix.so"));
+    ASSERT_TRUE(notALibrary.open(QIODevice::WriteOnly));
+    notALibrary.write("not a library");
+    notALibrary.close();
+    const HostRun broken = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) + op +
+                                   QStringList{QStringLiteral("--addin"), notALibrary.fileName()});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("cannot load the add-in")));
+
+    const HostRun noBase = runHost(QStringList{QStringLiteral("run")} +
+                                   onCompany(base + QStringLiteral("/nowhere"), QStringLiteral("EMPR01")) + op);
+    EXPECT_EQ(noBase.exitCode, 1);
+    EXPECT_TRUE(noBase.err.contains(QStringLiteral("no base folder")));
+}
+
+}  // namespace
+}  // namespace tvx::testing
