@@ -4,6 +4,7 @@
 #include "addin/addin_runs.h"
 #include "addin/solucao.h"
 #include "platform/automation/class_registry.h"
+#include "receipts/vsk_doc_keys.h"
 #include "tickets/access_source.h"
 #include "tickets/csv_source.h"
 #include "ui_console/console_desktop.h"
@@ -44,6 +45,8 @@ const std::vector<PublicClass>& publicClasses() {
         {QStringLiteral("Telvarix.Solucao"), [] { return counted(new Solucao(desktop())); }},
         {AccessProgId, [] { return counted(new Access()); }},
         {CsvProgId, [] { return counted(new CSV()); }},
+        {QStringLiteral("Telvarix.VskDocKey"), [] { return counted(new VskDocKey()); }},
+        {QStringLiteral("Telvarix.VskDocKeys"), [] { return counted(new VskDocKeys()); }},
     };
     return classes;
 }

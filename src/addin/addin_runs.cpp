@@ -3,6 +3,7 @@
 #include "addin/automation_objects.h"
 #include "addin/solucao.h"
 #include "diagnostics/frm_view_diagnosticos.h"
+#include "receipts/transfer_import_run.h"
 #include "tickets/finalisation_sync.h"
 #include "tickets/ticket_import_run.h"
 
@@ -18,6 +19,13 @@ void AddinRuns::runTicketImport(Solucao& s) {
                               [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); },
                               s.runDesktop()});
     run.pImportarMovimentos();
+}
+
+void AddinRuns::runTransferImport(Solucao& s) {
+    SolucaoEstado& m = s.estado();
+    ImportacaoMovBancarios run({m.m_Api, m.m_Diagnostico, m.m_OrigemImportacao,
+                                [] { return createObject<OrigemDados>(AccessProgId); }, s.runDesktop()});
+    run.pImportarMovBancarios();
 }
 
 void AddinRuns::runViewer(Solucao& s) {

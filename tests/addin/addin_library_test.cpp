@@ -78,8 +78,22 @@ TEST(AddinLibraryTest, AHostRegistersTheLibraryAndCreatesSolucaoByName) {
     EXPECT_EQ(factory, nullptr);
     EXPECT_EQ(getClassObject("Telvarix.Solucao", nullptr), addin::status::Pointer);
 
+    // The document keys, created by name and used late-bound, Item as the default member.
+    const auto keys = std::dynamic_pointer_cast<Dispatch>(registry::create(QStringLiteral("Telvarix.VskDocKeys")));
+    ASSERT_NE(keys, nullptr);
+    std::vector<Variant> add{Variant("FT"), Variant(std::int32_t(12)), Variant(std::int16_t(1)),
+                             Variant(std::int16_t(2024)), Variant("FT-12")};
+    keys->Invoke(QStringLiteral("Add"), add);
+    std::vector<Variant> byKey{Variant("FT-12")};
+    const auto key = std::dynamic_pointer_cast<Dispatch>(keys->Invoke(QString(), byKey).asObject());
+    ASSERT_NE(key, nullptr);
+    std::vector<Variant> none;
+    EXPECT_EQ(key->Invoke(QStringLiteral("Numero"), none), Variant(std::int32_t(12)));
+    EXPECT_TRUE(registry::isRegistered(QStringLiteral("Telvarix.VskDocKey")));
+
     EXPECT_EQ(unregisterServer(), addin::status::Ok);
     EXPECT_FALSE(registry::isRegistered(QStringLiteral("Telvarix.Solucao")));
+    EXPECT_FALSE(registry::isRegistered(QStringLiteral("Telvarix.VskDocKeys")));
     registry::unregisterClass(addin::DesktopProgId);
 }
 

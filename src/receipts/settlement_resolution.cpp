@@ -1,0 +1,73 @@
+#include "receipts/settlement_resolution.h"
+
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
+#include "settings/dal_comandos.h"
+
+#include <QStringList>
+
+namespace tvx {
+
+namespace {
+
+const QString Source = QStringLiteral("pDocQueTipoRecibo");
+
+// One invoice reference, refused (a message) or turned into a key.
+// Returns the refusal text, "" when the key was added.
+QString resolverReferencia(const QString& sReferencia, const QString& sConta, VskDocKeys& keys, Currency& cSoma) {
+    const QStringList campos = sReferencia.split(u'-');
+    if (campos.size() != 4) return RecusaMalDefinido + sReferencia;
+    const QString& sTipo = campos[0];
+    const std::int32_t lNumero = CLng(Variant(campos[1]));
+    const std::int16_t iAno = CInt(Variant(campos[3]));
+    const std::int16_t iSerie = CInt(Variant(campos[2]));
+
+    const auto rs = DalComandos::HlpDb_DocGcCabByKeyGet(sTipo, lNumero, iAno, iSerie);
+    if (!rs) err::raise(err::ObjectNotSet);
+    if (rs->Eof()) return RecusaNaoExiste + sReferencia;
+
+    const QString sTerceiro = CStr(rs->value(QStringLiteral("Terceiro")));
+    if (sTerceiro != sConta) {
+        rs->Close();
+        return recusaOutroTerceiro(sTerceiro, sConta, sReferencia);
+    }
+
+    const auto key = keys.Add(sTipo, lNumero, iSerie, iAno, sTipo + u'-' + campos[1]);
+    key->Total(CCur(rs->value(QStringLiteral("TOTDOC"))));
+    key->AreaGestao(CInt(rs->value(QStringLiteral("AREAG"))));
+    key->TipoOperacao(CInt(rs->value(QStringLiteral("TPOPER"))));
+    key->Natureza(CInt(rs->value(QStringLiteral("NATCONTA"))));
+    key->SinalCt(CInt(rs->value(QStringLiteral("SINALCT"))));
+    // A document that counts against the customer (a credit note) pays back.
+    if (key->SinalCt() == 2) key->Total(-key->Total());
+    cSoma += key->Total();
+    rs->Close();
+    return {};
+}
+
+}  // namespace
+
+QString recusaOutroTerceiro(const QString& sTerceiro, const QString& sConta, const QString& sReferencia) {
+    return QStringLiteral("Um dos documentos a liquidar tem terceiro <") + sTerceiro +
+           QStringLiteral("> diferente da transferência <") + sConta + QStringLiteral(">. ") + sReferencia;
+}
+
+std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(const QString& sFatura, const QString& sConta, Currency cValor,
+                                              QString& sMensagem) {
+    return reraiseAs(Source, [&] {
+        sMensagem.clear();
+        auto keys = std::make_shared<VskDocKeys>();
+        if (sFatura.isEmpty()) return keys;
+
+        Currency cSoma;
+        for (const QString& sReferencia : sFatura.split(u';')) {
+            if (Trim(sReferencia).isEmpty()) continue;
+            sMensagem = resolverReferencia(sReferencia, sConta, *keys, cSoma);
+            if (!sMensagem.isEmpty()) break;  // only the first refusal is told
+        }
+        if (!sMensagem.isEmpty() || cSoma != cValor) keys = std::make_shared<VskDocKeys>();
+        return keys;
+    });
+}
+
+}  // namespace tvx
