@@ -43,7 +43,8 @@ void requireTotal(const AccountingEntry& e, Currency total) {
 void addSalesLines(sql::Connection& db, qint64 id, QChar natureza, AccountingEntry& e) {
     std::map<QString, Currency> revenue;
     std::map<QString, Currency> vat;
-    const RowSet lines = rowsOf(db, QStringLiteral("DOCGCLIN"), QStringLiteral("IDCAB = %1 AND ARTIGO <> ''").arg(id));
+    const RowSet lines =
+        rowsOf(db, QStringLiteral("DOCGCLIN"), {QStringLiteral("IDCAB = %1 AND ARTIGO <> ''").arg(id), {}});
     for (; !lines->Eof(); lines->MoveNext()) {
         const QString codigo = text(lines, "ARTIGO");
         const auto art = article(db, codigo);

@@ -12,8 +12,8 @@ namespace {
 const QString kHeaders = QStringLiteral("MOVCTBCAB");
 const QString kLines = QStringLiteral("MOVCTBLIN");
 
-QString whereDocument(const QString& area, const DocumentKey& key) {
-    return QStringLiteral("AREA = %1 AND ").arg(sqlText(area)) + sqlKeyCondition(key);
+SqlCondition whereDocument(const QString& area, const DocumentKey& key) {
+    return SqlCondition{QStringLiteral("AREA = ?"), {Variant(area)}} && sqlKeyCondition(key);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ qint64 insertEntry(sql::Connection& db, const AccountingEntry& entry, const QDat
                         {"TOTCREDITO", entry.total(u'C')},
                         {"DATACRIACAO", Variant::fromDateTime(now)}});
     };
-    const auto line = [&](ado::Recordset& rs, qint64 id, std::size_t i) {
+    const auto line = [&](NewLine& rs, qint64 id, std::size_t i) {
         const EntryLine& l = entry.linhas[i];
         setColumns(rs, {{"IDCAB", std::int32_t(id)},
                         {"NUMLINHA", std::int32_t(i + 1)},
@@ -45,7 +45,7 @@ qint64 insertEntry(sql::Connection& db, const AccountingEntry& entry, const QDat
                         {"VALOR", l.valor},
                         {"DESCR", l.descr}});
     };
-    return insertWithLines(db, kHeaders, kLines, header, entry.linhas.size(), line);
+    return idOf(*insertWithLines(db, kHeaders, kLines, header, entry.linhas.size(), line));
 }
 
 void deleteEntryOf(sql::Connection& db, const QString& area, const DocumentKey& key) {

@@ -77,7 +77,7 @@ void writeHeader(ado::Recordset& rs, const CommercialDraft& d, std::int32_t nume
                    {"DATACRIACAO", Variant::fromDateTime(now)}});
 }
 
-void writeLine(ado::Recordset& rs, qint64 idCab, const CommercialLineDraft& l) {
+void writeLine(NewLine& rs, qint64 idCab, const CommercialLineDraft& l) {
     setColumns(rs, {{"IDCAB", std::int32_t(idCab)},
                    {"NUMLINHA", l.numero},
                    {"ORDENACAO", l.ordenacao},
@@ -100,29 +100,37 @@ void writeLine(ado::Recordset& rs, qint64 idCab, const CommercialLineDraft& l) {
 
 }  // namespace
 
-qint64 insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero, const QString& utilizador,
+RowSet insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero, const QString& utilizador,
                         const QDateTime& now) {
     return insertWithLines(
         db, kHeaders, kLines, [&](ado::Recordset& rs) { writeHeader(rs, d, numero, utilizador, now); },
-        d.linhas.size(), [&](ado::Recordset& rs, qint64 id, std::size_t i) { writeLine(rs, id, d.linhas[i]); });
+        d.linhas.size(), [&](NewLine& rs, qint64 id, std::size_t i) { writeLine(rs, id, d.linhas[i]); });
 }
 
 qint64 findCommercial(sql::Connection& db, const DocumentKey& key, bool emPreparacao) {
     return firstId(db, kHeaders,
-                   sqlKeyCondition(key) + QStringLiteral(" AND EMPREPARACAO = %1").arg(emPreparacao ? 1 : 0));
+                   sqlKeyCondition(key) && SqlCondition{QStringLiteral("EMPREPARACAO = ?"), {Variant(emPreparacao ? 1 : 0)}});
+}
+
+StoredCommercial readCommercialHeader(const ado::Recordset& header, CommercialHeader& cab) {
+    cab.members().clear();
+    readMembers(header, kHeaderMap, cab.members());
+    StoredCommercial stored;
+    stored.id = idOf(header);
+    stored.emPreparacao = CBool(header.value(QStringLiteral("EMPREPARACAO")));
+    stored.key = {CStr(cab.TipoDocumento()), CLng(cab.NossoNoDocumento()), CInt(cab.Serie()), CInt(cab.Ano())};
+    stored.total = CCur(header.value(QStringLiteral("TOTDOC")));
+    stored.valorPago = CCur(header.value(QStringLiteral("VALORPAGO")));
+    stored.origem = header.value(QStringLiteral("ORIGEM"));
+    return stored;
+}
+
+StoredCommercial loadCommercialHeader(sql::Connection& db, qint64 id, CommercialHeader& cab) {
+    return readCommercialHeader(*rowById(db, kHeaders, id), cab);
 }
 
 StoredCommercial loadCommercial(sql::Connection& db, qint64 id, CommercialHeader& cab) {
-    const RowSet header = rowById(db, kHeaders, id);
-    cab.members().clear();
-    readMembers(*header, kHeaderMap, cab.members());
-    StoredCommercial stored;
-    stored.id = id;
-    stored.emPreparacao = CBool(header->value(QStringLiteral("EMPREPARACAO")));
-    stored.key = {CStr(cab.TipoDocumento()), CLng(cab.NossoNoDocumento()), CInt(cab.Serie()), CInt(cab.Ano())};
-    stored.total = CCur(header->value(QStringLiteral("TOTDOC")));
-    stored.valorPago = CCur(header->value(QStringLiteral("VALORPAGO")));
-    stored.origem = header->value(QStringLiteral("ORIGEM"));
+    StoredCommercial stored = loadCommercialHeader(db, id, cab);
     stored.linhas = readLines<CommercialLine>(db, kLines, id, kLineMap);
     return stored;
 }

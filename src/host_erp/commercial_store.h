@@ -18,14 +18,18 @@
 #include <optional>
 #include <vector>
 
+namespace tvx::ado {
+class Recordset;
+}
 namespace tvx::sql {
 class Connection;
 }
 
 namespace tvx::host_erp {
 
-// Stores a checked document in preparation under `numero`; its ID.
-qint64 insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero, const QString& utilizador,
+// Stores a checked document in preparation under `numero`; its header row
+// as stored (readCommercialHeader reads it).
+std::shared_ptr<ado::Recordset> insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero, const QString& utilizador,
                         const QDateTime& now);
 // The ID of the document with that key, final or in preparation; 0 when none.
 qint64 findCommercial(sql::Connection& db, const DocumentKey& key, bool emPreparacao);
@@ -42,6 +46,10 @@ struct StoredCommercial {
 };
 // Reads document `id` into `cab` (its members replaced) and new line objects.
 StoredCommercial loadCommercial(sql::Connection& db, qint64 id, CommercialHeader& cab);
+// The same without the lines (linhas stays empty).
+StoredCommercial loadCommercialHeader(sql::Connection& db, qint64 id, CommercialHeader& cab);
+// A header row already read (or just stored) into `cab`; linhas stays empty.
+StoredCommercial readCommercialHeader(const ado::Recordset& header, CommercialHeader& cab);
 
 // Turns document `id` into the final document `numero`.
 void markFinal(sql::Connection& db, qint64 id, std::int32_t numero, const QString& assinatura, const QDateTime& now);

@@ -1,6 +1,7 @@
 #include "host_erp/company_database.h"
 
 #include "host_erp/company_schema.h"
+#include "host_erp/host_settings.h"
 #include "platform/automation/automation_error.h"
 #include "platform/sql/qt_connection.h"
 
@@ -75,7 +76,8 @@ void createCompanyDatabase(const QString& path, const CompanyInfo& info,
 }
 
 void applyCompanyConnectionSettings(sqlite3* db) {
-    exec(db, QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
+    exec(db, companySync() == CompanySync::Normal ? QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL;")
+                                                  : QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
 }
 
 bool isCompanyDatabase(sqlite3* db) {

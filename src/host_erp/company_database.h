@@ -7,7 +7,8 @@
 // each committed document is on disk when the commit returns, so a power cut
 // can never lose an invoice or receipt whose source rows the add-in has
 // already marked as done in the agency's file (NORMAL would be about three
-// times faster but may lose the last commits). Foreign keys are enforced.
+// times faster but may lose the last commits; host_settings.h lets an
+// installation choose it knowingly). Foreign keys are enforced.
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>

@@ -36,6 +36,7 @@ std::int32_t CommercialDocument::AdicionaLinha(std::shared_ptr<LinhaDocComercial
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado e não aceita novas linhas."));
         if (line->numbered()) refuse(QStringLiteral("A linha indicada já pertence a um documento."));
         linhas_.push_back(line);
+        ++edits_;
         line->members().store(QStringLiteral("NumeroDaLinha"), std::int32_t(linhas_.size()));
     });
 }
@@ -47,15 +48,32 @@ void CommercialDocument::SugereValoresLin(std::shared_ptr<LinhaDocComercial>& oL
     suggestLineValues(db(), *line, {b1, b2, b3, b4, b5, b6, b7});
 }
 
+quint64 CommercialDocument::edits() const {
+    quint64 sum = edits_ + cab_->members().edits();
+    for (const auto& line : linhas_) sum += line->members().edits();
+    return sum;
+}
+
+CommercialDraft CommercialDocument::checked() {
+    sql::Connection& database = db();
+    const quint64 now = edits();
+    const sql::ChangeStamp stamp = database.changeStamp();
+    if (checked_ && checked_->edits == now && checked_->stamp == stamp) return checked_->draft;
+    checked_.reset();
+    CommercialDraft draft = checkCommercial(database, *cab_, linhas_, origem_);
+    checked_ = Checked{now, stamp, draft};
+    return draft;
+}
+
 std::int32_t CommercialDocument::Validar() {
-    return answer(message_, [&] { checkCommercial(db(), *cab_, linhas_, origem_); });
+    return answer(message_, [&] { checked(); });
 }
 
 std::int32_t CommercialDocument::Inserir() {
     return answer(message_, [&] {
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado."));
         sql::Connection& database = db();
-        const CommercialDraft draft = checkCommercial(database, *cab_, linhas_, origem_);
+        const CommercialDraft draft = checked();
         HostTransaction transaction(database);
         DocumentKey key = draft.key(draft.numero.value_or(0));
         if (draft.numero) {
@@ -65,15 +83,17 @@ std::int32_t CommercialDocument::Inserir() {
         } else {
             key.numero = takeNextNumber(database, key, NumberSequence::Preparation);
         }
-        const qint64 id = insertCommercial(database, draft, key.numero, session_->login, clock().now());
+        const auto header = insertCommercial(database, draft, key.numero, session_->login, clock().now());
         transaction.commit();
-        const auto lines = linhas_;
-        load(id);
-        linhas_ = lines;  // the caller's line objects stay the document's lines
+        // The header as stored; the caller's line objects stay the document's lines.
+        stored_ = readCommercialHeader(*header, *cab_);
+        stored_.linhas = linhas_;
+        origem_ = stored_.origem;
     });
 }
 
 void CommercialDocument::load(qint64 id) {
+    checked_.reset();
     stored_ = loadCommercial(db(), id, *cab_);
     linhas_ = stored_.linhas;
     origem_ = stored_.origem;
@@ -99,7 +119,7 @@ void CommercialDocument::finalise(const DocumentKey& key) {
         refuse(QStringLiteral("O documento %1 não existe em preparação.").arg(describe(key)));
     }
     CommercialHeader current;
-    const StoredCommercial prepared = loadCommercial(database, id, current);
+    const StoredCommercial prepared = loadCommercialHeader(database, id, current);
     DocumentKey finalKey = prepared.key;
     finalKey.numero = takeNextNumber(database, finalKey, NumberSequence::Final);
     const QDateTime now = clock().now();

@@ -25,6 +25,9 @@
 #include "addin/host_api/doc_comercial.h"
 #include "host_erp/commercial_store.h"
 #include "host_erp/session_state.h"
+#include "platform/sql/connection.h"
+
+#include <optional>
 
 namespace tvx::host_erp {
 
@@ -34,7 +37,10 @@ public:
 
     std::shared_ptr<CabDocComercial> Cab() override { return cab_; }
     Variant Origem() const override { return origem_; }
-    void Origem(const Variant& value) override { origem_ = toMemberKind(value, MemberKind::Integer); }
+    void Origem(const Variant& value) override {
+        origem_ = toMemberKind(value, MemberKind::Integer);
+        ++edits_;
+    }
     std::int32_t AdicionaLinha(std::shared_ptr<LinhaDocComercial>& oLinha) override;
     void SugereValoresLin(std::shared_ptr<LinhaDocComercial>& oLinha, bool b1, bool b2, bool b3, bool b4, bool b5,
                           bool b6, bool b7) override;
@@ -55,9 +61,22 @@ public:
     const StoredCommercial& stored() const { return stored_; }
 
 private:
+    // A check that passed, with what it was made on: the document as it was
+    // (its edits) and the database as it was (its change stamp).
+    struct Checked {
+        quint64 edits = 0;
+        sql::ChangeStamp stamp;
+        CommercialDraft draft;
+    };
+
     sql::Connection& db() const;
     void load(qint64 id);
     void finalise(const DocumentKey& key);
+    // The document checked (doc_comercial_rules.h), or the last check's result
+    // when neither the document nor the database has changed since.
+    CommercialDraft checked();
+    // Every change to the header, the lines or Origem, and every line added, makes this grow.
+    quint64 edits() const;
 
     std::shared_ptr<SessionState> session_;
     std::shared_ptr<CommercialHeader> cab_;
@@ -65,6 +84,8 @@ private:
     Variant origem_;
     QString message_;
     StoredCommercial stored_;
+    quint64 edits_ = 0;
+    std::optional<Checked> checked_;
 };
 
 }  // namespace tvx::host_erp

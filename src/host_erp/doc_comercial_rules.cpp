@@ -53,7 +53,9 @@ CommercialLineDraft checkLine(sql::Connection& db, const CommercialLine& line, b
     d.tipoLinha = numberOr(line.TipoDeLinha(), LinhaNormal);
     d.artigo = textOf(line.Artigo());
     d.armazem = textOf(line.Armazem());
-    d.descricao = checkText(line.Descricao(), 250, QStringLiteral("Descricao da linha %1").arg(d.numero));
+    d.descricao = textOf(line.Descricao());
+    if (d.descricao.size() > 250)  // named only when refused: most lines pass
+        checkText(line.Descricao(), 250, QStringLiteral("Descricao da linha %1").arg(d.numero));
     d.quantidade = doubleOr(line.Quantidade(), 0);
     d.quantidadeOrigem = doubleOr(line.QuantidadeOrigem(), d.quantidade);
     d.preco = doubleOr(line.PrecoUnitario(), 0);
@@ -78,6 +80,7 @@ CommercialLineDraft checkLine(sql::Connection& db, const CommercialLine& line, b
 
 CommercialDraft checkCommercial(sql::Connection& db, const CommercialHeader& cab,
                                 const std::vector<std::shared_ptr<CommercialLine>>& linhas, const Variant& origem) {
+    const CataloguePin pin(db);
     CommercialDraft d;
     d.tipo = checkDocumentType(db, cab.TipoDocumento(), AreaComercial);
     d.serie = checkSeries(db, d.tipo, cab.Serie());

@@ -1,6 +1,5 @@
 #include "host_erp/document_numbering.h"
 
-#include "host_erp/sql_literals.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "platform/sql/connection.h"
@@ -13,21 +12,18 @@ QString column(NumberSequence sequence) {
     return sequence == NumberSequence::Final ? QStringLiteral("ULTIMONUM") : QStringLiteral("ULTIMOPREP");
 }
 
-QString where(const DocumentKey& key) {
-    return QStringLiteral(" WHERE TIPODOC = %1 AND SERIE = %2 AND ANO = %3")
-        .arg(sqlText(key.tipo))
-        .arg(key.serie)
-        .arg(key.ano);
+const QString kWhere = QStringLiteral(" WHERE TIPODOC = ? AND SERIE = ? AND ANO = ?");
+
+std::vector<Variant> keyOf(const DocumentKey& key) {
+    return {Variant(key.tipo), Variant(std::int32_t(key.serie)), Variant(std::int32_t(key.ano))};
 }
 
 // The counter row of the series and year, made when the year has none yet.
 void ensureCounter(sql::Connection& db, const DocumentKey& key) {
-    const auto rs = db.Query(QStringLiteral("SELECT COUNT(*) AS N FROM NUMERACAO") + where(key));
+    const auto rs = db.Query(QStringLiteral("SELECT COUNT(*) AS N FROM NUMERACAO") + kWhere, keyOf(key));
     if (CLng(rs->value(0)) > 0) return;
-    db.Execute(QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (%1, %2, %3, 0, 0)")
-                   .arg(sqlText(key.tipo))
-                   .arg(key.serie)
-                   .arg(key.ano));
+    db.Execute(QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (?, ?, ?, 0, 0)"),
+               keyOf(key));
 }
 
 }  // namespace
@@ -35,16 +31,19 @@ void ensureCounter(sql::Connection& db, const DocumentKey& key) {
 std::int32_t takeNextNumber(sql::Connection& db, const DocumentKey& key, NumberSequence sequence) {
     ensureCounter(db, key);
     const QString col = column(sequence);
-    db.Execute(QStringLiteral("UPDATE NUMERACAO SET %1 = %1 + 1").arg(col) + where(key));
-    const auto rs = db.Query(QStringLiteral("SELECT %1 FROM NUMERACAO").arg(col) + where(key));
+    db.Execute(QStringLiteral("UPDATE NUMERACAO SET %1 = %1 + 1").arg(col) + kWhere, keyOf(key));
+    const auto rs = db.Query(QStringLiteral("SELECT %1 FROM NUMERACAO").arg(col) + kWhere, keyOf(key));
     return CLng(rs->value(0));
 }
 
 void noteNumberTaken(sql::Connection& db, const DocumentKey& key, NumberSequence sequence) {
     ensureCounter(db, key);
     const QString col = column(sequence);
-    db.Execute(QStringLiteral("UPDATE NUMERACAO SET %1 = %2").arg(col).arg(key.numero) + where(key) +
-               QStringLiteral(" AND %1 < %2").arg(col).arg(key.numero));
+    std::vector<Variant> values{Variant(key.numero)};
+    for (Variant& v : keyOf(key)) values.push_back(std::move(v));
+    values.push_back(Variant(key.numero));
+    db.Execute(QStringLiteral("UPDATE NUMERACAO SET %1 = ?").arg(col) + kWhere + QStringLiteral(" AND %1 < ?").arg(col),
+               values);
 }
 
 }  // namespace tvx::host_erp

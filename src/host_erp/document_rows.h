@@ -4,6 +4,7 @@
 // back (the database numbers its ID); stored rows are read back into the
 // members of the document objects by a member <-> column map.
 #include "host_erp/host_members.h"
+#include "host_erp/sql_literals.h"
 
 #include <QString>
 #include <functional>
@@ -32,19 +33,39 @@ RowSet newRow(sql::Connection& db, const QString& table);
 void setColumns(ado::Recordset& row, std::initializer_list<std::pair<const char*, Variant>> values);
 // Writes the new row; its ID.
 qint64 writeNewRow(sql::Connection& db, ado::Recordset& row);
-// The rows of `table` meeting `where` (SQL text), in `orderBy` order when given.
-RowSet rowsOf(sql::Connection& db, const QString& table, const QString& where, const QString& orderBy = {});
+// The ID of a row read or written.
+qint64 idOf(const ado::Recordset& row);
+// The rows of `table` meeting `where`, in `orderBy` order when given.
+RowSet rowsOf(sql::Connection& db, const QString& table, const SqlCondition& where, const QString& orderBy = {});
 // The row of `table` whose ID is `id`.
 RowSet rowById(sql::Connection& db, const QString& table, qint64 id);
 // The first ID of `table` meeting `where`, or 0.
-qint64 firstId(sql::Connection& db, const QString& table, const QString& where);
+qint64 firstId(sql::Connection& db, const QString& table, const SqlCondition& where);
+
+// The values of a new line row, by column. Consecutive lines with the same
+// columns are written together, by multi-row INSERTs whose texts repeat from
+// one document to the next (the connection keeps their statements). Null and
+// Empty values are left out, so the table's defaults apply, as when a record
+// set writes a new row. Line tables hold no dates: a date value raises 13.
+class NewLine {
+public:
+    void set(std::initializer_list<std::pair<const char*, Variant>> values);
+    const std::vector<const char*>& columns() const { return columns_; }
+    const std::vector<Variant>& values() const { return values_; }
+
+private:
+    std::vector<const char*> columns_;
+    std::vector<Variant> values_;
+};
+inline void setColumns(NewLine& row, std::initializer_list<std::pair<const char*, Variant>> values) { row.set(values); }
 
 // Writes a header row of `headers` and `lineCount` rows of `lines` in the
 // caller's transaction: `header` fills the header row, `line` each line row
-// (given the header's ID and the line's index). Answers the header's ID.
-qint64 insertWithLines(sql::Connection& db, const QString& headers, const QString& lines,
+// (given the header's ID and the line's index). Answers the header row as
+// the database stored it (its ID included).
+RowSet insertWithLines(sql::Connection& db, const QString& headers, const QString& lines,
                        const std::function<void(ado::Recordset&)>& header, std::size_t lineCount,
-                       const std::function<void(ado::Recordset&, qint64, std::size_t)>& line);
+                       const std::function<void(NewLine&, qint64, std::size_t)>& line);
 // Deletes header `id` of `headers` and its rows in `lines` (by IDCAB).
 void deleteWithLines(sql::Connection& db, const QString& headers, const QString& lines, qint64 id);
 
@@ -55,19 +76,19 @@ struct MemberColumn {
 };
 // The current row's columns into the members (Null reads as unset).
 void readMembers(const ado::Recordset& row, std::span<const MemberColumn> map, Members& members);
-// Calls `read` on each row of `lines` under header `id` (by IDCAB), in line order.
-void forEachLine(sql::Connection& db, const QString& lines, qint64 id,
-                 const std::function<void(const ado::Recordset&)>& read);
+// Reads each row of `lines` under header `id` (by IDCAB), in line order,
+// into the members `next` gives for it.
+void readEachLine(sql::Connection& db, const QString& lines, qint64 id, std::span<const MemberColumn> map,
+                  const std::function<Members&()>& next);
 
 // The lines of header `id`, each read into a new line object.
 template <class Line>
 std::vector<std::shared_ptr<Line>> readLines(sql::Connection& db, const QString& lines, qint64 id,
                                              std::span<const MemberColumn> map) {
     std::vector<std::shared_ptr<Line>> result;
-    forEachLine(db, lines, id, [&](const ado::Recordset& row) {
-        auto line = std::make_shared<Line>();
-        readMembers(row, map, line->members());
-        result.push_back(std::move(line));
+    readEachLine(db, lines, id, map, [&]() -> Members& {
+        result.push_back(std::make_shared<Line>());
+        return result.back()->members();
     });
     return result;
 }

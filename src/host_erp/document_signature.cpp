@@ -21,7 +21,8 @@ QString documentSignature(const QDate& data, const QDateTime& finalizado, const 
 QString previousSignature(sql::Connection& db, const DocumentKey& key) {
     DocumentKey previous = key;
     previous.numero = key.numero - 1;
-    const RowSet rs = rowsOf(db, QStringLiteral("DOCGCCAB"), sqlKeyCondition(previous) + QStringLiteral(" AND EMPREPARACAO = 0"));
+    const RowSet rs = rowsOf(db, QStringLiteral("DOCGCCAB"),
+                             sqlKeyCondition(previous) && SqlCondition{QStringLiteral("EMPREPARACAO = 0"), {}});
     return rs->RecordCount() > 0 ? CStr(rs->value(QStringLiteral("ASSINATURA"))) : QString();
 }
 

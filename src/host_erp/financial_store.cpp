@@ -75,9 +75,9 @@ void writeHeader(ado::Recordset& rs, const FinancialDraft& d, std::int32_t numer
 
 qint64 insertFinancial(sql::Connection& db, const FinancialDraft& d, std::int32_t numero, const QString& utilizador,
                        const QDateTime& now) {
-    return insertWithLines(
+    return idOf(*insertWithLines(
         db, kHeaders, kLines, [&](ado::Recordset& rs) { writeHeader(rs, d, numero, utilizador, now); },
-        d.linhas.size(), [&](ado::Recordset& rs, qint64 id, std::size_t i) {
+        d.linhas.size(), [&](NewLine& rs, qint64 id, std::size_t i) {
             const Settlement& s = d.linhas[i];
             setColumns(rs, {{"IDCAB", std::int32_t(id)},
                             {"NUMLINHA", std::int32_t(i + 1)},
@@ -86,7 +86,7 @@ qint64 insertFinancial(sql::Connection& db, const FinancialDraft& d, std::int32_
                             {"SERIELIQ", s.documento.key.serie},
                             {"ANOLIQ", s.documento.key.ano},
                             {"VALORPAGO", s.valorPago}});
-        });
+        }));
 }
 
 qint64 findFinancial(sql::Connection& db, const DocumentKey& key) {

@@ -2,6 +2,10 @@
 // The host's catalogue, as its document rules read it from the company
 // database. Codes match without regard to case (the columns are NOCASE);
 // each lookup answers nullopt when there is no such row.
+//
+// Answers are kept with the connection, table by table, and used again while
+// that table has not changed (the connection's change stamp): a commit by
+// another connection, or a write to the table through this one, drops them.
 #include "platform/automation/currency.h"
 
 #include <QString>
@@ -67,6 +71,23 @@ struct VatRate {
     int codigo = 0;
     double taxa = 0;
     QString contaCtb;
+};
+
+struct CatalogueMemo;
+
+// Within its scope the catalogue is read as it was when each table was first
+// consulted: lookups do not check again for changes, so one document check
+// sees one catalogue and pays for the checks once. Pins nest.
+class CataloguePin {
+public:
+    explicit CataloguePin(sql::Connection& db);
+    ~CataloguePin();
+    CataloguePin(const CataloguePin&) = delete;
+    CataloguePin& operator=(const CataloguePin&) = delete;
+
+private:
+    sql::Connection& db_;
+    CatalogueMemo* memo_;
 };
 
 std::optional<DocumentType> documentType(sql::Connection& db, const QString& codigo);

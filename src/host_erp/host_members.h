@@ -29,13 +29,23 @@ public:
     Variant get(const QString& name) const { return values_.value(name); }
     void set(const QString& name, const Variant& value, MemberKind kind) {
         values_.insert(name, toMemberKind(value, kind));
+        ++edits_;
     }
     // A value the host gives itself (read from the company database), kept as it is.
-    void store(const QString& name, const Variant& value) { values_.insert(name, value); }
-    void clear() { values_.clear(); }
+    void store(const QString& name, const Variant& value) {
+        values_.insert(name, value);
+        ++edits_;
+    }
+    void clear() {
+        values_.clear();
+        ++edits_;
+    }
+    // How often the members were changed: a count that only grows.
+    quint64 edits() const { return edits_; }
 
 private:
     QHash<QString, Variant> values_;
+    quint64 edits_ = 0;
 };
 
 }  // namespace tvx::host_erp

@@ -22,7 +22,16 @@ int& lockTimeoutSetting() {
     return ms;
 }
 
+CompanySync& companySyncSetting() {
+    static CompanySync sync = CompanySync::Full;
+    return sync;
+}
+
 }  // namespace
+
+CompanySync companySync() { return companySyncSetting(); }
+
+void setCompanySync(CompanySync sync) { companySyncSetting() = sync; }
 
 int lockTimeoutMs() { return lockTimeoutSetting() > 0 ? lockTimeoutSetting() : 5000; }
 

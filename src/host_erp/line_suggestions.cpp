@@ -17,6 +17,7 @@ void fill(Members& m, const char* name, const Variant& value, MemberKind kind) {
 void suggestLineValues(sql::Connection& db, CommercialLine& line, const SuggestionFlags& flags) {
     const QString codigo = textOf(line.Artigo());
     if (codigo.isEmpty()) return;
+    const CataloguePin pin(db);
     const auto art = article(db, codigo);
     if (!art) return;
     Members& m = line.members();

@@ -8,12 +8,15 @@ QString sqlText(const QString& text) {
 
 QString sqlMoney(Currency value) { return value.toString(); }
 
-QString sqlKeyCondition(const DocumentKey& key) {
-    return QStringLiteral("TPDOC = %1 AND SERIE = %2 AND ANO = %3 AND NNUMDOC = %4")
-        .arg(sqlText(key.tipo))
-        .arg(key.serie)
-        .arg(key.ano)
-        .arg(key.numero);
+SqlCondition SqlCondition::operator&&(const SqlCondition& other) const {
+    SqlCondition both{text + QStringLiteral(" AND ") + other.text, values};
+    both.values.insert(both.values.end(), other.values.begin(), other.values.end());
+    return both;
+}
+
+SqlCondition sqlKeyCondition(const DocumentKey& key) {
+    return {QStringLiteral("TPDOC = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ?"),
+            {Variant(key.tipo), Variant(std::int32_t(key.serie)), Variant(std::int32_t(key.ano)), Variant(key.numero)}};
 }
 
 }  // namespace tvx::host_erp

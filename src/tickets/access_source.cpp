@@ -41,6 +41,22 @@ bool Access::ConnectionClose() {
     });
 }
 
+bool Access::beginMarkers() {
+    if (!m_Ligacao || m_Ligacao->inTransaction()) return false;
+    try {
+        m_Ligacao->BeginTrans();
+        return true;
+    } catch (const AutomationError&) {
+        return false;  // locked by another writer, say: the markers go one by one
+    }
+}
+
+void Access::commitMarkers() { reraiseAs(fonte("commitMarkers"), [&] { ligacao().CommitTrans(); }); }
+
+void Access::rollbackMarkers() {
+    if (m_Ligacao && m_Ligacao->inTransaction()) tryIgnoringError([&] { m_Ligacao->RollbackTrans(); });
+}
+
 QString Access::sqlDoRecordSet(const QString& sTable) {
     if (sTable == u"TKT Issued")
         return access_sql::selectTktIssued(access_sql::codigoDiaSemana(clock().today()));

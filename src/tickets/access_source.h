@@ -3,6 +3,7 @@
 // tickets to invoice, the pending transfers, and the markers written back.
 // Every operation but GetTabelas raises its failures again under
 // "Access::" + the operation's name.
+#include "tickets/marker_batch.h"
 #include "tickets/origem_dados.h"
 
 namespace tvx {
@@ -11,7 +12,7 @@ namespace sql {
 class Connection;
 }
 
-class Access : public OrigemDados {
+class Access : public OrigemDados, public MarkerBatch {
 public:
     Access();
     ~Access() override;
@@ -31,6 +32,12 @@ public:
                                           const QString& sFactura) override;
     // Tables and views of the file, in the order its catalogue keeps them.
     std::shared_ptr<Collection> GetTabelas() override;
+
+    // A transaction on the file's connection: the operations send what they
+    // always send, and the batch's commit makes their changes durable at once.
+    bool beginMarkers() override;
+    void commitMarkers() override;
+    void rollbackMarkers() override;
 
     // The SQL text GetRecordSet runs for sTable ("" for an unknown name).
     static QString sqlDoRecordSet(const QString& sTable);

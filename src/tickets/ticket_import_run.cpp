@@ -3,6 +3,7 @@
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
 #include "tickets/frm_progresso_import.h"
+#include "tickets/marker_batch.h"
 #include "tickets/ticket_checks.h"
 #include "tickets/ticket_fields.h"
 
@@ -125,19 +126,47 @@ void ImportacaoMovimentos::pFacturaGravar(ado::Recordset& rs, ado::Recordset& rs
 }
 
 void ImportacaoMovimentos::pTicketsMarcar(const IdentidadeFactura& factura, const QString& sMensagem) {
-    const QString sMarca = marcaProvisoria(factura);
-    for (const std::int32_t id : factura_.ids) {
-        const QString sFactura = factura.texto() + TextoTicketId + QString::number(id);
-        try {
-            if (!c_.origem) err::raise(err::ObjectNotSet);
-            c_.origem->UpdateTktIssued(id, sMarca);
+    const std::vector<std::optional<AutomationError>> falhas = marcasGravar(marcaProvisoria(factura));
+    for (std::size_t i = 0; i < factura_.ids.size(); ++i) {
+        const QString sFactura = factura.texto() + TextoTicketId + QString::number(factura_.ids[i]);
+        if (!falhas[i]) {
             pDiagnosticoAdd(estado::Processado, sMensagem + QLatin1Char(' ') + sFactura);
-        } catch (...) {
+        } else {
             // The invoice is in the host: the ticket is logged, not left silently unmarked.
-            pDiagnosticoAdd(estado::Erro, currentError().description() + QStringLiteral(". ") +
+            pDiagnosticoAdd(estado::Erro, falhas[i]->description() + QStringLiteral(". ") +
                                               QStringLiteral("Foi gerada factura.") + QLatin1Char(' ') + sFactura);
         }
     }
+}
+
+std::vector<std::optional<AutomationError>> ImportacaoMovimentos::marcasGravar(const QString& sMarca) {
+    // One commit for the invoice's markers when the source offers it. Should
+    // that commit fail, nothing of it counts: every marker is written again
+    // on its own, as without a batch, so each ticket is logged as it is.
+    if (auto* lote = dynamic_cast<MarkerBatch*>(c_.origem.get()); lote && lote->beginMarkers()) {
+        auto falhas = marcasGravarUmaAUma(sMarca);
+        try {
+            lote->commitMarkers();
+            return falhas;
+        } catch (...) {
+            lote->rollbackMarkers();
+        }
+    }
+    return marcasGravarUmaAUma(sMarca);
+}
+
+std::vector<std::optional<AutomationError>> ImportacaoMovimentos::marcasGravarUmaAUma(const QString& sMarca) {
+    std::vector<std::optional<AutomationError>> falhas;
+    for (const std::int32_t id : factura_.ids) {
+        try {
+            if (!c_.origem) err::raise(err::ObjectNotSet);
+            c_.origem->UpdateTktIssued(id, sMarca);
+            falhas.emplace_back();
+        } catch (...) {
+            falhas.emplace_back(currentError());
+        }
+    }
+    return falhas;
 }
 
 void ImportacaoMovimentos::pErroMostrar(const AutomationError& erro) {

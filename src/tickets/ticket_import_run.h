@@ -10,6 +10,9 @@
 // closes the open invoice; in CSV mode a change of Factura does. A rejected
 // ticket closes nothing. Whether an invoice is open is known from the
 // invoice itself, so no key value is reserved.
+//
+// Markers are written once the host has stored their invoice, all of one
+// invoice in one commit where the source offers it (marker_batch.h).
 #include "diagnostics/diagnostico_log.h"
 #include "platform/automation/automation_error.h"
 #include "tickets/invoice_builder.h"
@@ -20,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tvx {
@@ -76,6 +80,9 @@ private:
     // Closes the open invoice, if any: stored and marked, or logged as refused.
     void pFacturaGravar(ado::Recordset& rs, ado::Recordset& rsParam);
     void pTicketsMarcar(const IdentidadeFactura& factura, const QString& sMensagem);
+    // Writes the marker into the open invoice's tickets; the failure of each, if any.
+    std::vector<std::optional<AutomationError>> marcasGravar(const QString& sMarca);
+    std::vector<std::optional<AutomationError>> marcasGravarUmaAUma(const QString& sMarca);
     void pErroMostrar(const AutomationError& erro);
     void pTerminar();
     void pDiagnosticoAdd(const QString& sEstado, const QString& sDescricao);

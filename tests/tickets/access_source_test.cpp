@@ -164,6 +164,32 @@ TEST_F(AccessSource, MarkersWrittenBack) {
     EXPECT_EQ(selected(), (std::vector<std::int32_t>{1}));
 }
 
+TEST_F(AccessSource, MarkersOfABatchCountOnlyOnceCommitted) {
+    add({bilhete(1), bilhete(2)});
+    const QString marca = QStringLiteral("Tumo Vesk-FT 1/1/2024");
+    EXPECT_FALSE(access_.beginMarkers());  // not open
+    access_.ConnectionOpen(path_, QString(), QString());
+    ASSERT_TRUE(access_.beginMarkers());
+    EXPECT_FALSE(access_.beginMarkers());  // one batch at a time
+    access_.UpdateTktIssued(1, marca);
+    EXPECT_EQ(column("TKT Issued", "Factura"), QStringList({"<Null>", "<Null>"}));  // others do not see it yet
+    access_.commitMarkers();
+    EXPECT_EQ(column("TKT Issued", "Factura"), QStringList({marca, "<Null>"}));
+
+    ASSERT_TRUE(access_.beginMarkers());
+    access_.UpdateTktIssued(2, marca);
+    access_.rollbackMarkers();
+    access_.rollbackMarkers();  // nothing left to drop: harmless
+    EXPECT_EQ(column("TKT Issued", "Factura"), QStringList({marca, "<Null>"}));
+    try {
+        access_.commitMarkers();
+        ADD_FAILURE() << "a commit without a batch";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.source(), QStringLiteral("Access::commitMarkers"));
+    }
+    access_.ConnectionClose();
+}
+
 class AccessTransfers : public AccessSource {
 protected:
     void SetUp() override {

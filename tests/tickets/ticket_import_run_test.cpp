@@ -10,12 +10,44 @@
 #include "support/fake_shell.h"
 #include "tickets/host_document_fakes.h"
 #include "tickets/import_fakes.h"
+#include "tickets/marker_batch.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace tvx::testing {
 namespace {
+
+// A source that commits markers in batches: a batch's markers count only
+// once committed, and a commit may be made to fail.
+class LotesOrigem : public FakeOrigem, public MarkerBatch {
+public:
+    bool beginMarkers() override {
+        log << QStringLiteral("begin");
+        emLote = true;
+        return true;
+    }
+    void commitMarkers() override {
+        log << QStringLiteral("commit");
+        if (commitsFalhados-- > 0) throw AutomationError(-2147467259, QStringLiteral("Disco cheio"));
+        emLote = false;
+        pendentes.clear();
+    }
+    void rollbackMarkers() override {
+        log << QStringLiteral("rollback");
+        for (const std::int32_t id : pendentes) marcas.erase(id);
+        pendentes.clear();
+        emLote = false;
+    }
+    void UpdateTktIssued(std::int32_t Id, const QString& sFactura) override {
+        FakeOrigem::UpdateTktIssued(Id, sFactura);
+        if (emLote) pendentes.push_back(Id);
+    }
+
+    int commitsFalhados = 0;
+    bool emLote = false;
+    std::vector<std::int32_t> pendentes;
+};
 
 TicketRow ticket(std::int32_t id, const char* ref, const char* account) {
     TicketRow t;
@@ -38,7 +70,7 @@ protected:
     ~TicketImportRunTest() override { DalComandos::HlpDb_LigacaoSet(nullptr); }
 
     void correr(const std::vector<TicketRow>& rows, bool csv = false) {
-        fonte = std::make_shared<FakeOrigem>();
+        fonte = novaFonte ? novaFonte() : std::make_shared<FakeOrigem>();
         fonte->tickets = ticketsRecordset(rows, csv);
         fonte->falhaMarca = falhaMarca;
         fonte->falhaAbrir = falhaAbrir;
@@ -86,6 +118,7 @@ protected:
     DiagnosticoLog log;
     std::shared_ptr<OrigemDados> campo;  // the entry object's field for the run's source
     std::shared_ptr<FakeOrigem> fonte;
+    std::function<std::shared_ptr<FakeOrigem>()> novaFonte;  // the source of the next run; a FakeOrigem when unset
     std::set<std::int32_t> falhaMarca;
     std::optional<AutomationError> falhaAbrir;
     FakeMessageBox messages;
@@ -141,6 +174,33 @@ TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenIsLoggedAndTheOthersAreSti
     EXPECT_EQ(fonte->log.last(), QStringLiteral("close"));
     EXPECT_EQ(campo, fonte);  // the run's source stays, closed, in its field
     EXPECT_EQ(log.rsDiagnostico(), nullptr);  // closed after the viewer
+}
+
+TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrElseWrittenOneByOne) {
+    auto lotes = std::make_shared<LotesOrigem>();
+    novaFonte = [&] { return lotes; };
+    falhaMarca = {2};
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A"), ticket(4, "R2", "A")});
+    EXPECT_EQ(lotes->log.mid(2, 10), (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024",
+                                                  "mark 3 Tumo Vesk-FT 45/1/2024", "commit", "begin",
+                                                  "mark 4 Tumo Vesk-FT 46/1/2024", "commit", "close"}));
+    EXPECT_EQ(rows, (QStringList{"4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "4|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
+                                 "4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3",
+                                 "4|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4"}));
+
+    // A commit that fails counts for nothing: each marker is written again on its own.
+    lotes = std::make_shared<LotesOrigem>();
+    lotes->commitsFalhados = 1;
+    falhaMarca = {};
+    rows.clear();
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A")});
+    EXPECT_EQ(lotes->log.mid(2, 8), (QStringList{"begin", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024",
+                                                 "commit", "rollback", "mark 1 Tumo Vesk-FT 47/1/2024",
+                                                 "mark 2 Tumo Vesk-FT 47/1/2024", "close"}));
+    EXPECT_EQ(lotes->marcas.size(), 2u);
+    EXPECT_EQ(rows, (QStringList{"2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 1",
+                                 "2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 2"}));
 }
 
 TEST_F(TicketImportRunTest, NoKeyValueIsReservedForTheFirstInvoice) {

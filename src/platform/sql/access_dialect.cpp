@@ -57,6 +57,10 @@ void createFunction(sqlite3* db, const char* name, void (*fn)(sqlite3_context*, 
 }  // namespace
 
 QString accessToSqlite(const QString& sql) {
+    // Both rewrites need a LEFT / RIGHT or a dot: most texts have neither.
+    if (!sql.contains(u'.') && !sql.contains(u"left", Qt::CaseInsensitive) &&
+        !sql.contains(u"right", Qt::CaseInsensitive))
+        return sql;
     const TokenList t(sql);
     TextEdits edits;
     for (qsizetype i = 0; i < t.size(); ++i) {

@@ -61,12 +61,21 @@ void Connection::Close() {
     backend();
     if (inTransaction_) tryIgnoringError([this] { backend_->rollback(); });
     inTransaction_ = false;
+    attachments_.clear();
     backend_.reset();
 }
 
-qint64 Connection::Execute(const QString& sql) { return backend().execute(sql); }
+qint64 Connection::Execute(const QString& sql, const std::vector<Variant>& parameters) {
+    return backend().execute(sql, parameters);
+}
 
-std::shared_ptr<ado::Recordset> Connection::Query(const QString& sql) { return backend().query(sql); }
+std::shared_ptr<ado::Recordset> Connection::Query(const QString& sql, const std::vector<Variant>& parameters) {
+    return backend().query(sql, parameters);
+}
+
+quint64 Connection::ownWrites(const QString& table) const { return backend().ownWrites(table); }
+
+qint64 Connection::othersCommits() { return backend().othersCommits(); }
 
 void Connection::WriteBack(ado::Recordset& rs) { backend().writeBack(rs); }
 

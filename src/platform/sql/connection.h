@@ -11,8 +11,13 @@
 // Errors are AutomationErrors carrying the database's own message (number
 // -2147217900 for SQL the database refuses); each open connection has its own
 // QtSql connection, removed when it closes.
+#include "platform/automation/variant.h"
+
 #include <QString>
+#include <map>
 #include <memory>
+#include <typeindex>
+#include <vector>
 
 struct sqlite3;
 
@@ -30,6 +35,16 @@ struct ConnectionOptions {
     int busyTimeoutMs = 5000;
 };
 
+// What a connection tells of changes to its database: two stamps taken from
+// it are equal only when nothing in the database changed in between (no
+// commit by another connection; no write, schema change or rollback through
+// this one), or, for a stamp of one table, when nothing changed that table.
+struct ChangeStamp {
+    quint64 own = 0;     // writes through this connection
+    qint64 others = -1;  // the database's count of commits by other connections
+    bool operator==(const ChangeStamp&) const = default;
+};
+
 class Connection {
 public:
     static std::unique_ptr<Connection> open(const QString& connectionString, const ConnectionOptions& options = {});
@@ -44,10 +59,12 @@ public:
     bool isOpen() const { return backend_ != nullptr; }
 
     // Runs a statement or a script; the rows it inserted, changed or deleted.
-    qint64 Execute(const QString& sql);
+    // `parameters` are bound, in order, to the `?` marks of a one-statement
+    // text (numbers, texts, dates, Null); marks left without one are Null.
+    qint64 Execute(const QString& sql, const std::vector<Variant>& parameters = {});
     // Runs a query: the rows of its first result, fully read, on the first
     // row; a closed record set when the text yields no rows.
-    std::shared_ptr<ado::Recordset> Query(const QString& sql);
+    std::shared_ptr<ado::Recordset> Query(const QString& sql, const std::vector<Variant>& parameters = {});
     // Writes the record set's pending changes back (see sqlite_write_back.h).
     void WriteBack(ado::Recordset& rs);
 
@@ -55,6 +72,28 @@ public:
     void CommitTrans();
     void RollbackTrans();
     bool inTransaction() const { return inTransaction_; }
+
+    // Over SQLite two stamps are equal when nothing changed in between (in
+    // `table`, when one is named: a commit by another connection counts for
+    // every table); over ODBC nothing is known, and no two stamps are equal.
+    ChangeStamp changeStamp(const QString& table = {}) { return {ownWrites(table), othersCommits()}; }
+    // The two halves of a stamp: this connection's writes that may have
+    // touched `table` (any table when none is named), which costs nothing,
+    // and the database's count of other connections' commits, which asks
+    // the database.
+    quint64 ownWrites(const QString& table = {}) const;
+    qint64 othersCommits();
+
+    // An object of type T kept with the open connection, made on first use:
+    // what its users remember of the database (caches they check against
+    // changeStamp), let go when the connection closes.
+    template <class T>
+    T& attached() {
+        backend();
+        std::shared_ptr<void>& slot = attachments_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
 
     // The SQLite handle (nullptr over ODBC or when closed).
     sqlite3* sqliteHandle() const;
@@ -64,6 +103,7 @@ private:
     ConnectionBackend& backend() const;
 
     std::unique_ptr<ConnectionBackend> backend_;
+    std::map<std::type_index, std::shared_ptr<void>> attachments_;
     bool inTransaction_ = false;
 };
 

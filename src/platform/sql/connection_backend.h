@@ -1,7 +1,10 @@
 #pragma once
 // The database behind a Connection: SQLite through a dialect, or ODBC.
+#include "platform/sql/connection.h"
+
 #include <QString>
 #include <memory>
+#include <span>
 
 struct sqlite3;
 
@@ -16,12 +19,16 @@ class SqlDialect;
 class ConnectionBackend {
 public:
     virtual ~ConnectionBackend() = default;
-    virtual qint64 execute(const QString& sql) = 0;
-    virtual std::shared_ptr<ado::Recordset> query(const QString& sql) = 0;
+    // `parameters` are bound, in order, to the `?` marks of a one-statement text.
+    virtual qint64 execute(const QString& sql, std::span<const Variant> parameters) = 0;
+    virtual std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) = 0;
     virtual void writeBack(ado::Recordset& rs) = 0;
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() = 0;
+    // Writes through this connection to `table` (to any table when empty).
+    virtual quint64 ownWrites(const QString& table) const = 0;
+    virtual qint64 othersCommits() = 0;
     virtual sqlite3* sqliteHandle() const { return nullptr; }
 };
 

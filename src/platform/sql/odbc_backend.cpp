@@ -56,18 +56,35 @@ Variant valueOf(const QVariant& v, ado::DataType type) {
     }
 }
 
+QVariant toQVariant(const Variant& v) {
+    switch (v.type()) {
+        case VarType::Empty:
+        case VarType::Null: return QVariant();
+        case VarType::Boolean: return QVariant(v.asBool());
+        case VarType::Integer: return QVariant(int(v.asInteger()));
+        case VarType::Long: return QVariant(int(v.asLong()));
+        case VarType::Double: return QVariant(v.asDouble());
+        case VarType::Currency: return QVariant(v.asCurrency().toDouble());
+        case VarType::Date: return QVariant(v.asDate().toDateTime());
+        case VarType::String: return QVariant(v.asString());
+        case VarType::Object: break;
+    }
+    err::raise(err::TypeMismatch);
+}
+
 class OdbcBackend : public ConnectionBackend {
 public:
     explicit OdbcBackend(std::unique_ptr<QtConnection> qt) : qt_(std::move(qt)) {}
 
-    qint64 execute(const QString& sql) override {
-        QSqlQuery q = run(sql);
+    qint64 execute(const QString& sql, std::span<const Variant> parameters) override {
+        QSqlQuery q(qt_->database());
+        run(q, sql, parameters);
         return std::max(0, q.numRowsAffected());
     }
-    std::shared_ptr<ado::Recordset> query(const QString& sql) override {
+    std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) override {
         QSqlQuery q(qt_->database());
         q.setForwardOnly(true);
-        if (!q.exec(sql)) raiseSqlError(q.lastError().text(), kOdbcSource);
+        run(q, sql, parameters);
         auto rs = std::make_shared<ado::Recordset>();
         if (!q.isSelect() || q.record().isEmpty()) return rs;
         std::vector<ado::FieldInfo> fields;
@@ -87,17 +104,27 @@ public:
     void begin() override { check(qt_->database().transaction()); }
     void commit() override { check(qt_->database().commit()); }
     void rollback() override { check(qt_->database().rollback()); }
+    // The driver tells nothing of changes: every stamp differs from the last.
+    quint64 ownWrites(const QString&) const override { return 0; }
+    qint64 othersCommits() override { return ++stamps_; }
 
 private:
-    QSqlQuery run(const QString& sql) {
-        QSqlQuery q(qt_->database());
-        if (!q.exec(sql)) raiseSqlError(q.lastError().text(), kOdbcSource);
-        return q;
+    static void run(QSqlQuery& q, const QString& sql, std::span<const Variant> parameters) {
+        bool ok;
+        if (parameters.empty()) {
+            ok = q.exec(sql);
+        } else {
+            ok = q.prepare(sql);
+            for (const Variant& v : parameters) q.addBindValue(toQVariant(v));
+            ok = ok && q.exec();
+        }
+        if (!ok) raiseSqlError(q.lastError().text(), kOdbcSource);
     }
     void check(bool ok) {
         if (!ok) raiseSqlError(qt_->database().lastError().text(), kOdbcSource);
     }
     std::unique_ptr<QtConnection> qt_;
+    qint64 stamps_ = 0;
 };
 
 }  // namespace

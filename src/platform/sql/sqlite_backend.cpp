@@ -3,36 +3,76 @@
 #include "platform/sql/connection_backend.h"
 #include "platform/sql/qt_connection.h"
 #include "platform/sql/sql_dialect.h"
+#include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_statements.h"
 #include "platform/sql/sqlite_write_back.h"
+
+#include <QHash>
+#include <sqlite3.h>
 
 namespace tvx::sql {
 
 namespace {
 
+// Texts the dialect translated, by their original: the add-in and the host
+// send the same texts again and again, and translating means lexing.
+class Translations {
+public:
+    explicit Translations(std::shared_ptr<const SqlDialect> dialect) : dialect_(std::move(dialect)) {}
+
+    QString of(const QString& sql) {
+        if (const auto at = done_.constFind(sql); at != done_.cend()) return *at;
+        if (done_.size() >= kKept) done_.clear();  // a flood of one-off texts: start afresh
+        return *done_.insert(sql, dialect_->translate(sql));
+    }
+    const SqlDialect& dialect() const { return *dialect_; }
+
+private:
+    static constexpr qsizetype kKept = 512;
+    std::shared_ptr<const SqlDialect> dialect_;
+    QHash<QString, QString> done_;
+};
+
 class SqliteBackend : public ConnectionBackend {
 public:
     SqliteBackend(std::unique_ptr<QtConnection> qt, std::shared_ptr<const SqlDialect> dialect)
-        : qt_(std::move(qt)), dialect_(std::move(dialect)), db_(qt_->sqliteHandle()) {
-        dialect_->prepareHandle(db_);
+        : qt_(std::move(qt)), translations_(std::move(dialect)), runner_(qt_->sqliteHandle()) {
+        translations_.dialect().prepareHandle(runner_.db());
     }
 
-    qint64 execute(const QString& sql) override { return executeAll(db_, dialect_->translate(sql)); }
-    std::shared_ptr<ado::Recordset> query(const QString& sql) override {
-        return queryAll(db_, dialect_->translate(sql));
+    qint64 execute(const QString& sql, std::span<const Variant> parameters) override {
+        return runner_.execute(translations_.of(sql), parameters);
     }
-    void writeBack(ado::Recordset& rs) override { sql::writeBack(db_, rs); }
+    std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) override {
+        return runner_.query(translations_.of(sql), parameters);
+    }
+    void writeBack(ado::Recordset& rs) override { sql::writeBack(runner_, rs); }
     // IMMEDIATE takes the write lock at once, so two writers never deadlock
     // upgrading their read locks.
-    void begin() override { executeAll(db_, QStringLiteral("BEGIN IMMEDIATE")); }
-    void commit() override { executeAll(db_, QStringLiteral("COMMIT")); }
-    void rollback() override { executeAll(db_, QStringLiteral("ROLLBACK")); }
-    sqlite3* sqliteHandle() const override { return db_; }
+    void begin() override { runner_.execute(QStringLiteral("BEGIN IMMEDIATE")); }
+    void commit() override { runner_.execute(QStringLiteral("COMMIT")); }
+    void rollback() override { runner_.execute(QStringLiteral("ROLLBACK")); }
+    // data_version counts the commits of other connections only; this
+    // connection's own writes are counted by the runner.
+    quint64 ownWrites(const QString& table) const override {
+        return table.isEmpty() ? runner_.writes().all() : runner_.writes().of(table);
+    }
+    qint64 othersCommits() override {
+        if (!dataVersion_) dataVersion_ = prepare(runner_.db(), QStringLiteral("PRAGMA data_version"));
+        const int rc = sqlite3_step(dataVersion_.get());
+        const qint64 others = rc == SQLITE_ROW ? sqlite3_column_int64(dataVersion_.get(), 0) : 0;
+        sqlite3_reset(dataVersion_.get());
+        if (rc != SQLITE_ROW) raiseSqliteError(runner_.db());
+        return others;
+    }
+    sqlite3* sqliteHandle() const override { return runner_.db(); }
 
 private:
+    // Declared first, so it closes after the kept statements are finalized.
     std::unique_ptr<QtConnection> qt_;
-    std::shared_ptr<const SqlDialect> dialect_;
-    sqlite3* db_;
+    Translations translations_;
+    SqliteRunner runner_;
+    Statement dataVersion_;  // finalized before the runner's statements and the handle
 };
 
 }  // namespace

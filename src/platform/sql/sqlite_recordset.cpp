@@ -3,6 +3,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_statements.h"
+#include "platform/sql/statement_cache.h"
 #include "platform/sql/sqlite_values.h"
 
 #include <QRegularExpression>
@@ -101,14 +102,31 @@ std::vector<ado::FieldInfo> describeColumns(sqlite3* db, sqlite3_stmt* stmt) {
     return fields;
 }
 
-void readRecordset(sqlite3* db, sqlite3_stmt* stmt, ado::Recordset& rs) {
-    std::vector<ado::FieldInfo> fields = describeColumns(db, stmt);
+namespace {
+
+// The fields of `stmt`, which has been stepped once: a step prepares a kept
+// statement anew after a schema change, so its description is current then.
+std::vector<ado::FieldInfo> fieldsOf(sqlite3* db, sqlite3_stmt* stmt, KeptDescription* kept) {
+    if (!kept) return describeColumns(db, stmt);
+    const int reprepares = StatementCache::reprepares(stmt);
+    if (kept->reprepares != reprepares) {
+        kept->fields = describeColumns(db, stmt);
+        kept->reprepares = reprepares;
+    }
+    return kept->fields;
+}
+
+}  // namespace
+
+void readRecordset(sqlite3* db, sqlite3_stmt* stmt, ado::Recordset& rs, KeptDescription* kept) {
+    int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) raiseSqliteError(db);
+    std::vector<ado::FieldInfo> fields = fieldsOf(db, stmt, kept);
     const std::size_t columns = fields.size();
     std::vector<ado::ValueKind> kinds;
     for (const auto& f : fields) kinds.push_back(ado::valueKindOf(f.type));
     std::vector<Variant> cells;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt))
         for (std::size_t c = 0; c < columns; ++c)
             cells.push_back(fields[c].type == ado::adEmpty ? readRaw(stmt, int(c)) : readCell(stmt, int(c), kinds[c]));
     if (rc != SQLITE_DONE) raiseSqliteError(db);

@@ -22,7 +22,11 @@ namespace tvx::sql {
 
 std::vector<ado::FieldInfo> describeColumns(sqlite3* db, sqlite3_stmt* stmt);
 
-// Steps `stmt` to its end and opens `rs` over every row.
-void readRecordset(sqlite3* db, sqlite3_stmt* stmt, ado::Recordset& rs);
+struct KeptDescription;
+
+// Steps `stmt` to its end and opens `rs` over every row. With `kept`, the
+// fields are described once for a kept statement and taken from there while
+// SQLite has not prepared it anew.
+void readRecordset(sqlite3* db, sqlite3_stmt* stmt, ado::Recordset& rs, KeptDescription* kept = nullptr);
 
 }  // namespace tvx::sql

@@ -3,35 +3,88 @@
 #include "platform/ado/recordset.h"
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_recordset.h"
+#include "platform/sql/sqlite_values.h"
 
+#include <QByteArray>
 #include <sqlite3.h>
 
 namespace tvx::sql {
 
-StatementCursor::StatementCursor(sqlite3* db, const QString& sql)
-    : db_(db), text_(sql.toUtf8()), tail_(text_.constData()) {}
+namespace {
 
-StatementCursor::~StatementCursor() { sqlite3_finalize(stmt_); }
-
-bool StatementCursor::next() {
-    sqlite3_finalize(stmt_);
-    stmt_ = nullptr;
-    const char* end = text_.constData() + text_.size();
-    while (tail_ < end) {
-        const char* tail = nullptr;
-        if (sqlite3_prepare_v2(db_, tail_, int(end - tail_), &stmt_, &tail) != SQLITE_OK) raiseSqliteError(db_);
-        tail_ = tail;
-        if (stmt_) return true;  // blanks and comments prepare to nothing
-    }
-    return false;
+bool onlyBlanks(const char* from, const char* end) {
+    for (; from < end; ++from)
+        if (*from != ' ' && *from != '\t' && *from != '\r' && *from != '\n') return false;
+    return true;
 }
 
-void StatementCursor::runToEnd() {
-    int rc;
-    while ((rc = sqlite3_step(stmt_)) == SQLITE_ROW) {
+}  // namespace
+
+// The statements of a text, prepared one after the other; a text that holds
+// one statement comes from, and goes back to, the cache. Each statement's
+// writes are counted when it is given out.
+class StatementCursor {
+public:
+    StatementCursor(sqlite3* db, const QString& sql, StatementCache& cache, EffectsCollector& collector,
+                    WriteCounts& counts)
+        : db_(db), text_(sql.toUtf8()), tail_(text_.constData()), cache_(cache), collector_(collector),
+          counts_(counts) {}
+
+    // Prepares the next statement; false when none is left. Raises SQLite's
+    // message when one does not parse.
+    bool next() {
+        lease_.release();
+        const char* begin = text_.constData();
+        const char* end = begin + text_.size();
+        if (!started_) {
+            started_ = true;
+            if (StatementCache::Lease kept = cache_.find(text_)) {
+                tail_ = end;
+                return give(std::move(kept));
+            }
+        }
+        while (tail_ < end) {
+            const bool whole = tail_ == begin;
+            sqlite3_stmt* stmt = nullptr;
+            const char* tail = nullptr;
+            int rc = SQLITE_OK;
+            StatementEffects effects = collector_.collect(
+                [&] { rc = sqlite3_prepare_v2(db_, tail_, int(end - tail_), &stmt, &tail); });
+            if (rc != SQLITE_OK) raiseSqliteError(db_);
+            tail_ = tail;
+            if (!stmt) continue;  // blanks and comments prepare to nothing
+            const bool keep = whole && onlyBlanks(tail, end);
+            return give(keep ? cache_.keep(text_, stmt, std::move(effects)) : cache_.own(stmt, std::move(effects)));
+        }
+        return false;
     }
-    if (rc != SQLITE_DONE) raiseSqliteError(db_);
-}
+    sqlite3_stmt* statement() const { return lease_.get(); }
+    KeptDescription* keptDescription() const { return lease_.description(); }
+    // Steps the current statement to its end, dropping any rows.
+    void runToEnd() {
+        int rc;
+        while ((rc = sqlite3_step(statement())) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) raiseSqliteError(db_);
+    }
+    StatementCache::Lease take() { return std::move(lease_); }
+
+private:
+    bool give(StatementCache::Lease lease) {
+        lease_ = std::move(lease);
+        counts_.count(lease_.effects());
+        return true;
+    }
+
+    sqlite3* db_;
+    QByteArray text_;
+    const char* tail_;
+    StatementCache& cache_;
+    EffectsCollector& collector_;
+    WriteCounts& counts_;
+    StatementCache::Lease lease_;
+    bool started_ = false;
+};
 
 void StatementDeleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 
@@ -42,24 +95,46 @@ Statement prepare(sqlite3* db, const QString& sql) {
     return Statement(stmt);
 }
 
-qint64 executeAll(sqlite3* db, const QString& sql) {
-    StatementCursor cursor(db, sql);
+SqliteRunner::SqliteRunner(sqlite3* db) : db_(db), collector_(db), cache_(counts_) {}
+
+StatementCache::Lease SqliteRunner::prepare(const QString& sql) {
+    StatementCursor cursor(db_, sql, cache_, collector_, counts_);
+    if (!cursor.next()) raiseSqlError(QStringLiteral("The command holds no statement."), kSqliteSource);
+    return cursor.take();
+}
+
+void SqliteRunner::bindParameters(StatementCursor& cursor, Parameters parameters, bool first) const {
+    if (parameters.empty()) return;  // marks left unbound are Null, as SQLite has them
+    if (!first) raiseSqlError(QStringLiteral("A command with parameters holds one statement."), kSqliteSource);
+    const int count = sqlite3_bind_parameter_count(cursor.statement());
+    if (count != int(parameters.size()))
+        raiseSqlError(QStringLiteral("The command has %1 parameters and was given %2 values.")
+                          .arg(count)
+                          .arg(parameters.size()),
+                      kSqliteSource);
+    for (int i = 0; i < count; ++i) bindValue(cursor.statement(), i + 1, parameters[std::size_t(i)], ado::adEmpty);
+}
+
+qint64 SqliteRunner::execute(const QString& sql, Parameters parameters) {
+    StatementCursor cursor(db_, sql, cache_, collector_, counts_);
     qint64 changed = 0;
-    while (cursor.next()) {
-        const qint64 before = sqlite3_total_changes64(db);
+    for (bool first = true; cursor.next(); first = false) {
+        bindParameters(cursor, parameters, first);
+        const qint64 before = sqlite3_total_changes64(db_);
         cursor.runToEnd();
-        changed += sqlite3_total_changes64(db) - before;
+        changed += sqlite3_total_changes64(db_) - before;
     }
     return changed;
 }
 
-std::shared_ptr<ado::Recordset> queryAll(sqlite3* db, const QString& sql) {
+std::shared_ptr<ado::Recordset> SqliteRunner::query(const QString& sql, Parameters parameters) {
     auto rs = std::make_shared<ado::Recordset>();
-    StatementCursor cursor(db, sql);
+    StatementCursor cursor(db_, sql, cache_, collector_, counts_);
     bool read = false;
-    while (cursor.next()) {
+    for (bool first = true; cursor.next(); first = false) {
+        bindParameters(cursor, parameters, first);
         if (!read && sqlite3_column_count(cursor.statement()) > 0) {
-            readRecordset(db, cursor.statement(), *rs);
+            readRecordset(db_, cursor.statement(), *rs, cursor.keptDescription());
             read = true;
         } else {
             cursor.runToEnd();

@@ -20,9 +20,15 @@ bool isOneOf(const QString& name, std::initializer_list<const char*> names) {
     return false;
 }
 
-QString text16(sqlite3_stmt* stmt, int column) {
-    const auto* units = static_cast<const char16_t*>(sqlite3_column_text16(stmt, column));
-    return QString::fromUtf16(units, sqlite3_column_bytes16(stmt, column) / 2);
+// Texts cross in UTF-8, the files' own encoding, so SQLite translates nothing.
+QString textOf(sqlite3_stmt* stmt, int column) {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(bytes, sqlite3_column_bytes(stmt, column));
+}
+
+void bindText(sqlite3_stmt* stmt, int index, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    sqlite3_bind_text(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
 }
 
 // "yyyy-mm-dd", "yyyy-mm-dd hh:mm:ss[.zzz]" or with 'T'; nullopt for anything else.
@@ -38,7 +44,7 @@ std::optional<OaDate> parseDate(QString text) {
 
 Variant readDate(sqlite3_stmt* stmt, int column) {
     if (sqlite3_column_type(stmt, column) != SQLITE_TEXT) return Variant(OaDate{sqlite3_column_double(stmt, column)});
-    const QString text = text16(stmt, column);
+    const QString text = textOf(stmt, column);
     const auto date = parseDate(text);
     return date ? Variant(*date) : Variant(text);
 }
@@ -104,9 +110,9 @@ Variant readCell(sqlite3_stmt* stmt, int column, ado::ValueKind kind) {
         case SQLITE_TEXT:
         case SQLITE_BLOB:
             if (kind == ado::ValueKind::Date) return readDate(stmt, column);
-            return Variant(text16(stmt, column));
+            return Variant(textOf(stmt, column));
         default:
-            if (kind == ado::ValueKind::Text) return Variant(text16(stmt, column));
+            if (kind == ado::ValueKind::Text) return Variant(textOf(stmt, column));
             if (kind == ado::ValueKind::Date) return readDate(stmt, column);
             return readNumber(stmt, column, kind);
     }
@@ -117,7 +123,7 @@ Variant readRaw(sqlite3_stmt* stmt, int column) {
         case SQLITE_NULL: return Variant::null();
         case SQLITE_INTEGER: return ado::wholeNumber(double(sqlite3_column_int64(stmt, column)));
         case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt, column));
-        default: return Variant(text16(stmt, column));
+        default: return Variant(textOf(stmt, column));
     }
 }
 
@@ -136,14 +142,10 @@ void bindValue(sqlite3_stmt* stmt, int index, const Variant& v, ado::DataType ty
             const QDateTime dt = v.asDate().toDateTime();
             const QString text = type == ado::adDBDate ? dt.date().toString(Qt::ISODate)
                                                        : dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+            bindText(stmt, index, text);
             return;
         }
-        case VarType::String: {
-            const QString& s = v.asString();
-            sqlite3_bind_text16(stmt, index, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
-            return;
-        }
+        case VarType::String: bindText(stmt, index, v.asString()); return;
         case VarType::Object: err::raise(err::TypeMismatch);
     }
 }

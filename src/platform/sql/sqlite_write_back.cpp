@@ -17,7 +17,17 @@ namespace {
 using ado::FieldInfo;
 using ado::Recordset;
 
-QString quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+void appendQuoted(QString& out, const QString& name) {
+    out += u'"';
+    out += name.contains(u'"') ? QString(name).replace(u'"', QStringLiteral("\"\"")) : name;
+    out += u'"';
+}
+
+QString quoted(const QString& name) {
+    QString q;
+    appendQuoted(q, name);
+    return q;
+}
 
 struct Target {
     QString table;
@@ -44,7 +54,8 @@ Target targetOf(const std::vector<FieldInfo>& fields) {
 
 class WriteBack {
 public:
-    WriteBack(sqlite3* db, Recordset& rs) : db_(db), rs_(rs), fields_(rs.Fields().infos()), target_(targetOf(fields_)) {}
+    WriteBack(SqliteRunner& runner, Recordset& rs)
+        : runner_(runner), db_(runner.db()), rs_(rs), fields_(rs.Fields().infos()), target_(targetOf(fields_)) {}
 
     void run() {
         for (const auto& change : rs_.pendingChanges()) {
@@ -74,6 +85,17 @@ private:
         bindValue(stmt, ++index, v, field(column).type);
     }
 
+    // "c1", "c2", ... of the fields.
+    QString nameList(const std::vector<int>& columns) const {
+        QString names;
+        names.reserve(qsizetype(columns.size()) * 16);
+        for (int c : columns) {
+            if (!names.isEmpty()) names += QStringLiteral(", ");
+            appendQuoted(names, field(c).baseColumn);
+        }
+        return names;
+    }
+
     // " WHERE k1 = ? AND ..." over the key fields, bound from `values` after `index`.
     QString keyCondition() const {
         if (target_.keys.empty()) raiseMissingKey();
@@ -96,13 +118,14 @@ private:
             if (!field(c).autoIncrement && !change.values[std::size_t(c)].isEmpty() &&
                 !change.values[std::size_t(c)].isNull())
                 columns.push_back(c);
-        QStringList names, marks;
-        for (int c : columns) names << quoted(field(c).baseColumn), marks << QStringLiteral("?");
-        const QString sql = columns.empty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(target_.table))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(quoted(target_.table), names.join(u", "), marks.join(u", "));
-        Statement stmt = prepare(db_, sql);
+        if (insertSql_.isEmpty() || columns != insertColumns_) {  // rows added alike share their text
+            insertColumns_ = columns;
+            insertSql_ = columns.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(target_.table))
+                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                               .arg(quoted(target_.table), nameList(columns),
+                                                    QStringList(qsizetype(columns.size()), QStringLiteral("?")).join(u", "));
+        }
+        const auto stmt = runner_.prepare(insertSql_);
         int index = 0;
         for (int c : columns) bind(stmt.get(), index, c, change.values[std::size_t(c)]);
         stepOnce(stmt.get(), false);
@@ -111,10 +134,9 @@ private:
 
     // The stored row as the database now holds it: numbers and defaults included.
     void readBack(const Recordset::PendingChange& change, sqlite3_int64 rowid) {
-        QStringList names;
-        for (int c : target_.columns) names << quoted(field(c).baseColumn);
-        Statement stmt = prepare(db_, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                          .arg(names.join(u", "), quoted(target_.table)));
+        if (readBackSql_.isEmpty())
+            readBackSql_ = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(nameList(target_.columns), quoted(target_.table));
+        const auto stmt = runner_.prepare(readBackSql_);
         sqlite3_bind_int64(stmt.get(), 1, rowid);
         if (sqlite3_step(stmt.get()) != SQLITE_ROW) return;  // a table without rowid: nothing to read back
         for (int i = 0; i < int(target_.columns.size()); ++i) {
@@ -135,7 +157,7 @@ private:
         if (changed.empty()) return;
         QStringList sets;
         for (int c : changed) sets << quoted(field(c).baseColumn) + QStringLiteral(" = ?");
-        Statement stmt = prepare(db_, QStringLiteral("UPDATE %1 SET %2").arg(quoted(target_.table), sets.join(u", ")) +
+        const auto stmt = runner_.prepare(QStringLiteral("UPDATE %1 SET %2").arg(quoted(target_.table), sets.join(u", ")) +
                                           keyCondition());
         int index = 0;
         for (int c : changed) bind(stmt.get(), index, c, change.values[std::size_t(c)]);
@@ -145,34 +167,36 @@ private:
 
     void remove(const Recordset::PendingChange& change) {
         const auto original = change.original.empty() ? change.values : change.original;
-        Statement stmt = prepare(db_, QStringLiteral("DELETE FROM %1").arg(quoted(target_.table)) + keyCondition());
+        const auto stmt = runner_.prepare(QStringLiteral("DELETE FROM %1").arg(quoted(target_.table)) + keyCondition());
         int index = 0;
         bindKeys(stmt.get(), index, original);
         stepOnce(stmt.get(), true);
     }
 
+    SqliteRunner& runner_;
     sqlite3* db_;
     Recordset& rs_;
     const std::vector<FieldInfo>& fields_;
     Target target_;
     std::vector<Stored> stored_;
+    std::vector<int> insertColumns_;
+    QString insertSql_;
+    QString readBackSql_;
 };
-
-void exec(sqlite3* db, const char* sql) {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) raiseSqliteError(db);
-}
 
 }  // namespace
 
-void writeBack(sqlite3* db, Recordset& rs) {
+void writeBack(SqliteRunner& runner, Recordset& rs) {
     if (rs.pendingChanges().empty()) return;
-    WriteBack work(db, rs);
-    exec(db, "SAVEPOINT telvarix_write_back");
+    WriteBack work(runner, rs);
+    runner.execute(QStringLiteral("SAVEPOINT telvarix_write_back"));
     try {
         work.run();
-        exec(db, "RELEASE telvarix_write_back");
+        runner.execute(QStringLiteral("RELEASE telvarix_write_back"));
     } catch (...) {
-        sqlite3_exec(db, "ROLLBACK TO telvarix_write_back; RELEASE telvarix_write_back", nullptr, nullptr, nullptr);
+        sqlite3_exec(runner.db(), "ROLLBACK TO telvarix_write_back; RELEASE telvarix_write_back", nullptr, nullptr,
+                     nullptr);
+        runner.countEverything();
         work.undoStoredValues();
         throw;
     }

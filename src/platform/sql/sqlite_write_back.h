@@ -8,14 +8,15 @@
 // its original values; deleted rows are deleted by primary key. A row that is
 // no longer there fails the whole write. Afterwards nothing is pending; after
 // a failure the database and the record set are as they were.
-struct sqlite3;
-
 namespace tvx::ado {
 class Recordset;
 }
 
 namespace tvx::sql {
 
-void writeBack(sqlite3* db, ado::Recordset& rs);
+class SqliteRunner;
+
+// The statements come from the runner's kept ones.
+void writeBack(SqliteRunner& runner, ado::Recordset& rs);
 
 }  // namespace tvx::sql
