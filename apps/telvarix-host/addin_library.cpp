@@ -1,7 +1,7 @@
 #include "telvarix-host/addin_library.h"
 
-#include "addin/dispatch.h"
 #include "platform/automation/class_registry.h"
+#include "platform/automation/dispatch.h"
 #include "telvarix-host/command_line.h"
 
 #include <QCoreApplication>

@@ -21,7 +21,7 @@ QString CompanyLayout::settingsFolder() const { return QDir(base).filePath(QStri
 QString CompanyLayout::settingsFile() const { return QDir(settingsFolder()).filePath(QStringLiteral("BRISKO.") + company); }
 
 QString CompanyLayout::companyDatabase() const {
-    return host_erp::companyFilePath(base, host_erp::defaultServer(), company);
+    return host_erp::companyFilePath(base, host_erp::HostSettings().defaultServer(), company);
 }
 
 QString CompanyLayout::agencyDatabase() const {

@@ -1,7 +1,7 @@
 #include "telvarix-host/demo_invoices.h"
 
-#include "addin/host_api/dal_ligacao.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/dal_ligacao.h"
+#include "host_api/sessao_api.h"
 #include "host_erp/demo_company.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"

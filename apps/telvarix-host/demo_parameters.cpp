@@ -1,9 +1,8 @@
 #include "telvarix-host/demo_parameters.h"
 
-#include "addin/host_api/dal_ligacao.h"
+#include "host_api/dal_ligacao.h"
 #include "host_erp/demo_company.h"
-#include "settings/dal_comandos.h"
-#include "settings/dal_comandos_sql.h"
+#include "platform/sql/sql_quote.h"
 
 #include <QStringList>
 #include <utility>
@@ -13,14 +12,13 @@ namespace tvx::host_app {
 
 namespace {
 
-QString text(const QString& value) { return u'\'' + DalComandos::sqlEscape(value) + u'\''; }
+QString text(const QString& value) { return sql::sqlQuoted(value); }
 QString number(int value) { return QString::number(value); }
 
 }  // namespace
 
-void createDemoParameters(DalLigacao& company, const DemoParameters& p) {
+void insertDemoParameters(DalLigacao& company, const DemoParameters& p) {
     namespace demo = host_erp::demo;
-    company.Executar(QString(), DalComandos::sql::parametrosCreateStatement());
     const std::vector<std::pair<const char*, QString>> row = {
         {"FATTIPODOCUM", text(demo::Factura)},      {"FATSECTOR", text(demo::Sector)},
         {"FATSERIE", number(demo::Serie)},          {"FATFINALIZA", number(p.fatFinaliza)},

@@ -15,7 +15,8 @@ struct DemoParameters {
     int fatFinaliza = 0;   // 0: ticket invoices stay in preparation
 };
 
-// Creates qrl_PARAMETROS with the add-in's own statement and inserts the row.
-void createDemoParameters(DalLigacao& company, const DemoParameters& parameters);
+// Inserts the row into qrl_PARAMETROS, which the add-in created when it was
+// first opened for the company.
+void insertDemoParameters(DalLigacao& company, const DemoParameters& parameters);
 
 }  // namespace tvx::host_app

@@ -20,7 +20,7 @@ void writeDemoSettingsFile(const QString& path, const QString& company, const Ho
           {QStringLiteral("perclog"), QStringLiteral("0")},
           {QStringLiteral("PercWindows"), QStringLiteral("0")}}},
         {host_erp::ConnectionSection,
-         {{QStringLiteral("Servidor"), host_erp::defaultServer()},
+         {{QStringLiteral("Servidor"), host_erp::HostSettings().defaultServer()},
           {QStringLiteral("BaseDados"), company},
           {QStringLiteral("User"), QString()},
           {QStringLiteral("PassWord"), QString()}}},

@@ -44,16 +44,19 @@ int setupDemoCommand(const QStringList& arguments, std::ostream& out, std::ostre
         "Creates a demo installation in a fresh base folder: the company database with its host user, the "
         "add-in's settings file and parameters row, and an agency database with today's tickets and pending "
         "transfers that pay invoices already in the company. Refuses a folder that already holds the company."));
-    parser.addOptions({baseOption(), companyOption(),
-                       {QStringLiteral("tickets"), QStringLiteral("Tickets in the agency database (default 60)."),
-                        QStringLiteral("N")},
-                       {QStringLiteral("transfers"), QStringLiteral("Pending transfers (default 12)."),
-                        QStringLiteral("N")},
-                       userOption(QStringLiteral("The host user's login (default demo).")),
-                       {QStringLiteral("password"), QStringLiteral("The host user's password (default demo)."),
-                        QStringLiteral("PW")},
-                       {QStringLiteral("seed"), QStringLiteral("Seed of the generated tickets (default 1)."),
-                        QStringLiteral("N")}});
+    parser.addOptions(
+        {baseOption(),
+         companyOption(),
+         {QStringLiteral("tickets"), QStringLiteral("Tickets in the agency database (default 60)."),
+          QStringLiteral("N")},
+         {QStringLiteral("transfers"), QStringLiteral("Pending transfers (default 12)."), QStringLiteral("N")},
+         userOption(QStringLiteral("The host user's login (default demo).")),
+         {QStringLiteral("password"), QStringLiteral("The host user's password (default demo)."), QStringLiteral("PW")},
+         {QStringLiteral("seed"), QStringLiteral("Seed of the generated tickets (default 1)."), QStringLiteral("N")},
+         {QStringLiteral("addin"),
+          QStringLiteral("The add-in library, loaded once to make its parameters table (default: "
+                         "libtelvarix.so next to the program, or the build's)."),
+          QStringLiteral("PATH")}});
     if (const auto code = parseCommand(parser, QStringLiteral("setup-demo"), arguments, out, err)) return *code;
     return guarded(QStringLiteral("setup-demo"), err, [&] {
         noPositionalArguments(parser);
@@ -65,7 +68,8 @@ int setupDemoCommand(const QStringList& arguments, std::ostream& out, std::ostre
         options.seed = std::uint32_t(intValue(parser, QStringLiteral("seed"), int(options.seed), 0, 2147483647));
         if (parser.isSet(QStringLiteral("user"))) options.logon.login = requiredValue(parser, QStringLiteral("user"));
         if (parser.isSet(QStringLiteral("password"))) options.logon.password = parser.value(QStringLiteral("password"));
-        printDemoReport(out, setupDemo(options), options);
+        options.addinLibrary = parser.value(QStringLiteral("addin"));
+        printDemoReport(out, setupDemo(options, out), options);
         return exit_code::Done;
     });
 }

@@ -3,6 +3,7 @@
 // registered under their class names, and the console desktop the add-in
 // shows itself on (message boxes answered with their default buttons, file
 // dialogs answered from the command line).
+#include "host_erp/host_settings.h"
 #include "ui_console/console_desktop.h"
 
 #include <QString>
@@ -19,9 +20,12 @@ public:
     HostProgram& operator=(const HostProgram&) = delete;
 
     const QString& base() const { return base_; }
+    // The settings the host's components were registered with.
+    const host_erp::HostSettingsRef& settings() const { return settings_; }
 
 private:
     QString base_;
+    host_erp::HostSettingsRef settings_;
 };
 
 }  // namespace tvx::host_app

@@ -8,8 +8,8 @@
 
 namespace tvx::host_app {
 
-QString companyConnectionString(const QString& settingsFile) {
-    host_erp::ConnectionSettings settings;
+QString companyConnectionString(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
+    host_erp::ConnectionSettings settings(host);
     settings.Carregar(settingsFile);
     settings.Modo(0);
     settings.Recarregar();
@@ -20,9 +20,9 @@ QString companyConnectionString(const QString& settingsFile) {
     return text + QStringLiteral("User Id=%1;Password=%2;").arg(settings.Utilizador(), settings.Password());
 }
 
-HostSession::HostSession(const QString& settingsFile)
-    : ligacao_(std::make_shared<host_erp::CompanyConnection>()), api_(std::make_shared<host_erp::Session>()) {
-    if (!ligacao_->Abrir(companyConnectionString(settingsFile)))
+HostSession::HostSession(const host_erp::HostSettingsRef& host, const QString& settingsFile)
+    : ligacao_(std::make_shared<host_erp::CompanyConnection>(host)), api_(std::make_shared<host_erp::Session>(host)) {
+    if (!ligacao_->Abrir(companyConnectionString(host, settingsFile)))
         throw CommandFailure(QStringLiteral("Tumo Vesk has no company database for the settings in %1.").arg(settingsFile));
     if (!api_->Iniciar(settingsFile)) {
         ligacao_->Fechar();

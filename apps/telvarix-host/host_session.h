@@ -3,6 +3,8 @@
 // sales view, the demo's documents): the company connection the settings
 // file names and a session logged on with its "Api Vesk" values, as the
 // add-in gets them.
+#include "host_erp/host_settings.h"
+
 #include <QString>
 #include <memory>
 
@@ -16,7 +18,7 @@ namespace tvx::host_app {
 class HostSession {
 public:
     // CommandFailure when the company cannot be opened or the logon is refused.
-    explicit HostSession(const QString& settingsFile);
+    HostSession(const host_erp::HostSettingsRef& host, const QString& settingsFile);
     ~HostSession();
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
@@ -31,6 +33,6 @@ private:
 
 // The connection string of the company a settings file names (the host's
 // defaults filling in what it leaves out).
-QString companyConnectionString(const QString& settingsFile);
+QString companyConnectionString(const host_erp::HostSettingsRef& host, const QString& settingsFile);
 
 }  // namespace tvx::host_app

@@ -1,7 +1,7 @@
 #include "telvarix-host/open_addin.h"
 
-#include "addin/dispatch.h"
 #include "platform/automation/conversions.h"
+#include "platform/automation/dispatch.h"
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
 

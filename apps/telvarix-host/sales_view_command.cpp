@@ -1,8 +1,8 @@
 // telvarix-host sales-view: the host's sales view, in which the user
 // finalises an invoice in preparation and saves it, with the add-in's hooks
 // called as the view opens, saves and closes.
-#include "addin/host_api/doc_comercial.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/doc_comercial.h"
+#include "host_api/sessao_api.h"
 #include "platform/automation/conversions.h"
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
@@ -58,7 +58,7 @@ int salesViewCommand(const QStringList& arguments, std::ostream& out, std::ostre
         const DocumentKey key = finalizeKey(parser);
 
         HostProgram host(target.base, out);
-        HostSession session(CompanyLayout(host.base(), target.company).settingsFile());
+        HostSession session(host.settings(), CompanyLayout(host.base(), target.company).settingsFile());
         const AddinLibrary library(findAddinLibrary(target.library));
         OpenAddin addin(library, target.company, target.user);
 

@@ -3,10 +3,12 @@
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
 #include "host_erp/demo_company.h"
-#include "host_erp/host_settings.h"
+#include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
 #include "telvarix-host/demo_parameters.h"
+#include "telvarix-host/host_program.h"
 #include "telvarix-host/host_session.h"
+#include "telvarix-host/open_addin.h"
 #include "telvarix-host/today_tickets.h"
 
 #include <QDir>
@@ -58,14 +60,14 @@ host_erp::DemoCompanyOptions companyOptions(const DemoOptions& options) {
 
 }  // namespace
 
-DemoReport setupDemo(const DemoOptions& options) {
+DemoReport setupDemo(const DemoOptions& options, std::ostream& out) {
     DemoReport report{CompanyLayout(options.base, options.company), 0, {}};
     const CompanyLayout& layout = report.layout;
     refuseExisting(layout);
-    host_erp::setBaseFolder(layout.base);
 
     Rollback rollback(layout.files());
     for (const QString& file : layout.files()) makeFolderOf(file);
+    HostProgram host(layout.base, out);
     host_erp::createDemoCompany(layout.companyDatabase(), companyOptions(options));
     writeDemoSettingsFile(layout.settingsFile(), layout.company, options.logon);
     {
@@ -78,10 +80,16 @@ DemoReport setupDemo(const DemoOptions& options) {
         tickets.today = options.today;
         agency::fillAgencyDb(agency, tickets);
 
-        HostSession host(layout.settingsFile());
-        createDemoParameters(host.ligacao(), {layout.agencyDatabase(), 0});
+        {
+            // Opening the add-in makes its parameters table, as at any company's first use.
+            const AddinLibrary library(findAddinLibrary(options.addinLibrary));
+            OpenAddin addin(library, layout.company, options.logon.login);
+            addin.close();
+        }
+        HostSession session(host.settings(), layout.settingsFile());
+        insertDemoParameters(session.ligacao(), {layout.agencyDatabase(), 0});
         report.transfers =
-            addDemoTransfers(agency, host.api(), host.ligacao(), options.transfers, DemoCustomers, options.today);
+            addDemoTransfers(agency, session.api(), session.ligacao(), options.transfers, DemoCustomers, options.today);
         report.ticketsToInvoice = ticketsToInvoice(agency, options.today);
         agency.close();
     }

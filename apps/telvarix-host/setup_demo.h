@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <cstdint>
+#include <iosfwd>
 
 namespace tvx::host_app {
 
@@ -23,6 +24,7 @@ struct DemoOptions {
     HostLogon logon{QStringLiteral("demo"), QStringLiteral("demo")};
     std::uint32_t seed = 1;
     QDate today = QDate::currentDate();
+    QString addinLibrary;  // "" to look for it (findAddinLibrary)
 };
 
 struct DemoReport {
@@ -31,9 +33,11 @@ struct DemoReport {
     DemoTransfersSummary transfers;
 };
 
-// Sets the host's base folder to options.base and creates everything there.
-// Refuses (CommandFailure) when any of the company's files is already there;
-// on any failure removes again what it created.
-DemoReport setupDemo(const DemoOptions& options);
+// Creates everything in options.base, with the host's components working
+// there; the add-in is loaded once to make its parameters table, and what
+// it shows goes to `out`. Refuses (CommandFailure) when any of the
+// company's files is already there; on any failure removes again what it
+// created.
+DemoReport setupDemo(const DemoOptions& options, std::ostream& out);
 
 }  // namespace tvx::host_app

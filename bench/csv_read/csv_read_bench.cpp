@@ -1,8 +1,8 @@
 // Reads a generated ticket file of 100,000 lines (or the count given as the
 // first argument) and prints how long the text-table read and the whole CSV
 // source read take.
+#include "agency/csv.h"
 #include "agency_demo/csv_ticket_file.h"
-#include "tickets/csv_source.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -73,7 +74,8 @@ private:
     host_app::DemoReport setUp() {
         QElapsedTimer timer;
         timer.start();
-        host_app::DemoReport report = host_app::setupDemo(options_);
+        std::ostringstream shown;
+        host_app::DemoReport report = host_app::setupDemo(options_, shown);
         setupSeconds_ = double(timer.nsecsElapsed()) / 1e9;
         return report;
     }

@@ -3,14 +3,13 @@
 
 #include "addin/addin_runs.h"
 #include "addin/solucao.h"
+#include "agency/access.h"
+#include "agency/csv.h"
+#include "platform/automation/automation_error.h"
 #include "platform/automation/class_registry.h"
 #include "receipts/vsk_doc_keys.h"
-#include "tickets/access_source.h"
-#include "tickets/csv_source.h"
-#include "ui_console/console_desktop.h"
 
 #include <atomic>
-#include <iostream>
 #include <vector>
 
 namespace tvx::addin {
@@ -29,10 +28,12 @@ ObjectRef counted(T* object) {
     });
 }
 
-// The desktop the host registered; a printing console when it registered none.
-std::shared_ptr<AddinUi> desktop() {
-    if (auto registered = registeredDesktop()) return registered;
-    return std::make_shared<ui_console::ConsoleDesktop>(std::cout);
+// The desktop the host registered: the host decides whether the add-in shows
+// real windows or prints to a console. Without one there is nothing to show
+// a message on, so the entry object cannot be made.
+std::shared_ptr<ui::AddinUi> desktop() {
+    if (auto registered = ui::registeredDesktop()) return registered;
+    err::raise(err::CannotCreateObject, QStringLiteral("Telvarix.Solucao"));
 }
 
 struct PublicClass {

@@ -3,9 +3,9 @@
 #include "addin/automation_objects.h"
 #include "addin/solucao.h"
 #include "diagnostics/frm_view_diagnosticos.h"
-#include "receipts/transfer_import_run.h"
+#include "receipts/importacao_mov_bancarios.h"
 #include "tickets/finalisation_sync.h"
-#include "tickets/ticket_import_run.h"
+#include "tickets/importacao_movimentos.h"
 
 namespace tvx::addin {
 
@@ -14,16 +14,17 @@ std::shared_ptr<OperationRuns> defaultOperationRuns() { return std::make_shared<
 void AddinRuns::runTicketImport(Solucao& s) {
     SolucaoEstado& m = s.estado();
     const bool bCsv = m.m_bCsv;
-    ImportacaoMovimentos run({m.m_Api, m.m_Diagnostico, bCsv, m.m_sFicheiroCsv,
-                              bCsv ? m.m_Csv : m.m_OrigemImportacao,
-                              [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); },
-                              s.runDesktop()});
+    ImportacaoMovimentos run(
+        {{m.m_Api, m.m_Comandos, m.m_Diagnostico, bCsv ? m.m_Csv : m.m_OrigemImportacao,
+          [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); }, s.runDesktop()},
+         bCsv,
+         m.m_sFicheiroCsv});
     run.pImportarMovimentos();
 }
 
 void AddinRuns::runTransferImport(Solucao& s) {
     SolucaoEstado& m = s.estado();
-    ImportacaoMovBancarios run({m.m_Api, m.m_Diagnostico, m.m_OrigemImportacao,
+    ImportacaoMovBancarios run({m.m_Api, m.m_Comandos, m.m_Diagnostico, m.m_OrigemImportacao,
                                 [] { return createObject<OrigemDados>(AccessProgId); }, s.runDesktop()});
     run.pImportarMovBancarios();
 }

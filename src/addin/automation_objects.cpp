@@ -1,6 +1,6 @@
 #include "addin/automation_objects.h"
 
-#include "addin/dispatch.h"
+#include "platform/automation/dispatch.h"
 
 namespace tvx::addin {
 

@@ -1,9 +1,10 @@
 #include "addin/entry_point.h"
+#include "platform/ui/error_box.h"
 
 namespace tvx::addin {
 
 void showEntryError(ui::MessageBox& messages, const QString& title, const AutomationError& error) {
-    messages.MsgBox(QStringLiteral("Erro ") + error.description(), ui::vbExclamation, title);
+    ui::showError(messages, error, QStringLiteral("Erro "), ui::vbExclamation, title);
 }
 
 }  // namespace tvx::addin

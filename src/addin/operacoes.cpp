@@ -42,7 +42,7 @@ void Solucao::Operacoes(Variant& /*vPai*/, Variant& vOperacao, Variant& vUtiliza
 }
 
 bool Solucao::pOperacoesOcultas() {
-    const auto rs = DalComandos::HlpDb_ParametrosGet();
+    const auto rs = m_.m_Comandos.HlpDb_ParametrosGet();
     // No row yet: not hidden, so that the configuration editor can add the first one.
     if (requireObject(rs).Eof()) return false;
     return UCase(CStr(rs->value(QStringLiteral("BDPASSW")))) == CodigoOculto;

@@ -2,12 +2,12 @@
 
 #include "addin/automation_objects.h"
 #include "addin/entry_point.h"
-#include "addin/host_api/host_classes.h"
+#include "host_api/host_classes.h"
 #include "settings/dal_comandos.h"
 
 namespace tvx::addin {
 
-Solucao::Solucao(std::shared_ptr<AddinUi> ui, std::shared_ptr<OperationRuns> runs)
+Solucao::Solucao(std::shared_ptr<ui::AddinUi> ui, std::shared_ptr<OperationRuns> runs)
     : ui_(std::move(ui)), runs_(std::move(runs)) {
     if (!ui_ || !runs_) err::raise(err::InvalidCall, QStringLiteral("Solucao"));
     m_.m_Ligacao = createObject<DalLigacao>(host_classes::DalLigacao);
@@ -26,7 +26,7 @@ bool Solucao::ConnectionOpen(const QString& sEmpresa, const QString& sUserLogin)
             pDesligarBaseDados();
             return;
         }
-        DalComandos::HlpDb_LigacaoSet(m_.m_Ligacao);
+        m_.m_Comandos.HlpDb_LigacaoSet(m_.m_Ligacao);
         bResult = true;
         // A failure here leaves the add-in open: the result is already True.
         pCompatibilizarBaseDados();

@@ -2,12 +2,13 @@
 // The object the host creates when it loads the add-in for a company: its
 // connection lifecycle, the menu operations and the view hooks, callable by
 // name through its automation interface.
-#include "addin/addin_ui.h"
-#include "addin/dispatch.h"
 #include "addin/frm_importacao.h"
 #include "addin/operation_runs.h"
 #include "addin/solucao_estado.h"
-#include "tickets/run_desktop.h"
+#include "addin/view_hook_list.h"
+#include "platform/automation/dispatch.h"
+#include "platform/ui/addin_ui.h"
+#include "runs/run_desktop.h"
 
 #include <QString>
 #include <cstdint>
@@ -37,7 +38,7 @@ inline const QString TituloOperacoes = QStringLiteral("Operações");
 
 class Solucao : public Dispatch {
 public:
-    explicit Solucao(std::shared_ptr<AddinUi> ui, std::shared_ptr<OperationRuns> runs = defaultOperationRuns());
+    explicit Solucao(std::shared_ptr<ui::AddinUi> ui, std::shared_ptr<OperationRuns> runs = defaultOperationRuns());
     ~Solucao() override;
     Solucao(const Solucao&) = delete;
     Solucao& operator=(const Solucao&) = delete;
@@ -52,36 +53,9 @@ public:
     void Operacoes(Variant& vPai, Variant& vOperacao, Variant& vUtilizador);
 
     // The view hooks, in the order of the interface.
-    void OnVistaComprasAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasAntesAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasAntesDeAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasAntesDeFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasAntesDeGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaComprasFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaComprasGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaComprasLer(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaComprasLimpar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaComprasOperacao(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador,
-                                Variant& vOperacao);
-    void OnVistaComprasValidarLinha(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaComprasCampoCabecalhoValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
-    void OnVistaComprasCampoLinhasValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
-    void OnVistaVendasAbrir(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasAntesAbrir(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasAntesDeAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasAntesDeFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasAntesDeGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasAnular(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaVendasFechar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaVendasGravar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaVendasLer(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaVendasLimpar(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador);
-    void OnVistaVendasOperacao(Variant& vPai, Variant& oApi, Variant& vEmpresa, Variant& vUtilizador,
-                               Variant& vOperacao);
-    void OnVistaVendasValidarLinha(Variant& oApi, Variant& vEmpresa, Variant& vUtilizador, Variant& vCancel);
-    void OnVistaVendasCampoCabecalhoValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
-    void OnVistaVendasCampoLinhasValidar(Variant& oApi, Variant& vCampo, Variant& vValor, Variant& vCancel);
+#define TVX_DECLARE_HOOK(name, params, work) void name TVX_HOOK_PARAMS_##params;
+    TVX_VIEW_HOOKS(TVX_DECLARE_HOOK)
+#undef TVX_DECLARE_HOOK
 
     // Automation interface.
     QStringList memberNames() const override;
@@ -90,7 +64,7 @@ public:
     // For the runs.
     SolucaoEstado& estado() { return m_; }
     const SolucaoEstado& estado() const { return m_; }
-    AddinUi& ui() { return *ui_; }
+    ui::AddinUi& ui() { return *ui_; }
     // The desktop a long run shows itself on; its viewer is pViewDiagnostico.
     RunDesktop runDesktop();
     // The file dialog the add-in's commands share, on the never-shown form
@@ -118,7 +92,7 @@ private:
     // A hook that does nothing but still follows the entry convention.
     void pHookVazio(const QString& sHook);
 
-    std::shared_ptr<AddinUi> ui_;
+    std::shared_ptr<ui::AddinUi> ui_;
     std::shared_ptr<OperationRuns> runs_;
     SolucaoEstado m_;
     std::optional<FrmImportacao> frmImportacao_;  // loaded on first use

@@ -1,10 +1,10 @@
 // The steps of the connection lifecycle.
 #include "addin/addin_folder.h"
 #include "addin/automation_objects.h"
-#include "addin/host_api/config_ligacao.h"
-#include "addin/host_api/host_classes.h"
-#include "addin/host_api/pastas.h"
 #include "addin/solucao.h"
+#include "host_api/config_ligacao.h"
+#include "host_api/host_classes.h"
+#include "host_api/pastas.h"
 #include "settings/cinifile.h"
 #include "settings/dal_comandos.h"
 
@@ -109,7 +109,7 @@ bool Solucao::pDesligarBaseDados() {
 }
 
 void Solucao::pCompatibilizarBaseDados() {
-    reraiseAs(QStringLiteral("pCompatibilizarBaseDados"), [] { DalComandos::HlpDb_ParametrosCreate(); });
+    reraiseAs(QStringLiteral("pCompatibilizarBaseDados"), [this] { m_.m_Comandos.HlpDb_ParametrosCreate(); });
 }
 
 }  // namespace tvx::addin

@@ -42,37 +42,13 @@ Member connection(const char* name, bool (Solucao::*f)(const QString&, const QSt
 const std::vector<Member>& members() {
     static const std::vector<Member> table = {
         connection("ConnectionOpen", &Solucao::ConnectionOpen),
-        {QStringLiteral("ConnectionClose"), 0, [](Solucao& s, std::vector<Variant>&) { return Variant(s.ConnectionClose()); }},
+        {QStringLiteral("ConnectionClose"), 0,
+         [](Solucao& s, std::vector<Variant>&) { return Variant(s.ConnectionClose()); }},
         connection("ConnectionValidate", &Solucao::ConnectionValidate),
         TVX_PROCEDURE(Operacoes),
-        TVX_PROCEDURE(OnVistaComprasAbrir),
-        TVX_PROCEDURE(OnVistaComprasAntesAbrir),
-        TVX_PROCEDURE(OnVistaComprasAntesDeAnular),
-        TVX_PROCEDURE(OnVistaComprasAntesDeFechar),
-        TVX_PROCEDURE(OnVistaComprasAntesDeGravar),
-        TVX_PROCEDURE(OnVistaComprasAnular),
-        TVX_PROCEDURE(OnVistaComprasFechar),
-        TVX_PROCEDURE(OnVistaComprasGravar),
-        TVX_PROCEDURE(OnVistaComprasLer),
-        TVX_PROCEDURE(OnVistaComprasLimpar),
-        TVX_PROCEDURE(OnVistaComprasOperacao),
-        TVX_PROCEDURE(OnVistaComprasValidarLinha),
-        TVX_PROCEDURE(OnVistaComprasCampoCabecalhoValidar),
-        TVX_PROCEDURE(OnVistaComprasCampoLinhasValidar),
-        TVX_PROCEDURE(OnVistaVendasAbrir),
-        TVX_PROCEDURE(OnVistaVendasAntesAbrir),
-        TVX_PROCEDURE(OnVistaVendasAntesDeAnular),
-        TVX_PROCEDURE(OnVistaVendasAntesDeFechar),
-        TVX_PROCEDURE(OnVistaVendasAntesDeGravar),
-        TVX_PROCEDURE(OnVistaVendasAnular),
-        TVX_PROCEDURE(OnVistaVendasFechar),
-        TVX_PROCEDURE(OnVistaVendasGravar),
-        TVX_PROCEDURE(OnVistaVendasLer),
-        TVX_PROCEDURE(OnVistaVendasLimpar),
-        TVX_PROCEDURE(OnVistaVendasOperacao),
-        TVX_PROCEDURE(OnVistaVendasValidarLinha),
-        TVX_PROCEDURE(OnVistaVendasCampoCabecalhoValidar),
-        TVX_PROCEDURE(OnVistaVendasCampoLinhasValidar),
+#define TVX_HOOK_MEMBER(name, params, work) TVX_PROCEDURE(name),
+        TVX_VIEW_HOOKS(TVX_HOOK_MEMBER)
+#undef TVX_HOOK_MEMBER
     };
     return table;
 }

@@ -1,10 +1,11 @@
 #pragma once
 // What a running add-in holds, in the order the entry object declares it.
 // The entry object owns it; the operation runs work on it.
-#include "addin/host_api/dal_ligacao.h"
-#include "addin/host_api/sessao_api.h"
+#include "agency/origem_dados.h"
 #include "diagnostics/diagnostico_log.h"
-#include "tickets/origem_dados.h"
+#include "host_api/dal_ligacao.h"
+#include "host_api/sessao_api.h"
+#include "settings/dal_comandos.h"
 
 #include <QString>
 #include <memory>
@@ -32,7 +33,10 @@ struct SolucaoEstado {
     QString m_sUserLogin;                    // user login given by the host
     QString m_sEmpresa;                      // company code given by the host
     QString m_sIniFile;                      // full path of the settings file
-    DiagnosticoLog m_Diagnostico;            // its rsDiagnostico: the current run's log, Nothing outside a run
+    // The database helpers over m_Ligacao (HlpDb_LigacaoSet at each open).
+    DalComandos m_Comandos;
+    // Its rsDiagnostico: the current run's log, Nothing outside a run.
+    DiagnosticoLog m_Diagnostico{&DalComandos::HlpDb_DiagnosticoCreate};
     bool m_bCsv = false;                     // the ticket import reads the CSV file
     QString m_sFicheiroCsv;                  // CSV file chosen for the run
 };

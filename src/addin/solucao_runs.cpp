@@ -12,7 +12,7 @@ RunDesktop Solucao::runDesktop() {
 }
 
 void Solucao::comViewerDiagnosticos(const std::function<void(FrmViewDiagnosticos&)>& use) {
-    ViewerWindow janela = ui_->newViewerWindow();
+    ui::ViewerWindow janela = ui_->newViewerWindow();
     if (!janela.window || !janela.grid) err::raise(err::CannotCreateObject, QStringLiteral("FrmViewDiagnosticos"));
     FrmViewDiagnosticos viewer(
         {*janela.window, *janela.grid, dialogoFicheiros(), ui_->messages(), ui_->shell(), addinFolder()});

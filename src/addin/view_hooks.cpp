@@ -3,8 +3,8 @@
 #include "addin/addin_runs.h"
 #include "addin/automation_objects.h"
 #include "addin/entry_point.h"
-#include "addin/host_api/doc_comercial.h"
 #include "addin/solucao.h"
+#include "host_api/doc_comercial.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
@@ -19,7 +19,7 @@ void Solucao::OnVistaVendasAbrir(Variant&, Variant&, Variant&, Variant&, Variant
     runEntryPoint(ui_->messages(), QStringLiteral("OnVistaVendasAbrir"), [&] {
         m_.m_Origem.reset();
         m_.m_Origem = createObject<OrigemDados>(AccessProgId);
-        const auto rs = DalComandos::HlpDb_ParametrosGet();
+        const auto rs = m_.m_Comandos.HlpDb_ParametrosGet();
         const QString sBdNome = CStr(requireObject(rs).value(QStringLiteral("BDNOME")));
         // The view's source opens without user and password, whatever the row holds.
         m_.m_Origem->ConnectionOpen(sBdNome, QString(), QString());
@@ -34,7 +34,7 @@ void Solucao::OnVistaVendasFechar(Variant&, Variant&, Variant&) {
 void Solucao::OnVistaVendasGravar(Variant& oApi, Variant&, Variant&) {
     runEntryPoint(ui_->messages(), QStringLiteral("OnVistaVendasGravar"), [&] {
         if (isNothing(oApi)) return;
-        const auto rs = DalComandos::HlpDb_ParametrosGet();
+        const auto rs = m_.m_Comandos.HlpDb_ParametrosGet();
         const QString sTipoFactura = CStr(requireObject(rs).value(QStringLiteral("FATTIPODOCUM")));
         const auto cab = requireObject(objectAs<DocComercial>(oApi)).Cab();
         const QString sTipoDocumento = CStr(requireObject(cab).TipoDocumento());
@@ -44,32 +44,14 @@ void Solucao::OnVistaVendasGravar(Variant& oApi, Variant&, Variant&) {
     });
 }
 
-// clang-format off
-void Solucao::OnVistaComprasAbrir(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAbrir")); }
-void Solucao::OnVistaComprasAntesAbrir(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAntesAbrir")); }
-void Solucao::OnVistaComprasAntesDeAnular(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAntesDeAnular")); }
-void Solucao::OnVistaComprasAntesDeFechar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAntesDeFechar")); }
-void Solucao::OnVistaComprasAntesDeGravar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAntesDeGravar")); }
-void Solucao::OnVistaComprasAnular(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasAnular")); }
-void Solucao::OnVistaComprasFechar(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasFechar")); }
-void Solucao::OnVistaComprasGravar(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasGravar")); }
-void Solucao::OnVistaComprasLer(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasLer")); }
-void Solucao::OnVistaComprasLimpar(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasLimpar")); }
-void Solucao::OnVistaComprasOperacao(Variant&, Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasOperacao")); }
-void Solucao::OnVistaComprasValidarLinha(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasValidarLinha")); }
-void Solucao::OnVistaComprasCampoCabecalhoValidar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasCampoCabecalhoValidar")); }
-void Solucao::OnVistaComprasCampoLinhasValidar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaComprasCampoLinhasValidar")); }
-void Solucao::OnVistaVendasAntesAbrir(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasAntesAbrir")); }
-void Solucao::OnVistaVendasAntesDeAnular(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasAntesDeAnular")); }
-void Solucao::OnVistaVendasAntesDeFechar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasAntesDeFechar")); }
-void Solucao::OnVistaVendasAntesDeGravar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasAntesDeGravar")); }
-void Solucao::OnVistaVendasAnular(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasAnular")); }
-void Solucao::OnVistaVendasLer(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasLer")); }
-void Solucao::OnVistaVendasLimpar(Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasLimpar")); }
-void Solucao::OnVistaVendasOperacao(Variant&, Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasOperacao")); }
-void Solucao::OnVistaVendasValidarLinha(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasValidarLinha")); }
-void Solucao::OnVistaVendasCampoCabecalhoValidar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasCampoCabecalhoValidar")); }
-void Solucao::OnVistaVendasCampoLinhasValidar(Variant&, Variant&, Variant&, Variant&) { pHookVazio(QStringLiteral("OnVistaVendasCampoLinhasValidar")); }
-// clang-format on
+// The hooks without work of their own: the entry convention alone.
+#define TVX_EMPTY_HOOK_W(name, params)
+#define TVX_EMPTY_HOOK_E(name, params) \
+    void Solucao::name TVX_HOOK_PARAMS_##params { pHookVazio(QStringLiteral(#name)); }
+#define TVX_EMPTY_HOOK(name, params, work) TVX_EMPTY_HOOK_##work(name, params)
+TVX_VIEW_HOOKS(TVX_EMPTY_HOOK)
+#undef TVX_EMPTY_HOOK
+#undef TVX_EMPTY_HOOK_E
+#undef TVX_EMPTY_HOOK_W
 
 }  // namespace tvx::addin

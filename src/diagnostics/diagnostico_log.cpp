@@ -2,7 +2,6 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
-#include "settings/dal_comandos.h"
 
 namespace tvx {
 
@@ -24,7 +23,7 @@ ado::Recordset& DiagnosticoLog::log() const {
     return *rsDiagnostico_;
 }
 
-void DiagnosticoLog::pDiagnosticoCreate() { rsDiagnostico_ = DalComandos::HlpDb_DiagnosticoCreate(); }
+void DiagnosticoLog::pDiagnosticoCreate() { rsDiagnostico_ = novo_(); }
 
 void DiagnosticoLog::pDiagnosticoAdd(std::int32_t lLinha, const QString& sNumCliente, const QString& sEstado,
                                      std::int32_t lDocumento, const QString& sDescricao) {

@@ -4,6 +4,7 @@
 // rsDiagnostico from the start of a run until it is closed.
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace tvx::ado {
@@ -25,6 +26,9 @@ class DiagnosticoLog {
 public:
     using RecordsetRef = std::shared_ptr<ado::Recordset>;
 
+    // `novo` makes each new, empty, open log (the database helpers' HlpDb_DiagnosticoCreate).
+    explicit DiagnosticoLog(std::function<RecordsetRef()> novo) : novo_(std::move(novo)) {}
+
     // A new, empty log replaces the current one.
     void pDiagnosticoCreate();
     // Appends one row; never reports an error. Documento 0 is stored as Null;
@@ -44,6 +48,7 @@ public:
 private:
     ado::Recordset& log() const;  // error 91 when there is no log
 
+    std::function<RecordsetRef()> novo_;
     RecordsetRef rsDiagnostico_;
 };
 

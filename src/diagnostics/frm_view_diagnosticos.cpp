@@ -1,8 +1,9 @@
 #include "diagnostics/frm_view_diagnosticos.h"
 
-#include "diagnostics/file_replace.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "platform/ui/error_box.h"
+#include "platform/ui/file_replace.h"
 
 #include <QDir>
 
@@ -142,10 +143,9 @@ void FrmViewDiagnosticos::pLogAbrirDe(const QString& path) {
                  ado::adCmdFile);
         log_ = rs;
     } catch (...) {
-        const AutomationError e = currentError();
-        c_.messages.MsgBox(QStringLiteral("O ficheiro escolhido não é um ficheiro de diagnóstico.") + CrLf + path +
-                               CrLf + e.description(),
-                           ui::vbExclamation, TituloPerguntas);
+        ui::showError(c_.messages, currentError(),
+                      QStringLiteral("O ficheiro escolhido não é um ficheiro de diagnóstico.") + CrLf + path + CrLf,
+                      ui::vbExclamation, TituloPerguntas);
     }
     pGrelhaLigar();
     c_.window.SetCaption(log_ ? captionFor(log_->Source()) : DesignCaption);
@@ -187,10 +187,9 @@ void FrmViewDiagnosticos::pGravarComo() {
         }
         pLogGravarXml(fileName);
     } catch (...) {
-        const AutomationError e = currentError();
-        c_.messages.MsgBox(QStringLiteral("Não foi possível gravar o ficheiro de diagnóstico.") + CrLf +
-                               e.description(),
-                           ui::vbExclamation, TituloPerguntas);
+        ui::showError(c_.messages, currentError(),
+                      QStringLiteral("Não foi possível gravar o ficheiro de diagnóstico.") + CrLf, ui::vbExclamation,
+                      TituloPerguntas);
         return;
     }
     pLogAbrirDe(fileName);
@@ -206,8 +205,7 @@ void FrmViewDiagnosticos::pClick(void (FrmViewDiagnosticos::*command)()) {
     try {
         (this->*command)();
     } catch (...) {
-        const AutomationError e = currentError();
-        c_.messages.MsgBox(e.description(), ui::vbExclamation, e.source());
+        ui::showError(c_.messages, currentError(), QString(), ui::vbExclamation);
     }
 }
 
@@ -221,7 +219,7 @@ void ConsultaDiagnosticos(FrmViewDiagnosticos& viewer, std::shared_ptr<ado::Reco
         viewer.setDiagnostico(std::move(log));
         viewer.ViewDiagnostico();
     } catch (...) {
-        messages.MsgBox(currentError().description(), ui::vbOKOnly, QStringLiteral("Consulta Diagnósticos"));
+        ui::showError(messages, currentError(), QString(), ui::vbOKOnly, QStringLiteral("Consulta Diagnósticos"));
     }
 }
 

@@ -8,8 +8,8 @@
 // before 1). The header also carries what settling it needs: TOTDOC,
 // VALORPAGO (the amount receipts have settled so far) and AREAG, TPOPER,
 // NATCONTA, SINALCT copied from the document type.
-#include "host_erp/doc_comercial_members.h"
-#include "host_erp/doc_comercial_rules.h"
+#include "host_erp/commercial_document_members.h"
+#include "host_erp/commercial_document_rules.h"
 #include "host_erp/document_key.h"
 #include "platform/automation/currency.h"
 

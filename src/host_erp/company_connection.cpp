@@ -29,17 +29,16 @@ QString serverProvider(const sql::ConnectionString& cs) {
 
 }  // namespace
 
-CompanyConnection::CompanyConnection() = default;
+CompanyConnection::CompanyConnection(HostSettingsRef settings) : settings_(std::move(settings)) {}
 CompanyConnection::~CompanyConnection() = default;
 
 bool CompanyConnection::Abrir(const QString& sLigacao) {
     const sql::ConnectionString cs = sql::ConnectionString::parse(sLigacao);
     if (!isServerProvider(serverProvider(cs)))
-        throw AutomationError(3706, QStringLiteral("Provider cannot be found. It may not be properly installed."),
-                              kSource);
+        throw AutomationError(err::ProviderNotFound, err::description(err::ProviderNotFound), kSource);
     connection_.reset();
-    const QString server = cs.value(u"Data Source").isEmpty() ? defaultServer() : cs.value(u"Data Source");
-    connection_ = openCompany(server, cs.value(u"Initial Catalog"));
+    const QString server = cs.value(u"Data Source").isEmpty() ? settings_->defaultServer() : cs.value(u"Data Source");
+    connection_ = openCompany(*settings_, server, cs.value(u"Initial Catalog"));
     return connection_ != nullptr;
 }
 

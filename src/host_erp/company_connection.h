@@ -9,7 +9,8 @@
 // User Id / Password: the company files have no server logins, so both are
 // accepted as given. Abrir answers False when the string names no catalogue
 // or the host has no such company; another provider raises 3706.
-#include "addin/host_api/dal_ligacao.h"
+#include "host_api/dal_ligacao.h"
+#include "host_erp/host_settings.h"
 
 #include <memory>
 
@@ -21,7 +22,7 @@ namespace tvx::host_erp {
 
 class CompanyConnection : public DalLigacao {
 public:
-    CompanyConnection();
+    explicit CompanyConnection(HostSettingsRef settings);
     ~CompanyConnection() override;
 
     bool Abrir(const QString& sLigacao) override;
@@ -40,6 +41,7 @@ public:
     sql::Connection& connection() const;
 
 private:
+    HostSettingsRef settings_;
     std::unique_ptr<sql::Connection> connection_;
 };
 

@@ -63,7 +63,8 @@ void createCompanyDatabase(const QString& path, const CompanyInfo& info,
                            const std::function<void(const QSqlDatabase&)>& fill) {
     if (info.codigo.trimmed().isEmpty()) raiseDatabaseError(QStringLiteral("A company needs a code."));
     if (QFileInfo::exists(path))
-        throw AutomationError(58, QStringLiteral("The company database '%1' already exists.").arg(path), kSource);
+        throw AutomationError(err::FileAlreadyExists,
+                              QStringLiteral("The company database '%1' already exists.").arg(path), kSource);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw AutomationError(err::PathNotFound, QStringLiteral("Cannot create the folder of '%1'.").arg(path), kSource);
     try {
@@ -75,9 +76,9 @@ void createCompanyDatabase(const QString& path, const CompanyInfo& info,
     }
 }
 
-void applyCompanyConnectionSettings(sqlite3* db) {
-    exec(db, companySync() == CompanySync::Normal ? QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL;")
-                                                  : QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
+void applyCompanyConnectionSettings(sqlite3* db, CompanySync sync) {
+    exec(db, sync == CompanySync::Normal ? QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL;")
+                                         : QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
 }
 
 bool isCompanyDatabase(sqlite3* db) {

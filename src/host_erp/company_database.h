@@ -9,6 +9,8 @@
 // already marked as done in the agency's file (NORMAL would be about three
 // times faster but may lose the last commits; host_settings.h lets an
 // installation choose it knowingly). Foreign keys are enforced.
+#include "host_erp/host_settings.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -36,7 +38,7 @@ void createCompanyDatabase(const QString& path, const CompanyInfo& info,
                            const std::function<void(const QSqlDatabase&)>& fill = {});
 
 // The per-connection settings above, for a newly opened company connection.
-void applyCompanyConnectionSettings(sqlite3* db);
+void applyCompanyConnectionSettings(sqlite3* db, CompanySync sync = CompanySync::Full);
 // True when the open database carries the company schema's application id.
 bool isCompanyDatabase(sqlite3* db);
 

@@ -11,17 +11,18 @@
 
 namespace tvx::host_erp {
 
-std::unique_ptr<sql::Connection> openCompany(const QString& server, const QString& catalogue) {
+std::unique_ptr<sql::Connection> openCompany(const HostSettings& settings, const QString& server,
+                                             const QString& catalogue) {
     if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty()) return nullptr;
-    const QString path = companyFilePath(baseFolder(), server, catalogue);
+    const QString path = companyFilePath(settings.baseFolder(), server, catalogue);
     if (!QFileInfo(path).isFile()) return nullptr;
     auto c = sql::Connection::openSqlite(path, std::make_shared<TsqlDialect>(),
-                                         sql::ConnectionOptions{lockTimeoutMs()});
+                                         sql::ConnectionOptions{settings.lockTimeoutMs()});
     if (!isCompanyDatabase(c->sqliteHandle()))
         throw AutomationError(err::Unspecified,
                               QStringLiteral("The file '%1' is not a Tumo Vesk company database.").arg(path),
                               QStringLiteral("Tumo Vesk"));
-    applyCompanyConnectionSettings(c->sqliteHandle());
+    applyCompanyConnectionSettings(c->sqliteHandle(), settings.companySync);
     return c;
 }
 

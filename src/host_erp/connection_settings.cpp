@@ -16,7 +16,7 @@ void ConnectionSettings::Carregar(const QString& sFicheiro) {
 void ConnectionSettings::Recarregar() {
     Carregar(ficheiro_);
     if (modo_ != 0) return;
-    if (servidor_.isEmpty()) servidor_ = defaultServer();
+    if (servidor_.isEmpty()) servidor_ = settings_->defaultServer();
     if (baseDados_.isEmpty()) baseDados_ = readSetting(ficheiro_, ApiSection, QStringLiteral("Empresa"));
 }
 

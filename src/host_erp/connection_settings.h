@@ -7,12 +7,14 @@
 // defaults: the server with the host's default server, the database with the
 // company of the file's "Api Vesk" section (its "Empresa"). User and password
 // are never invented: empty means Windows authentication.
-#include "addin/host_api/config_ligacao.h"
+#include "host_api/config_ligacao.h"
+#include "host_erp/host_settings.h"
 
 namespace tvx::host_erp {
 
 class ConnectionSettings : public ConfigLigacao {
 public:
+    explicit ConnectionSettings(HostSettingsRef settings) : settings_(std::move(settings)) {}
     void Carregar(const QString& sFicheiro) override;
     QString Servidor() const override { return servidor_; }
     void Servidor(const QString& value) override { servidor_ = value; }
@@ -27,6 +29,7 @@ public:
     void Recarregar() override;
 
 private:
+    HostSettingsRef settings_;
     QString ficheiro_;
     QString servidor_;
     QString baseDados_;

@@ -2,9 +2,9 @@
 // Financial documents in the company database: a header row in DOCFINCAB
 // (its total in TOTDOC, the on-account amount in VALORREG) and one row per
 // settled document in DOCFINLIN.
-#include "host_erp/doc_financeiro_members.h"
-#include "host_erp/doc_financeiro_rules.h"
 #include "host_erp/document_key.h"
+#include "host_erp/financial_document_members.h"
+#include "host_erp/financial_document_rules.h"
 
 #include <QDateTime>
 #include <memory>

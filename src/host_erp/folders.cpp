@@ -6,7 +6,7 @@
 
 namespace tvx::host_erp {
 
-QString BaseFolder::Pasta() { return baseFolder(); }
+QString BaseFolder::Pasta() { return settings_->baseFolder(); }
 
 bool FolderExists::Existe(const QString& sPasta) {
     return !sPasta.isEmpty() && QFileInfo(localPath(sPasta)).isDir();

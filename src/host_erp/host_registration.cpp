@@ -1,6 +1,6 @@
 #include "host_erp/host_registration.h"
 
-#include "addin/host_api/host_classes.h"
+#include "host_api/host_classes.h"
 #include "host_erp/company_connection.h"
 #include "host_erp/connection_settings.h"
 #include "host_erp/folders.h"
@@ -12,18 +12,18 @@ namespace tvx::host_erp {
 namespace {
 
 template <class T>
-registry::ClassFactory factoryOf() {
-    return [] { return std::make_shared<T>(); };
+registry::ClassFactory factoryOf(const HostSettingsRef& settings) {
+    return [settings] { return std::make_shared<T>(settings); };
 }
 
 }  // namespace
 
-void registerHostClasses() {
-    registry::registerClass(host_classes::SessaoApi, factoryOf<Session>());
-    registry::registerClass(host_classes::DalLigacao, factoryOf<CompanyConnection>());
-    registry::registerClass(host_classes::ConfigLigacao, factoryOf<ConnectionSettings>());
-    registry::registerClass(host_classes::PastaBase, factoryOf<BaseFolder>());
-    registry::registerClass(host_classes::PastaExiste, factoryOf<FolderExists>());
+void registerHostClasses(HostSettingsRef settings) {
+    registry::registerClass(host_classes::SessaoApi, factoryOf<Session>(settings));
+    registry::registerClass(host_classes::DalLigacao, factoryOf<CompanyConnection>(settings));
+    registry::registerClass(host_classes::ConfigLigacao, factoryOf<ConnectionSettings>(settings));
+    registry::registerClass(host_classes::PastaBase, factoryOf<BaseFolder>(settings));
+    registry::registerClass(host_classes::PastaExiste, [] { return std::make_shared<FolderExists>(); });
 }
 
 void unregisterHostClasses() {

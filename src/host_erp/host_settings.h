@@ -1,22 +1,13 @@
 #pragma once
 // Settings of the stand-in host program that its components read: the base
-// folder (PastaBase) and the server name used when a connection settings file
-// names none. The host program sets them (command-line options); the
-// defaults are a folder "TumoVesk" under the user's data folder and "(local)".
+// folder (PastaBase), the server name used when a connection settings file
+// names none, how long a statement waits for another connection's lock and
+// how the company database syncs its commits. The host program fills one
+// from its command line and hands it to the components it registers.
 #include <QString>
+#include <memory>
 
 namespace tvx::host_erp {
-
-QString baseFolder();
-void setBaseFolder(const QString& folder);  // empty restores the default
-
-QString defaultServer();
-void setDefaultServer(const QString& server);  // empty restores the default
-
-// How long a company statement waits for another connection's write before
-// it fails with "database is locked" (default 5000 ms).
-int lockTimeoutMs();
-void setLockTimeoutMs(int ms);  // 0 or less restores the default
 
 // How a company database syncs its commits. Full, the default: every
 // committed document is on disk when the commit returns, so the agency's
@@ -26,8 +17,24 @@ void setLockTimeoutMs(int ms);  // 0 or less restores the default
 // file) while their tickets are already marked. For installations that
 // accept that, knowingly.
 enum class CompanySync { Full, Normal };
-CompanySync companySync();
-void setCompanySync(CompanySync sync);
+
+struct HostSettings {
+    // Empty: a folder "TumoVesk" under the user's data folder.
+    QString baseFolderSetting;
+    // Empty: "(local)".
+    QString defaultServerSetting;
+    // How long a company statement waits for another connection's write
+    // before it fails with "database is locked"; 0 or less: 5000 ms.
+    int lockTimeoutMsSetting = 0;
+    CompanySync companySync = CompanySync::Full;
+
+    QString baseFolder() const;
+    QString defaultServer() const;
+    int lockTimeoutMs() const;
+};
+
+// The settings the host's components share, fixed once the host has started.
+using HostSettingsRef = std::shared_ptr<const HostSettings>;
 
 // A folder path as the add-in writes it ('\' separates folders, as on its
 // platform), in this system's form.

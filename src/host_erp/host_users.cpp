@@ -4,6 +4,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/sql/connection.h"
 #include "platform/sql/sql_lexer.h"
+#include "platform/sql/sql_quote.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -25,8 +26,9 @@ void addUser(const QSqlDatabase& db, const QString& login, const QString& nome, 
 }
 
 bool checkUser(sql::Connection& db, const QString& login, const QString& password) {
-    const auto rs = db.Query(QStringLiteral("SELECT SAL, PASSWORDHASH FROM UTILIZADORES WHERE LOGIN = %1 AND ACTIVO <> 0")
-                                 .arg(sql::quoteString(login)));
+    const auto rs =
+        db.Query(QStringLiteral("SELECT SAL, PASSWORDHASH FROM UTILIZADORES WHERE LOGIN = %1 AND ACTIVO <> 0")
+                     .arg(sql::sqlQuoted(login)));
     return rs->RecordCount() > 0 &&
            passwordHash(rs->value(0).asString(), password) == rs->value(1).asString();
 }

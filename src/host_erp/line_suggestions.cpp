@@ -1,6 +1,6 @@
 #include "host_erp/line_suggestions.h"
 
-#include "host_erp/doc_comercial_members.h"
+#include "host_erp/commercial_document_members.h"
 #include "host_erp/host_catalogue.h"
 
 namespace tvx::host_erp {

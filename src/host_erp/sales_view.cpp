@@ -1,9 +1,9 @@
 #include "host_erp/sales_view.h"
 
-#include "host_erp/doc_comercial.h"
+#include "host_erp/commercial_document.h"
 #include "host_erp/sql_literals.h"
-#include "platform/automation/automation_error.h"
 #include "platform/ado/recordset.h"
+#include "platform/automation/automation_error.h"
 #include "platform/automation/conversions.h"
 
 namespace tvx::host_erp {

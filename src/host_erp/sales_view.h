@@ -7,7 +7,7 @@
 // handed to the save hook; the host program connects these to the add-in's
 // OnVistaVendasAntesDeGravar and OnVistaVendasGravar. An error a hook raises
 // after the save leaves the save done.
-#include "addin/host_api/sessao_api.h"
+#include "host_api/sessao_api.h"
 #include "host_erp/document_key.h"
 
 #include <functional>

@@ -1,10 +1,10 @@
 #include "host_erp/session.h"
 
+#include "host_erp/accounting_document.h"
+#include "host_erp/commercial_document.h"
 #include "host_erp/company_open.h"
 #include "host_erp/connection_settings.h"
-#include "host_erp/doc_comercial.h"
-#include "host_erp/doc_contabilistico.h"
-#include "host_erp/doc_financeiro.h"
+#include "host_erp/financial_document.h"
 #include "host_erp/host_users.h"
 #include "host_erp/settings_file.h"
 #include "platform/ado/recordset.h"
@@ -19,14 +19,14 @@ namespace tvx::host_erp {
 namespace {
 
 // The company database the settings file's connection values name.
-std::unique_ptr<sql::Connection> companyOf(const QString& file) {
-    ConnectionSettings settings;
+std::unique_ptr<sql::Connection> companyOf(const HostSettingsRef& host, const QString& file) {
+    ConnectionSettings settings(host);
     settings.Carregar(file);
     if (settings.Servidor().isEmpty() || settings.BaseDados().isEmpty()) {
         settings.Modo(0);
         settings.Recarregar();
     }
-    return openCompany(settings.Servidor(), settings.BaseDados());
+    return openCompany(*host, settings.Servidor(), settings.BaseDados());
 }
 
 QString companyCode(sql::Connection& company) {
@@ -36,7 +36,7 @@ QString companyCode(sql::Connection& company) {
 
 }  // namespace
 
-Session::Session() : state_(std::make_shared<SessionState>()) {}
+Session::Session(HostSettingsRef settings) : settings_(std::move(settings)), state_(std::make_shared<SessionState>()) {}
 
 bool Session::Iniciar(const QString& sFicheiro) {
     state_->loggedOn = false;
@@ -45,7 +45,7 @@ bool Session::Iniciar(const QString& sFicheiro) {
     const QString password = readSetting(sFicheiro, ApiSection, QStringLiteral("password"));
     const QString empresa = readSetting(sFicheiro, ApiSection, QStringLiteral("Empresa"));
     if (login.isEmpty()) return false;
-    const auto company = companyOf(sFicheiro);
+    const auto company = companyOf(settings_, sFicheiro);
     if (!company) return false;
     const QString code = companyCode(*company);
     if (code.isEmpty() || code.compare(empresa, Qt::CaseInsensitive) != 0) return false;

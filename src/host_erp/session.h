@@ -12,14 +12,15 @@
 // The factories need a logged-on session (429 otherwise); the documents they
 // give work over the connection handed to Ligacao, for as long as the
 // session lasts.
-#include "addin/host_api/sessao_api.h"
+#include "host_api/sessao_api.h"
+#include "host_erp/host_settings.h"
 #include "host_erp/session_state.h"
 
 namespace tvx::host_erp {
 
 class Session : public SessaoApi {
 public:
-    Session();
+    explicit Session(HostSettingsRef settings);
     bool Iniciar(const QString& sFicheiro) override;
     void Ligacao(std::shared_ptr<tvx::DalLigacao> oLigacao) override { state_->ligacao = std::move(oLigacao); }
     std::shared_ptr<tvx::DalLigacao> Ligacao() const override { return state_->ligacao; }
@@ -42,6 +43,7 @@ private:
     // The state for a new document object (429 when the session is not logged on).
     const std::shared_ptr<SessionState>& openState() const;
 
+    HostSettingsRef settings_;
     std::shared_ptr<SessionState> state_;
 };
 

@@ -1,9 +1,9 @@
 #include "host_erp/settlement.h"
 
 #include "host_erp/commercial_store.h"
-#include "host_erp/doc_financeiro_members.h"
 #include "host_erp/document_money.h"
 #include "host_erp/document_rows.h"
+#include "host_erp/financial_document_members.h"
 #include "host_erp/host_refusal.h"
 #include "host_erp/sql_literals.h"
 #include "platform/ado/recordset.h"

@@ -1,10 +1,10 @@
 #include "host_erp/sql_literals.h"
 
+#include "platform/sql/sql_quote.h"
+
 namespace tvx::host_erp {
 
-QString sqlText(const QString& text) {
-    return QStringLiteral("N'") + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
+QString sqlText(const QString& text) { return u'N' + sql::sqlQuoted(text); }
 
 QString sqlMoney(Currency value) { return value.toString(); }
 

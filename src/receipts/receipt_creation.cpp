@@ -1,7 +1,7 @@
 #include "receipts/receipt_creation.h"
 
 #include "platform/automation/conversions.h"
-#include "receipts/accounting_entry.h"
+#include "receipts/doc_contabilistico_insere.h"
 #include "receipts/receipt_header.h"
 #include "receipts/settlement_resolution.h"
 #include "settings/dal_comandos.h"
@@ -57,17 +57,17 @@ QString avisoRecebimentoPorConta(const QString& sId, const QString& sRecusa) {
            QStringLiteral(" Recebimento por conta.");
 }
 
-bool pDocFinanceiroInsere(SessaoApi& api, DiagnosticoLog& diagnostico, ado::Recordset& rsTransferencia,
-                          const QString& sFatura, QString& sMensagem) {
+bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog& diagnostico,
+                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem) {
     return reraiseAs(QStringLiteral("pDocFinanceiroInsere"), [&] {
-        const auto keys = pDocQueTipoRecibo(sFatura, CStr(rsTransferencia.value(QStringLiteral("Account"))),
+        const auto keys = pDocQueTipoRecibo(comandos, sFatura, CStr(rsTransferencia.value(QStringLiteral("Account"))),
                                             CCur(rsTransferencia.value(QStringLiteral("Valor"))), sMensagem);
         if (!sMensagem.isEmpty())
             diagnostico.pDiagnosticoAdd(rsTransferencia.AbsolutePosition(), QString(), estado::AVISO, 0,
                                         avisoRecebimentoPorConta(CStr(rsTransferencia.value(QStringLiteral("ID"))),
                                                                  sMensagem));
 
-        const auto rsParam = requireNew(DalComandos::HlpDb_ParametrosGet());
+        const auto rsParam = requireNew(comandos.HlpDb_ParametrosGet());
         auto oDoc = requireNew(api.DocFinanceiro());
         pReciboCabecalhoDefinir(*oDoc, rsTransferencia, *rsParam, keys->Count() > 0);
         oDoc->Validar();  // fills the host's defaults; the answer comes with the lines

@@ -4,13 +4,15 @@
 // receipt with one settlement line each; none give an on-account receipt
 // for the whole amount, preceded by an "AVISO" row in the log when a
 // reference was refused.
-#include "addin/host_api/sessao_api.h"
 #include "diagnostics/diagnostico_log.h"
+#include "host_api/sessao_api.h"
 #include "platform/ado/recordset.h"
 
 #include <QString>
 
 namespace tvx {
+
+class DalComandos;
 
 // `rsTransferencia` is on the transfer's row. True when the receipt and its
 // accounting entry are both in the host; sMensagem is then the receipt's
@@ -18,8 +20,8 @@ namespace tvx {
 // receipt (sMensagem is its reason, no receipt), or the receipt is stored
 // but its entry was refused (sMensagem is the reference followed directly
 // by the entry's reason). Errors are raised again under "pDocFinanceiroInsere".
-bool pDocFinanceiroInsere(SessaoApi& api, DiagnosticoLog& diagnostico, ado::Recordset& rsTransferencia,
-                          const QString& sFatura, QString& sMensagem);
+bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog& diagnostico,
+                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem);
 
 // The description of the "AVISO" row of a refused reference.
 QString avisoRecebimentoPorConta(const QString& sId, const QString& sRecusa);

@@ -2,7 +2,7 @@
 // The header of a transfer's receipt, filled member by member from the
 // parameters row and the transfer row. A member the host refuses is skipped
 // and the following one is still set; Validar tells later what is missing.
-#include "addin/host_api/doc_financeiro.h"
+#include "host_api/doc_financeiro.h"
 #include "platform/ado/recordset.h"
 
 #include <QString>

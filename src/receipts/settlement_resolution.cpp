@@ -14,7 +14,8 @@ const QString Source = QStringLiteral("pDocQueTipoRecibo");
 
 // One invoice reference, refused (a message) or turned into a key.
 // Returns the refusal text, "" when the key was added.
-QString resolverReferencia(const QString& sReferencia, const QString& sConta, VskDocKeys& keys, Currency& cSoma) {
+QString resolverReferencia(DalComandos& comandos, const QString& sReferencia, const QString& sConta, VskDocKeys& keys,
+                           Currency& cSoma) {
     const QStringList campos = sReferencia.split(u'-');
     if (campos.size() != 4) return RecusaMalDefinido + sReferencia;
     const QString& sTipo = campos[0];
@@ -22,7 +23,7 @@ QString resolverReferencia(const QString& sReferencia, const QString& sConta, Vs
     const std::int16_t iAno = CInt(Variant(campos[3]));
     const std::int16_t iSerie = CInt(Variant(campos[2]));
 
-    const auto rs = DalComandos::HlpDb_DocGcCabByKeyGet(sTipo, lNumero, iAno, iSerie);
+    const auto rs = comandos.HlpDb_DocGcCabByKeyGet(sTipo, lNumero, iAno, iSerie);
     if (!rs) err::raise(err::ObjectNotSet);
     if (rs->Eof()) return RecusaNaoExiste + sReferencia;
 
@@ -52,8 +53,8 @@ QString recusaOutroTerceiro(const QString& sTerceiro, const QString& sConta, con
            QStringLiteral("> diferente da transferência <") + sConta + QStringLiteral(">. ") + sReferencia;
 }
 
-std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(const QString& sFatura, const QString& sConta, Currency cValor,
-                                              QString& sMensagem) {
+std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(DalComandos& comandos, const QString& sFatura, const QString& sConta,
+                                              Currency cValor, QString& sMensagem) {
     return reraiseAs(Source, [&] {
         sMensagem.clear();
         auto keys = std::make_shared<VskDocKeys>();
@@ -62,7 +63,7 @@ std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(const QString& sFatura, const QStr
         Currency cSoma;
         for (const QString& sReferencia : sFatura.split(u';')) {
             if (Trim(sReferencia).isEmpty()) continue;
-            sMensagem = resolverReferencia(sReferencia, sConta, *keys, cSoma);
+            sMensagem = resolverReferencia(comandos, sReferencia, sConta, *keys, cSoma);
             if (!sMensagem.isEmpty()) break;  // only the first refusal is told
         }
         if (!sMensagem.isEmpty() || cSoma != cValor) keys = std::make_shared<VskDocKeys>();

@@ -15,11 +15,13 @@
 
 namespace tvx {
 
+class DalComandos;
+
 // Errors (a number, series or year that is not a number or out of range, a
 // failing query, the same type and number twice) are raised again under
 // "pDocQueTipoRecibo".
-std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(const QString& sFatura, const QString& sConta, Currency cValor,
-                                              QString& sMensagem);
+std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(DalComandos& comandos, const QString& sFatura, const QString& sConta,
+                                              Currency cValor, QString& sMensagem);
 
 // Refusal texts; the reference follows each of them.
 inline const QString RecusaMalDefinido = QStringLiteral("Um dos documentos a liquidar não está bem definido. ");

@@ -2,8 +2,8 @@
 // A document key: the identity of a host invoice a transfer settles, with
 // the figures of its header that the receipt needs. A plain record, public
 // and creatable, whose properties a late-binding caller reaches by name.
-#include "addin/dispatch.h"
 #include "platform/automation/currency.h"
+#include "platform/automation/dispatch.h"
 
 #include <QString>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // insertion order and may carry a text key. Errors are the collection's
 // (457 for a text key already present, 9 for a position outside 1..Count,
 // 5 for an absent text key) and reach the caller unchanged.
-#include "addin/dispatch.h"
 #include "platform/automation/collection.h"
+#include "platform/automation/dispatch.h"
 #include "receipts/vsk_doc_key.h"
 
 #include <iterator>

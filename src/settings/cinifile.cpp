@@ -92,7 +92,7 @@ void cInifile::EnumerateAllSections(std::vector<QString>& sSections, std::int32_
     fillFromList(Sections(), true, sSections, iCount);
 }
 
-void cInifile::SaveFormPosition(const WindowPlacement& frmThis) {
+void cInifile::SaveFormPosition(const ui::WindowPlacement& frmThis) {
     const QString sKey = m_sKey;
     try {
         if (!frmThis.isMinimised()) {
@@ -111,7 +111,7 @@ void cInifile::SaveFormPosition(const WindowPlacement& frmThis) {
     m_sKey = sKey;
 }
 
-void cInifile::LoadFormPosition(WindowPlacement& frmThis, std::int32_t lMinWidth, std::int32_t lMinHeight) {
+void cInifile::LoadFormPosition(ui::WindowPlacement& frmThis, std::int32_t lMinWidth, std::int32_t lMinHeight) {
     const QString sKey = m_sKey;
     const QString sDefault = m_sDefault;
     auto read = [this](const char* key, std::int32_t fallback) {

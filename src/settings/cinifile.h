@@ -1,7 +1,7 @@
 #pragma once
 // A small object over the profile-string functions: one file, a current section
 // and key, and the default a missing key reads as.
-#include "settings/window_placement.h"
+#include "platform/ui/window_placement.h"
 
 #include <QString>
 #include <cstdint>
@@ -46,8 +46,8 @@ public:
     void EnumerateAllSections(std::vector<QString>& sSections, std::int32_t& iCount) const;
 
     // Keys "Maximised", "Left", "Top", "Width", "Height" of the current section.
-    void SaveFormPosition(const WindowPlacement& frmThis);
-    void LoadFormPosition(WindowPlacement& frmThis, std::int32_t lMinWidth = 3000, std::int32_t lMinHeight = 3000);
+    void SaveFormPosition(const ui::WindowPlacement& frmThis);
+    void LoadFormPosition(ui::WindowPlacement& frmThis, std::int32_t lMinWidth = 3000, std::int32_t lMinHeight = 3000);
 
     // The text as a 32-bit integer, or lDefault when it is not one.
     static std::int32_t CLngDefault(const QString& sString, std::int32_t lDefault = 0);

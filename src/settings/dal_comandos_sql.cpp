@@ -1,10 +1,10 @@
 #include "settings/dal_comandos_sql.h"
 
-#include "settings/dal_comandos.h"
+#include "platform/sql/sql_quote.h"
 
 #include <QStringList>
 
-namespace tvx::DalComandos::sql {
+namespace tvx::comandos_sql {
 
 QString parametrosExisteQuery() {
     return QStringLiteral(
@@ -59,14 +59,14 @@ QString listQuery(const QString& select, const QString& from, const QString& whe
 
 QString clienteByCodQuery(const QString& codigo) {
     return QStringLiteral("SELECT       *  ") + CrLf + QStringLiteral("FROM         CLIENTES ") + CrLf +
-           QStringLiteral("WHERE        (CODIGO='") + sqlEscape(codigo) + QStringLiteral("') ") + CrLf;
+           QStringLiteral("WHERE        (CODIGO='") + sql::sqlEscape(codigo) + QStringLiteral("') ") + CrLf;
 }
 
 QString docGcCabByKeyQuery(const QString& tipoDoc, std::int32_t numero, std::int16_t ano, std::int16_t serie) {
-    return QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='") + sqlEscape(tipoDoc) +
+    return QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='") + sql::sqlEscape(tipoDoc) +
            QStringLiteral("') AND (ANO=") + QString::number(ano) + QStringLiteral(") AND (SERIE=") +
            QString::number(serie) + QStringLiteral(") AND (NNUMDOC=") + QString::number(numero) +
            QStringLiteral(" )  ") + CrLf;
 }
 
-}  // namespace tvx::DalComandos::sql
+}  // namespace tvx::comandos_sql

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace tvx::DalComandos::sql {
+namespace tvx::comandos_sql {
 
 inline const QString CrLf = QStringLiteral("\r\n");
 
@@ -16,4 +16,4 @@ QString listQuery(const QString& select, const QString& from, const QString& whe
 QString clienteByCodQuery(const QString& codigo);
 QString docGcCabByKeyQuery(const QString& tipoDoc, std::int32_t numero, std::int16_t ano, std::int16_t serie);
 
-}  // namespace tvx::DalComandos::sql
+}  // namespace tvx::comandos_sql

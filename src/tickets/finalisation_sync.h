@@ -4,8 +4,8 @@
 // (type + "-" + number). The tickets are found by the invoice's billing
 // reference (VossoNoDocumento) and customer (Terceiro), which the import put
 // into its header.
-#include "addin/host_api/sessao_api.h"
-#include "tickets/origem_dados.h"
+#include "agency/origem_dados.h"
+#include "host_api/sessao_api.h"
 
 #include <QString>
 #include <cstdint>

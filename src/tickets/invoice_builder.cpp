@@ -3,8 +3,9 @@
 #include "platform/automation/automation_error.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
+#include "platform/sql/sql_quote.h"
+#include "runs/field_values.h"
 #include "settings/dal_comandos.h"
-#include "tickets/ticket_fields.h"
 
 namespace tvx {
 
@@ -27,10 +28,10 @@ IdentidadeFactura identidadeDe(CabDocComercial& cab) {
 }
 
 // The description of the exemption reason the parameters name; "" when the host has none.
-QString descricaoIsencao(ado::Recordset& rsParam) {
+QString descricaoIsencao(DalComandos& comandos, ado::Recordset& rsParam) {
     const QString sCodigo = textoOuVazio(rsParam.value(QStringLiteral("ARTIGOISENCAOIVA")));
-    const auto rs = DalComandos::HlpDb_MotIsencaoIvaGet(
-        QStringLiteral("CODIGO='") + DalComandos::sqlEscape(sCodigo) + QStringLiteral("' "), QString());
+    const auto rs = comandos.HlpDb_MotIsencaoIvaGet(
+        QStringLiteral("CODIGO='") + sql::sqlEscape(sCodigo) + QStringLiteral("' "), QString());
     if (!rs || rs->RecordCount() < 1) return {};
     return textoOuVazio(rs->value(QStringLiteral("DESCRICAO")));
 }
@@ -72,10 +73,11 @@ void pImportarDocComercialNew(SessaoApi& api, bool bCsv, DocComercialRef& oDoc, 
     });
 }
 
-bool pImportarDocComercialSave(SessaoApi& api, bool bCsv, DocComercialRef& oDoc, ado::Recordset& /*rs*/,
-                               ado::Recordset& rsParam, IdentidadeFactura& factura, QString& sMensagem) {
+bool pImportarDocComercialSave(SessaoApi& api, DalComandos& comandos, bool bCsv, DocComercialRef& oDoc,
+                               ado::Recordset& /*rs*/, ado::Recordset& rsParam, IdentidadeFactura& factura,
+                               QString& sMensagem) {
     return reraiseAs(QStringLiteral("pImportarDocComercialSave"), [&] {
-        const QString sDescricao = descricaoIsencao(rsParam);
+        const QString sDescricao = descricaoIsencao(comandos, rsParam);
         adicionarLinhaTexto(api, documento(oDoc), sDescricao);
         oDoc->Origem(Variant(std::int16_t(bCsv ? 2 : 3)));
 

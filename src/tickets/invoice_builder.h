@@ -9,6 +9,8 @@
 
 namespace tvx {
 
+class DalComandos;
+
 // A new invoice in `oDoc`, its header filled; `rs` is on the group's first
 // ticket, `sCliente` its account. In CSV mode the date and the number come
 // from the ticket (DataFacturacao, the second "/" part of Factura). Errors are
@@ -21,8 +23,9 @@ void pImportarDocComercialNew(SessaoApi& api, bool bCsv, DocComercialRef& oDoc, 
 // "Factura em Preparação" or "Factura Nº " + its final number). False: the
 // host refused; `sMensagem` holds its reason. Finalising replaces `oDoc`.
 // Errors are raised again under "pImportarDocComercialSave".
-bool pImportarDocComercialSave(SessaoApi& api, bool bCsv, DocComercialRef& oDoc, ado::Recordset& rs,
-                               ado::Recordset& rsParam, IdentidadeFactura& factura, QString& sMensagem);
+bool pImportarDocComercialSave(SessaoApi& api, DalComandos& comandos, bool bCsv, DocComercialRef& oDoc,
+                               ado::Recordset& rs, ado::Recordset& rsParam, IdentidadeFactura& factura,
+                               QString& sMensagem);
 
 // The texts of the states a stored invoice is reported with.
 inline const QString MensagemRecuperacao = QStringLiteral("Factura de Recuperação");

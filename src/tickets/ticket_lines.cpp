@@ -2,7 +2,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/automation/conversions.h"
-#include "tickets/ticket_fields.h"
+#include "runs/field_values.h"
 
 #include <optional>
 

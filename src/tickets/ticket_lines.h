@@ -4,8 +4,8 @@
 // for tickets paid "NCC" or "CAS", the service fee always) and a blank
 // separator. Member sets, their order and the value types are the host's
 // expectations and are kept exactly.
-#include "addin/host_api/doc_comercial.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/doc_comercial.h"
+#include "host_api/sessao_api.h"
 #include "platform/ado/recordset.h"
 
 #include <QString>

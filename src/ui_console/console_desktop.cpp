@@ -17,8 +17,8 @@ std::unique_ptr<ui::ProgressWindow> ConsoleDesktop::newProgressWindow() {
     return std::make_unique<ConsoleProgressBar>(out_);
 }
 
-addin::ViewerWindow ConsoleDesktop::newViewerWindow() {
-    addin::ViewerWindow viewer;
+ui::ViewerWindow ConsoleDesktop::newViewerWindow() {
+    ui::ViewerWindow viewer;
     auto grid = std::make_unique<ConsoleDataGrid>();
     viewer.window = std::make_unique<ConsoleViewerWindow>(out_, *grid);
     viewer.grid = std::move(grid);
@@ -28,7 +28,7 @@ addin::ViewerWindow ConsoleDesktop::newViewerWindow() {
 void registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers) {
     // One desktop for the whole process, as a platform has.
     auto desktop = std::make_shared<ConsoleDesktop>(out, std::move(answers));
-    registry::registerClass(addin::DesktopProgId, [desktop] { return desktop; });
+    registry::registerClass(ui::DesktopProgId, [desktop] { return desktop; });
 }
 
 }  // namespace tvx::ui_console

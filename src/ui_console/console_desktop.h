@@ -3,7 +3,7 @@
 // their default buttons, no message-loop work, file dialogs answered from
 // preset file names, a one-line progress bar, a viewer that prints the log
 // as a table.
-#include "addin/addin_ui.h"
+#include "platform/ui/addin_ui.h"
 #include "ui_console/console_message_box.h"
 #include "ui_console/console_message_loop.h"
 #include "ui_console/console_viewer.h"
@@ -19,7 +19,7 @@ struct ConsoleAnswers {
     std::optional<QString> saveFile;  // answers every save dialog; none: cancel
 };
 
-class ConsoleDesktop : public addin::AddinUi {
+class ConsoleDesktop : public ui::AddinUi {
 public:
     explicit ConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
 
@@ -27,7 +27,7 @@ public:
     ui::MessageLoop& messageLoop() override { return loop_; }
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
     std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
-    addin::ViewerWindow newViewerWindow() override;
+    ui::ViewerWindow newViewerWindow() override;
     ui::Shell& shell() override { return shell_; }
 
 private:

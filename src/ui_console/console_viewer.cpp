@@ -1,8 +1,8 @@
 #include "ui_console/console_viewer.h"
 
-#include "diagnostics/grid_export.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
+#include "platform/ui/grid_export.h"
 
 #include <QStringList>
 #include <algorithm>

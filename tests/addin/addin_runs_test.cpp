@@ -13,11 +13,7 @@ namespace {
 
 class AddinRunsTest : public ::testing::Test {
 protected:
-    AddinRunsTest() {
-        DalComandos::HlpDb_LigacaoSet(nullptr);
-        EXPECT_TRUE(solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
-    }
-    ~AddinRunsTest() override { DalComandos::HlpDb_LigacaoSet(nullptr); }
+    AddinRunsTest() { EXPECT_TRUE(solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao"))); }
     void operacao(std::int32_t code) {
         Variant pai, op(code), user(QStringLiteral("joao"));
         solucao.Operacoes(pai, op, user);

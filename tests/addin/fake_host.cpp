@@ -1,7 +1,7 @@
 #include "addin/fake_host.h"
 
-#include "addin/host_api/doc_comercial.h"
-#include "addin/host_api/host_classes.h"
+#include "host_api/doc_comercial.h"
+#include "host_api/host_classes.h"
 #include "platform/automation/class_registry.h"
 #include "platform/automation/conversions.h"
 #include "support/fake_data_grid.h"
@@ -36,9 +36,13 @@ public:
         log(QStringLiteral("Abrir(") + s + QLatin1Char(')'));
         return host.abrirAnswer;
     }
-    void Fechar() override { log(QStringLiteral("Fechar")); }
+    void Fechar() override {
+        log(QStringLiteral("Fechar"));
+        closed_ = true;
+    }
     void Consultar(const QString&, const QString& sql, std::shared_ptr<ado::Recordset>& rs, int, int) override {
         log(QStringLiteral("Consultar(") + sql.trimmed() + QLatin1Char(')'));
+        failIfClosed();
         failIf(host.consultarError);
         if (sql.contains(QStringLiteral("sys.objects"))) {
             rs = std::make_shared<ado::Recordset>();
@@ -56,11 +60,19 @@ public:
     }
     std::int16_t Executar(const QString&, const QString& sql) override {
         log(QStringLiteral("Executar(") + sql.section(QStringLiteral("\r\n"), 0, 0) + QLatin1Char(')'));
+        failIfClosed();
         failIf(host.executarError);
         host.tableExists = true;
         return 0;
     }
     void Gravar(const QString&, std::shared_ptr<ado::Recordset>&) override { log(QStringLiteral("Gravar")); }
+
+private:
+    // A closed connection refuses every call, as the host's does.
+    void failIfClosed() const {
+        if (closed_) err::raise(err::ObjectClosed, QStringLiteral("DalLigacao"));
+    }
+    bool closed_ = false;
 };
 
 class FakeConfigLigacao : public ConfigLigacao, public FakePart {
@@ -328,8 +340,8 @@ std::unique_ptr<ui::ProgressWindow> FakeDesktop::newProgressWindow() {
     return std::make_unique<LoggingProgressWindow>(progress);
 }
 
-addin::ViewerWindow FakeDesktop::newViewerWindow() {
-    addin::ViewerWindow viewer;
+ui::ViewerWindow FakeDesktop::newViewerWindow() {
+    ui::ViewerWindow viewer;
     auto grid = std::make_unique<FakeDataGrid>();
     auto window = std::make_unique<FakeFormWindow>();
     // The user reads the log and closes the window.

@@ -2,17 +2,16 @@
 // A scripted stand-in for the host components the entry object creates by
 // class name, for a fake Access source and for the desktop. Every call is
 // logged as "Class#n.Member(args)" so tests can check order and arguments.
-#include "addin/addin_ui.h"
-#include "addin/host_api/config_ligacao.h"
-#include "addin/host_api/pastas.h"
-#include "addin/host_api/sessao_api.h"
-#include "addin/operation_runs.h"
+#include "agency/origem_dados.h"
+#include "host_api/config_ligacao.h"
+#include "host_api/pastas.h"
+#include "host_api/sessao_api.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "platform/ui/addin_ui.h"
 #include "support/fake_common_dialog.h"
 #include "support/fake_message_box.h"
 #include "support/fake_shell.h"
-#include "tickets/origem_dados.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -68,14 +67,14 @@ private:
 // The desktop of the tests: a recording message box, one scripted file
 // dialog, progress windows that log what they are told, viewers that keep the
 // rows they showed.
-class FakeDesktop : public addin::AddinUi {
+class FakeDesktop : public ui::AddinUi {
 public:
     FakeDesktop();
     ui::MessageBox& messages() override { return messages_; }
     ui::MessageLoop& messageLoop() override;
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;  // 429 when failDialog is set
     std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
-    addin::ViewerWindow newViewerWindow() override;
+    ui::ViewerWindow newViewerWindow() override;
     ui::Shell& shell() override { return shell_; }
 
     FakeMessageBox messages_;
@@ -88,21 +87,6 @@ public:
 
 private:
     std::unique_ptr<FakeCommonDialog> pending_;
-};
-
-// Runs that only log what they were started with.
-class RecordingRuns : public addin::OperationRuns {
-public:
-    void runTicketImport(addin::Solucao& s) override;
-    void runViewer(addin::Solucao&) override { log << QStringLiteral("viewer"); }
-    void runConfigEditor(addin::Solucao&) override { log << QStringLiteral("config"); }
-    void runTransferImport(addin::Solucao&) override { log << QStringLiteral("transfers"); }
-    void pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
-                                     std::int16_t iSerie, std::int16_t iAno) override;
-
-    QStringList log;
-    // Called inside a run, to try a second operation while it is in progress.
-    std::function<void(addin::Solucao&)> duringRun;
 };
 
 // A view's document: a commercial document whose header holds the given values.

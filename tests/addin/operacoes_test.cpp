@@ -128,7 +128,6 @@ TEST_F(OperacoesTest, ErrorsEndInTheOperationsMessage) {
 
     // After a close the helpers have no open connection to read through.
     ASSERT_TRUE(solucao().ConnectionClose());
-    DalComandos::HlpDb_LigacaoSet(nullptr);
     operacao(Variant(std::int32_t(1003)));
     EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("Operações"));
     EXPECT_TRUE(runs->log.isEmpty());

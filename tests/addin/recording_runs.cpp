@@ -1,4 +1,4 @@
-#include "addin/fake_host.h"
+#include "addin/recording_runs.h"
 
 #include "addin/solucao.h"
 

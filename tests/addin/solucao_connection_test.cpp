@@ -28,7 +28,7 @@ TEST_F(SolucaoTest, OpenLogsOnSharesTheConnectionAndCreatesTheMissingTable) {
                                       QStringLiteral("SessaoApi#1.Ligacao(DalLigacao#2)"),
                                   }));
     EXPECT_EQ(logCount(QStringLiteral("DalLigacao#2.Executar(CREATE TABLE [qrl_PARAMETROS])")), 1);
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), estado().m_Ligacao);
+    EXPECT_EQ(estado().m_Comandos.HlpDb_Ligacao(), estado().m_Ligacao);
     EXPECT_TRUE(boxes().empty());
 
     // Opening again without a close: new component and session, the old ones
@@ -37,7 +37,7 @@ TEST_F(SolucaoTest, OpenLogsOnSharesTheConnectionAndCreatesTheMissingTable) {
     EXPECT_TRUE(inOrder(host.log, {QStringLiteral("SessaoApi#2.Ligacao(DalLigacao#3)")}));
     EXPECT_EQ(logCount(QStringLiteral("Fechar")) + logCount(QStringLiteral("Terminar")), 0);
     EXPECT_EQ(logCount(QStringLiteral("Executar")), 1);
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), estado().m_Ligacao);
+    EXPECT_EQ(estado().m_Comandos.HlpDb_Ligacao(), estado().m_Ligacao);
 }
 
 TEST_F(SolucaoTest, SettingsComeFromTheFileAndTheConnectionComponent) {
@@ -96,13 +96,13 @@ TEST_F(SolucaoTest, RefusedConnectionAndRefusedLogon) {
     EXPECT_FALSE(solucao().ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(host.created(QStringLiteral("SessaoApi")), 0);
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), nullptr);
+    EXPECT_EQ(estado().m_Comandos.HlpDb_Ligacao(), nullptr);
 
     // An earlier good open, then a logon the host refuses: the database is
     // closed again and the helpers keep the earlier connection.
     host.abrirAnswer = true;
     ASSERT_TRUE(solucao().ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
-    const auto earlier = DalComandos::HlpDb_Ligacao();
+    const auto earlier = estado().m_Comandos.HlpDb_Ligacao();
     host.iniciarAnswer = false;
     EXPECT_FALSE(solucao().ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
     ASSERT_EQ(boxes().size(), 1u);
@@ -112,7 +112,7 @@ TEST_F(SolucaoTest, RefusedConnectionAndRefusedLogon) {
     EXPECT_TRUE(inOrder(host.log, {QStringLiteral("SessaoApi#2.Iniciar(") + iniFile(QStringLiteral("EMPR01")) + ")",
                                    QStringLiteral("DalLigacao#4.Fechar")}));
     EXPECT_EQ(estado().m_Ligacao, nullptr);
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), earlier);
+    EXPECT_EQ(estado().m_Comandos.HlpDb_Ligacao(), earlier);
 }
 
 TEST_F(SolucaoTest, ErrorsDuringTheOpenEndInItsMessage) {
@@ -133,7 +133,7 @@ TEST_F(SolucaoTest, ErrorsDuringTheOpenEndInItsMessage) {
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].prompt, QStringLiteral("Erro CREATE TABLE permission denied"));
     EXPECT_EQ(boxes()[1].title, QStringLiteral("Ligação ao Servidor"));
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), estado().m_Ligacao);
+    EXPECT_EQ(estado().m_Comandos.HlpDb_Ligacao(), estado().m_Ligacao);
     EXPECT_NE(estado().m_Api, nullptr);
 }
 

@@ -1,35 +1,43 @@
 // Solucao called by name, as a late-binding host calls it.
-#include "addin/dispatch.h"
 #include "addin/solucao_fixture.h"
+#include "addin/view_hook_list.h"
 #include "platform/automation/conversions.h"
+#include "platform/automation/dispatch.h"
 
 namespace tvx::testing {
 namespace {
 
-const QStringList Interface = {
-    "ConnectionOpen", "ConnectionClose", "ConnectionValidate", "Operacoes",
-    "OnVistaComprasAbrir", "OnVistaComprasAntesAbrir", "OnVistaComprasAntesDeAnular", "OnVistaComprasAntesDeFechar",
-    "OnVistaComprasAntesDeGravar", "OnVistaComprasAnular", "OnVistaComprasFechar", "OnVistaComprasGravar",
-    "OnVistaComprasLer", "OnVistaComprasLimpar", "OnVistaComprasOperacao", "OnVistaComprasValidarLinha",
-    "OnVistaComprasCampoCabecalhoValidar", "OnVistaComprasCampoLinhasValidar", "OnVistaVendasAbrir",
-    "OnVistaVendasAntesAbrir", "OnVistaVendasAntesDeAnular", "OnVistaVendasAntesDeFechar",
-    "OnVistaVendasAntesDeGravar", "OnVistaVendasAnular", "OnVistaVendasFechar", "OnVistaVendasGravar",
-    "OnVistaVendasLer", "OnVistaVendasLimpar", "OnVistaVendasOperacao", "OnVistaVendasValidarLinha",
-    "OnVistaVendasCampoCabecalhoValidar", "OnVistaVendasCampoLinhasValidar",
+// The interface as the hook list gives it, each hook with its argument count.
+constexpr int Arity_A3 = 3, Arity_A4 = 4, Arity_C4 = 4, Arity_P5 = 5;
+struct Hook {
+    QString name;
+    int arity;
+};
+const std::vector<Hook> Hooks = {
+#define TVX_HOOK(name, params, work) {QStringLiteral(#name), Arity_##params},
+    TVX_VIEW_HOOKS(TVX_HOOK)
+#undef TVX_HOOK
 };
 
-// Argument counts of the hooks, by the shape of their lists.
-int hookArity(const QString& hook) {
-    if (hook.endsWith(QStringLiteral("Operacao")) || hook == QStringLiteral("OnVistaVendasAbrir")) return 5;
-    for (const char* three : {"Anular", "Fechar", "Gravar", "Ler", "Limpar"})
-        if (hook.endsWith(QLatin1String(three)) && !hook.contains(QStringLiteral("Antes"))) return 3;
-    return 4;
+QStringList interfaceNames() {
+    QStringList names = {"ConnectionOpen", "ConnectionClose", "ConnectionValidate", "Operacoes"};
+    for (const Hook& h : Hooks) names << h.name;
+    return names;
 }
 
 Variant invoke(Dispatch& d, const QString& name, std::vector<Variant> args) { return d.Invoke(name, args); }
 
 TEST_F(SolucaoTest, TheInterfaceInItsFixedOrder) {
-    EXPECT_EQ(solucao().memberNames(), Interface);
+    const QStringList names = solucao().memberNames();
+    EXPECT_EQ(names, interfaceNames());
+    // The host's fixed points: 4 entries, 14 purchase-view hooks, 14 sales-view hooks.
+    ASSERT_EQ(names.size(), 32);
+    EXPECT_EQ(names[4], QStringLiteral("OnVistaComprasAbrir"));
+    EXPECT_EQ(names[17], QStringLiteral("OnVistaComprasCampoLinhasValidar"));
+    EXPECT_EQ(names[18], QStringLiteral("OnVistaVendasAbrir"));
+    EXPECT_EQ(names[31], QStringLiteral("OnVistaVendasCampoLinhasValidar"));
+    EXPECT_EQ(Hooks[14].arity, 5);  // the sales view's open takes vPai, the purchase view's does not
+    EXPECT_EQ(Hooks[0].arity, 4);
 }
 
 TEST_F(SolucaoTest, MembersCalledByNameWithVariantArguments) {
@@ -45,8 +53,9 @@ TEST_F(SolucaoTest, MembersCalledByNameWithVariantArguments) {
     EXPECT_EQ(runs->log, QStringList{QStringLiteral("transfers")});
 
     // Every hook takes its own list, leaves its arguments alone, and shows nothing here.
-    for (const QString& hook : Interface.mid(4)) {
-        std::vector<Variant> hookArgs(std::size_t(hookArity(hook)));
+    for (const Hook& h : Hooks) {
+        const QString& hook = h.name;
+        std::vector<Variant> hookArgs(std::size_t(h.arity));
         hookArgs.back() = Variant(false);  // vCancel, vOperacao or vUtilizador
         const std::vector<Variant> before = hookArgs;
         EXPECT_TRUE(d.Invoke(hook, hookArgs).isEmpty()) << hook.toStdString();

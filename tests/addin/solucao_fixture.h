@@ -1,6 +1,7 @@
 #pragma once
 // An entry object over the fake host, with a recording desktop and runs.
 #include "addin/fake_host.h"
+#include "addin/recording_runs.h"
 #include "addin/solucao.h"
 #include "settings/dal_comandos.h"
 
@@ -12,8 +13,6 @@ namespace tvx::testing {
 
 class SolucaoTest : public ::testing::Test {
 protected:
-    SolucaoTest() { DalComandos::HlpDb_LigacaoSet(nullptr); }
-
     addin::Solucao& solucao() { return *solucao_; }
     const addin::SolucaoEstado& estado() const { return solucao_->estado(); }
     const std::vector<MessageBoxCall>& boxes() const { return desktop->messages_.calls(); }

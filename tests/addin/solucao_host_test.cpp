@@ -1,6 +1,7 @@
 // The entry object over the stand-in host: a real company database, the
 // host's logon and connection settings read from the settings file.
 #include "addin/fake_host.h"
+#include "addin/recording_runs.h"
 #include "addin/solucao.h"
 #include "host_erp/host_fixture.h"
 #include "platform/automation/conversions.h"
@@ -15,14 +16,12 @@ class SolucaoOverHostTest : public host_erp::testing::HostFixture {
 protected:
     void SetUp() override {
         HostFixture::SetUp();
-        DalComandos::HlpDb_LigacaoSet(nullptr);
         QDir(base.path()).mkpath(QStringLiteral("quorel"));
         settings(QStringLiteral("vesk"));
         solucao = std::make_unique<addin::Solucao>(desktop, runs);
     }
     void TearDown() override {
         solucao.reset();
-        DalComandos::HlpDb_LigacaoSet(nullptr);
         HostFixture::TearDown();
     }
     void settings(const QString& password) const {
@@ -46,11 +45,11 @@ TEST_F(SolucaoOverHostTest, OpensCreatesTheParametersTableAndDispatches) {
         << (desktop->messages_.calls().empty() ? std::string() : desktop->messages_.last().prompt.toStdString());
     EXPECT_EQ(solucao->estado().m_sIniFile, base.path() + QStringLiteral("\\quorel\\BRISKO.EMPR01"));
     // The table is there and empty: the dispatch still runs, the editor can add the first row.
-    EXPECT_EQ(DalComandos::HlpDb_ParametrosGet()->RecordCount(), 0);
+    EXPECT_EQ(solucao->estado().m_Comandos.HlpDb_ParametrosGet()->RecordCount(), 0);
     operacao(1002);
     EXPECT_EQ(runs->log, QStringList{QStringLiteral("config")});
 
-    DalComandos::HlpDb_Executar(QStringLiteral(
+    solucao->estado().m_Comandos.HlpDb_Executar(QStringLiteral(
         "INSERT INTO qrl_PARAMETROS (FATTIPODOCUM, FATSECTOR, FATSERIE, FATFINALIZA, ARMAZEM, ARTIGOFARE, "
         "ARTIGOTAXAS, ARTIGOSERVICEFEE, ARTIGOISENCAOIVA, BDNOME, BDUSER, BDPASSW, RECTIPODOCUM, RECSECTOR, "
         "RECSERIE, RPCTIPODOCUM, RPCSECTOR, RPCSERIE) VALUES ('FT', '1', 1, 1, 'A1', 'FARE', 'TAXAS', 'FEE', "
@@ -74,7 +73,7 @@ TEST_F(SolucaoOverHostTest, AWrongPasswordIsARefusedLogon) {
     ASSERT_EQ(desktop->messages_.calls().size(), 1u);
     EXPECT_EQ(desktop->messages_.last().prompt, QStringLiteral("Erro. Não foi possivel ligar ao Tumo Vesk"));
     EXPECT_EQ(solucao->estado().m_Ligacao, nullptr);
-    EXPECT_EQ(DalComandos::HlpDb_Ligacao(), nullptr);
+    EXPECT_EQ(solucao->estado().m_Comandos.HlpDb_Ligacao(), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "addin/addin_runs.h"
 #include "addin/fake_host.h"
 #include "addin/solucao.h"
+#include "agency/access.h"
+#include "agency/csv.h"
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
 #include "agency_demo/csv_ticket_file.h"
@@ -13,8 +15,6 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
-#include "tickets/access_source.h"
-#include "tickets/csv_source.h"
 
 #include <QDir>
 
@@ -28,7 +28,6 @@ class TicketImportOverHostTest : public host_erp::testing::HostFixture {
 protected:
     void SetUp() override {
         HostFixture::SetUp();
-        DalComandos::HlpDb_LigacaoSet(nullptr);
         registry::registerClass(addin::AccessProgId, [] { return std::make_shared<Access>(); });
         registry::registerClass(addin::CsvProgId, [] { return std::make_shared<CSV>(); });
         QDir(base.path()).mkpath(QStringLiteral("quorel"));
@@ -46,14 +45,13 @@ protected:
         agencia.reset();
         registry::unregisterClass(addin::AccessProgId);
         registry::unregisterClass(addin::CsvProgId);
-        DalComandos::HlpDb_LigacaoSet(nullptr);
         HostFixture::TearDown();
     }
 
     void parametros(int finaliza, const QString& artigoFare = QStringLiteral("FARE"),
                     const QString& bdpassw = QString()) {
-        DalComandos::HlpDb_Executar(QStringLiteral("DELETE FROM qrl_PARAMETROS"));
-        DalComandos::HlpDb_Executar(
+        solucao->estado().m_Comandos.HlpDb_Executar(QStringLiteral("DELETE FROM qrl_PARAMETROS"));
+        solucao->estado().m_Comandos.HlpDb_Executar(
             QStringLiteral("INSERT INTO qrl_PARAMETROS (FATTIPODOCUM, FATSECTOR, FATSERIE, FATFINALIZA, ARMAZEM, "
                            "ARTIGOFARE, ARTIGOTAXAS, ARTIGOSERVICEFEE, ARTIGOISENCAOIVA, BDNOME, BDUSER, BDPASSW, "
                            "RECTIPODOCUM, RECSECTOR, RECSERIE, RPCTIPODOCUM, RPCSECTOR, RPCSERIE) VALUES ('FT', '1', "
@@ -94,7 +92,7 @@ protected:
     // "Terceiro VOSSONDOC NNUMDOC EMPREPARACAO" per stored invoice, in the order stored.
     QStringList facturas() {
         std::shared_ptr<ado::Recordset> rs;
-        DalComandos::HlpDb_Ligacao()->Consultar(
+        solucao->estado().m_Comandos.HlpDb_Ligacao()->Consultar(
             QString(), QStringLiteral("SELECT Terceiro, VOSSONDOC, NNUMDOC, EMPREPARACAO FROM DOCGCCAB ORDER BY ID"),
             rs, -1, 0);
         QStringList out;

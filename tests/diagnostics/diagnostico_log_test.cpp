@@ -1,4 +1,5 @@
 #include "diagnostics/diagnostico_log.h"
+#include "settings/dal_comandos.h"
 
 #include "log_rows.h"
 #include "platform/ado/recordset.h"
@@ -12,7 +13,7 @@ namespace {
 using testing::logRows;
 
 TEST(DiagnosticoLog, AddStoresRowsDocumentZeroAsNullAndKeepsRowsWithOversizedCells) {
-    DiagnosticoLog log;
+    DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     log.pDiagnosticoCreate();
     const QString longa = QString(300, u'x') + QStringLiteral("fim");
     log.pDiagnosticoAdd(1, QString(), estado::Processado, 0, QStringLiteral("Fatura gerada"));
@@ -39,7 +40,7 @@ TEST(DiagnosticoLog, AddStoresRowsDocumentZeroAsNullAndKeepsRowsWithOversizedCel
 }
 
 TEST(DiagnosticoLog, TemErrosCountsErroInAnyCaseAndLeavesTheLogUnfiltered) {
-    DiagnosticoLog log;
+    DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     log.pDiagnosticoCreate();
     EXPECT_FALSE(log.pDiagnosticoTemErros());
     EXPECT_EQ(log.rsDiagnostico()->Filter(), Variant(std::int32_t(ado::adFilterNone)));
@@ -55,14 +56,14 @@ TEST(DiagnosticoLog, TemErrosCountsErroInAnyCaseAndLeavesTheLogUnfiltered) {
     EXPECT_EQ(log.rsDiagnostico()->RecordCount(), 4);
     EXPECT_EQ(log.rsDiagnostico()->Filter(), Variant(std::int32_t(ado::adFilterNone)));
 
-    DiagnosticoLog outro;
+    DiagnosticoLog outro{DalComandos::HlpDb_DiagnosticoCreate};
     outro.pDiagnosticoCreate();
     outro.pDiagnosticoAdd(1, {}, estado::Erro, 0, {});
     EXPECT_TRUE(outro.pDiagnosticoTemErros());
 }
 
 TEST(DiagnosticoLog, WithoutALogAddAndCloseAreHarmlessAndTheErrorTestRaises) {
-    DiagnosticoLog log;
+    DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     EXPECT_NO_THROW(log.pDiagnosticoAdd(1, {}, estado::OK, 0, {}));
     EXPECT_NO_THROW(log.pDiagnosticoClose());
     EXPECT_THROW(log.pDiagnosticoTemErros(), AutomationError);

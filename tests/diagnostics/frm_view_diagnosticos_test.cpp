@@ -1,10 +1,11 @@
 #include "diagnostics/frm_view_diagnosticos.h"
 
 #include "diagnostics/diagnostico_log.h"
-#include "diagnostics/grid_export.h"
 #include "file_text.h"
 #include "log_rows.h"
 #include "platform/automation/automation_error.h"
+#include "platform/ui/grid_export.h"
+#include "settings/dal_comandos.h"
 #include "support/fake_common_dialog.h"
 #include "support/fake_data_grid.h"
 #include "support/fake_form_window.h"
@@ -40,7 +41,7 @@ protected:
 
     // A run's log, in memory and never saved.
     std::shared_ptr<ado::Recordset> runLog() {
-        DiagnosticoLog log;
+        DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
         log.pDiagnosticoCreate();
         log.pDiagnosticoAdd(1, {}, estado::Processado, 0, QStringLiteral("Fatura FT 1/1/2024 criada"));
         log.pDiagnosticoAdd(2, {}, estado::Erro, 0, QStringLiteral("Cliente 'X' não existe"));

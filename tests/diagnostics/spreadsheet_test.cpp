@@ -1,7 +1,7 @@
-#include "diagnostics/grid_export.h"
-#include "diagnostics/spreadsheet_table.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "platform/ui/grid_export.h"
+#include "platform/ui/spreadsheet_table.h"
 #include "support/zip_reader.h"
 
 #include <QDir>

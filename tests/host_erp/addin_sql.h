@@ -7,9 +7,9 @@
 namespace tvx::host_erp::testing {
 
 // The add-in's own texts, so the host is tested against exactly what it sends.
-inline QString parametersExistenceTest() { return DalComandos::sql::parametrosExisteQuery(); }
-inline QString parametersCreateTable() { return DalComandos::sql::parametrosCreateStatement(); }
-inline QString parametersRead() { return DalComandos::sql::parametrosGetQuery(); }
+inline QString parametersExistenceTest() { return comandos_sql::parametrosExisteQuery(); }
+inline QString parametersCreateTable() { return comandos_sql::parametrosCreateStatement(); }
+inline QString parametersRead() { return comandos_sql::parametrosGetQuery(); }
 
 // A parameters row as the configuration editor would add it.
 inline QString parametersInsert(const QString& bdNome = QStringLiteral("C:\\agencia\\vendas.mdb")) {

@@ -1,5 +1,5 @@
-#include "addin/host_api/dal_ligacao.h"
-#include "addin/host_api/host_classes.h"
+#include "host_api/dal_ligacao.h"
+#include "host_api/host_classes.h"
 #include "host_erp/addin_sql.h"
 #include "host_erp/host_fixture.h"
 #include "platform/ado/recordset.h"
@@ -153,7 +153,7 @@ TEST_F(CompanyConnectionTest, AnswersFalseOrRaisesWithoutCreatingOrChangingFiles
 }
 
 TEST_F(CompanyConnectionTest, ReadsBesideAnotherWriterAndReportsItsLock) {
-    setLockTimeoutMs(50);
+    settings->lockTimeoutMsSetting = 50;
     ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(companyFile().toUtf8().constData(), &other), SQLITE_OK);
@@ -167,7 +167,7 @@ TEST_F(CompanyConnectionTest, ReadsBesideAnotherWriterAndReportsItsLock) {
     EXPECT_EQ(lastError, QStringLiteral("database is locked"));
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
-    setLockTimeoutMs(0);
+    settings->lockTimeoutMsSetting = 0;
     EXPECT_EQ(ligacao->Executar(QString(), QStringLiteral("UPDATE SECTORES SET DESCR = 'y'")), 2);
 }
 

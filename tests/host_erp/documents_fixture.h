@@ -2,8 +2,8 @@
 // A logged-on host session over the demo company, with helpers that build
 // documents in the order the add-in sets their members, and read the
 // company database back.
-#include "addin/host_api/host_classes.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/host_classes.h"
+#include "host_api/sessao_api.h"
 #include "host_erp/document_key.h"
 #include "host_erp/host_fixture.h"
 #include "platform/ado/recordset.h"

@@ -16,16 +16,12 @@ class HostFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(base.isValid());
-        setBaseFolder(base.path());
-        setDefaultServer(QStringLiteral("SRV\\INST"));
-        registerHostClasses();
+        settings->baseFolderSetting = base.path();
+        settings->defaultServerSetting = QStringLiteral("SRV\\INST");
+        registerHostClasses(settings);
         createDemoCompany(companyFile());
     }
-    void TearDown() override {
-        unregisterHostClasses();
-        setBaseFolder({});
-        setDefaultServer({});
-    }
+    void TearDown() override { unregisterHostClasses(); }
     QString companyFile(const QString& catalogue = QStringLiteral("EMPR01")) const {
         return companyFilePath(base.path(), QStringLiteral("SRV\\INST"), catalogue);
     }
@@ -46,6 +42,8 @@ protected:
     }
 
     QTemporaryDir base;
+    // What the registered components read; a test may change it before it makes one.
+    std::shared_ptr<HostSettings> settings = std::make_shared<HostSettings>();
 };
 
 }  // namespace tvx::host_erp::testing

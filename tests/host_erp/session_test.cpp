@@ -1,7 +1,7 @@
-#include "addin/host_api/config_ligacao.h"
-#include "addin/host_api/host_classes.h"
-#include "addin/host_api/pastas.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/config_ligacao.h"
+#include "host_api/host_classes.h"
+#include "host_api/pastas.h"
+#include "host_api/sessao_api.h"
 #include "host_erp/host_fixture.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/class_registry.h"
@@ -97,7 +97,7 @@ TEST_F(SessionTest, FolderHelpersAnswerForTheHostsBaseFolder) {
     EXPECT_FALSE(existe->Existe(pasta->Pasta() + QStringLiteral("\\outra")));
     EXPECT_FALSE(existe->Existe(writeSettings(QStringLiteral("ficheiro"), QString())));
     EXPECT_FALSE(existe->Existe(QString()));
-    setBaseFolder({});
+    settings->baseFolderSetting.clear();
     EXPECT_TRUE(pasta->Pasta().endsWith(u"TumoVesk"));
 }
 

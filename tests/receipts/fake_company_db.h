@@ -3,7 +3,7 @@
 // from tables kept in memory: invoice headers by key, customers by code and
 // the parameters row. Every query text is recorded; a query containing a
 // scripted text raises the scripted error.
-#include "addin/host_api/dal_ligacao.h"
+#include "host_api/dal_ligacao.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/currency.h"
 

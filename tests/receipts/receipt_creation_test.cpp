@@ -1,6 +1,6 @@
 #include "receipts/receipt_creation.h"
 
-#include "receipts/accounting_entry.h"
+#include "receipts/doc_contabilistico_insere.h"
 #include "receipts/receipts_test_support.h"
 #include "receipts/recording_finance_host.h"
 #include "receipts/transfer_fakes.h"
@@ -19,12 +19,12 @@ protected:
     }
     bool inserir(const Transferencia& t, const QString& fatura) {
         rs = testing::transferencias({t});
-        return pDocFinanceiroInsere(host, diagnostico, *rs, fatura, mensagem);
+        return pDocFinanceiroInsere(host, comandos, diagnostico, *rs, fatura, mensagem);
     }
     QStringList log() { return testing::linhasDoLog(*diagnostico.rsDiagnostico()); }
 
     testing::RecordingFinanceSession host;
-    DiagnosticoLog diagnostico;
+    DiagnosticoLog diagnostico{DalComandos::HlpDb_DiagnosticoCreate};
     std::shared_ptr<ado::Recordset> rs;
     QString mensagem;
 };

@@ -13,8 +13,7 @@ namespace tvx::testing {
 
 class CompanyDbTest : public ::testing::Test {
 protected:
-    void SetUp() override { DalComandos::HlpDb_LigacaoSet(db); }
-    void TearDown() override { DalComandos::HlpDb_LigacaoSet(nullptr); }
+    void SetUp() override { comandos.HlpDb_LigacaoSet(db); }
 
     void factura(const QString& tipo, std::int32_t numero, const char* total, const QString& terceiro = "C0001",
                  std::int16_t sinalCt = 1) {
@@ -22,6 +21,7 @@ protected:
     }
 
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
+    DalComandos comandos;
 };
 
 inline std::optional<AutomationError> raised(const std::function<void()>& f) {

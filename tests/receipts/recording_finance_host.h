@@ -3,7 +3,7 @@
 // entries: every member set and method call goes, in order, to one journal
 // ("F1.Cab.Serie=Long:1", "F1.AdicionaLinha(L1)", "C1.DocumentoFinanceiro(F2)").
 // Answers come from a script.
-#include "addin/host_api/sessao_api.h"
+#include "host_api/sessao_api.h"
 
 #include <QStringList>
 #include <deque>

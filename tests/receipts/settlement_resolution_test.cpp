@@ -11,7 +11,7 @@ class SettlementResolution : public testing::CompanyDbTest {
 protected:
     std::shared_ptr<VskDocKeys> resolve(const QString& fatura, const char* valor, const QString& conta = "C0001") {
         mensagem = QStringLiteral("stale");
-        return pDocQueTipoRecibo(fatura, conta, Currency::parse(QString::fromUtf8(valor)), mensagem);
+        return pDocQueTipoRecibo(comandos, fatura, conta, Currency::parse(QString::fromUtf8(valor)), mensagem);
     }
     QString mensagem;
 };

@@ -2,13 +2,13 @@
 // Stand-ins around the transfer import: the pending transfers as the agency
 // source gives them, a recording source, a recording progress window and
 // the run's desktop.
+#include "agency/origem_dados.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/progress_window.h"
+#include "runs/run_desktop.h"
 #include "support/fake_message_box.h"
-#include "tickets/origem_dados.h"
-#include "tickets/run_desktop.h"
 
 #include <QDate>
 #include <QStringList>

@@ -5,8 +5,9 @@
 #include "e2e/host_process.h"
 #include "telvarix-host/setup_demo.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
+#include <sstream>
 
 namespace tvx {
 namespace {
@@ -18,7 +19,8 @@ TEST(TransferImportDemo, TheDemosTwoOperationsInOneRunReceiveEveryTransfer) {
     options.company = QStringLiteral("EMPR01");
     options.tickets = 20;
     options.transfers = 20;
-    const host_app::DemoReport demo = host_app::setupDemo(options);
+    std::ostringstream shown;
+    const host_app::DemoReport demo = host_app::setupDemo(options, shown);
 
     const testing::HostRun run =
         testing::runHost(QStringList{QStringLiteral("run")} + testing::onCompany(options.base, options.company) +

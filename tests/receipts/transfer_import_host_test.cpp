@@ -2,17 +2,17 @@
 // final invoices still to be paid, an agency database with hand-made
 // transfers, the real source, receipts, accounting entries and log; the
 // results read back from both databases and from the log the viewer showed.
-#include "addin/host_api/host_classes.h"
+#include "agency/access.h"
 #include "agency_demo/agency_db.h"
+#include "host_api/host_classes.h"
 #include "host_erp/host_fixture.h"
 #include "platform/automation/class_registry.h"
 #include "platform/automation/conversions.h"
+#include "receipts/importacao_mov_bancarios.h"
 #include "receipts/transfer_fakes.h"
-#include "receipts/transfer_import_run.h"
 #include "settings/dal_comandos.h"
 #include "telvarix-host/demo_invoices.h"
 #include "telvarix-host/demo_parameters.h"
-#include "tickets/access_source.h"
 
 namespace tvx {
 namespace {
@@ -31,9 +31,10 @@ protected:
         HostFixture::SetUp();
         ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
         ASSERT_TRUE(ligacao && ligacao->Abrir(addinConnectionString()));
-        DalComandos::HlpDb_LigacaoSet(ligacao);
+        comandos.HlpDb_LigacaoSet(ligacao);
+        comandos.HlpDb_ParametrosCreate();
         const QString agencyPath = base.filePath(QStringLiteral("agencia.db"));
-        host_app::createDemoParameters(*ligacao, {agencyPath});
+        host_app::insertDemoParameters(*ligacao, {agencyPath});
         api = std::dynamic_pointer_cast<SessaoApi>(registry::create(host_classes::SessaoApi));
         ASSERT_TRUE(api->Iniciar(writeSettings(QStringLiteral("BRISKO.EMPR01"),
                                                QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\n"
@@ -55,7 +56,6 @@ protected:
     void TearDown() override {
         agencia.reset();
         api.reset();
-        DalComandos::HlpDb_LigacaoSet(nullptr);
         ligacao.reset();
         HostFixture::TearDown();
     }
@@ -72,7 +72,8 @@ protected:
         return id;
     }
     void importar() {
-        ImportacaoMovBancarios run({api, diagnostico, origem, [] { return std::make_shared<Access>(); }, ui.desktop()});
+        ImportacaoMovBancarios run(
+            {api, comandos, diagnostico, origem, [] { return std::make_shared<Access>(); }, ui.desktop()});
         run.pImportarMovBancarios();
     }
     QVariant estadoImportado(std::int32_t id) {
@@ -92,9 +93,10 @@ protected:
 
     const QDate hoje = QDate::currentDate();
     std::shared_ptr<DalLigacao> ligacao;
+    DalComandos comandos;
     std::shared_ptr<SessaoApi> api;
     std::optional<AgencyDb> agencia;
-    DiagnosticoLog diagnostico;
+    DiagnosticoLog diagnostico{DalComandos::HlpDb_DiagnosticoCreate};
     std::shared_ptr<OrigemDados> origem;
     testing::RunDesktopFake ui;
 

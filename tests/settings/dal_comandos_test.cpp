@@ -9,16 +9,15 @@
 namespace tvx {
 namespace {
 
-using namespace DalComandos;
 using testing::RecordingDalLigacao;
 
 class DalComandosTest : public ::testing::Test {
 protected:
+    DalComandos comandos;
     void SetUp() override {
         ligacao = std::make_shared<RecordingDalLigacao>();
-        HlpDb_LigacaoSet(ligacao);
+        comandos.HlpDb_LigacaoSet(ligacao);
     }
-    void TearDown() override { HlpDb_LigacaoSet(nullptr); }
 
     // The one query the helper sent, checked for the connection's fixed arguments.
     QString onlyQuery() {
@@ -77,7 +76,7 @@ const QString ExpectedCreate = QStringLiteral(
     " ) ON [PRIMARY] \r\n");
 
 TEST_F(DalComandosTest, ParametrosCreateTestsForTheTableAndCreatesItOnlyWhenMissing) {
-    HlpDb_ParametrosCreate();
+    comandos.HlpDb_ParametrosCreate();
     ASSERT_EQ(ligacao->calls.size(), 2u);
     EXPECT_EQ(ligacao->calls[0].metodo, QStringLiteral("Consultar"));
     EXPECT_EQ(ligacao->calls[0].sql,
@@ -89,12 +88,12 @@ TEST_F(DalComandosTest, ParametrosCreateTestsForTheTableAndCreatesItOnlyWhenMiss
 
     ligacao->calls.clear();
     ligacao->resultados.push_back(RecordingDalLigacao::recordsetWithRows(1));
-    HlpDb_ParametrosCreate();
+    comandos.HlpDb_ParametrosCreate();
     EXPECT_EQ(ligacao->calls.size(), 1u);  // the table is there: nothing is run
 
     ligacao->falha =
         AutomationError(-2147217900, QStringLiteral("CREATE TABLE permission denied"), QStringLiteral("db"));
-    const auto e = raisedBy([] { HlpDb_ParametrosCreate(); });
+    const auto e = raisedBy([&] { comandos.HlpDb_ParametrosCreate(); });
     EXPECT_EQ(e.number(), -2147217900);
     EXPECT_EQ(e.description(), QStringLiteral("CREATE TABLE permission denied"));
     EXPECT_EQ(e.source(), QStringLiteral("Comandos::HlpDb_ParametrosCreate"));
@@ -103,13 +102,13 @@ TEST_F(DalComandosTest, ParametrosCreateTestsForTheTableAndCreatesItOnlyWhenMiss
 TEST_F(DalComandosTest, ParametrosGetAndSaveUseTheReadsSourceAndHandBackTheWrittenSet) {
     const auto row = RecordingDalLigacao::recordsetWithRows(1);
     ligacao->resultados.push_back(row);
-    EXPECT_EQ(HlpDb_ParametrosGet(), row);
+    EXPECT_EQ(comandos.HlpDb_ParametrosGet(), row);
     EXPECT_EQ(onlyQuery(), QStringLiteral("SELECT TOP(1) * FROM qrl_PARAMETROS \r\n"));
 
     ligacao->calls.clear();
     ligacao->gravado = RecordingDalLigacao::recordsetWithRows(1);
     auto rs = row;
-    HlpDb_ParametrosSave(rs);
+    comandos.HlpDb_ParametrosSave(rs);
     ASSERT_EQ(ligacao->calls.size(), 1u);
     EXPECT_EQ(ligacao->calls[0].metodo, QStringLiteral("Gravar"));
     EXPECT_EQ(ligacao->calls[0].rs, row);
@@ -117,7 +116,7 @@ TEST_F(DalComandosTest, ParametrosGetAndSaveUseTheReadsSourceAndHandBackTheWritt
 
     ligacao->falha = AutomationError(5, QStringLiteral("String or binary data would be truncated."));
     auto kept = row;
-    const auto e = raisedBy([&] { HlpDb_ParametrosSave(kept); });
+    const auto e = raisedBy([&] { comandos.HlpDb_ParametrosSave(kept); });
     EXPECT_EQ(e.source(), QStringLiteral("Comandos::HlpDb_ParametrosGet"));
     EXPECT_EQ(e.description(), QStringLiteral("String or binary data would be truncated."));
     EXPECT_EQ(kept, row);  // a failed save leaves the caller's record set alone
@@ -125,19 +124,20 @@ TEST_F(DalComandosTest, ParametrosGetAndSaveUseTheReadsSourceAndHandBackTheWritt
 
 struct ListaHelper {
     const char* name;
-    RecordsetRef (*fn)(const QString&, const QString&);
+    DalComandos::RecordsetRef (DalComandos::*fn)(const QString&, const QString&);
     const char* select;
     const char* from;
 };
 
 TEST_F(DalComandosTest, ListHelpersComposeSelectFromWhereAndOrderExactly) {
     const ListaHelper helpers[] = {
-        {"HlpDb_ArmazensGet", &HlpDb_ArmazensGet, "SELECT   * ", "FROM     ARMAZENS "},
-        {"HlpDb_ArtigosReduzidoGet", &HlpDb_ArtigosReduzidoGet, "SELECT   CODIGO, NOME ", "FROM     ARTIGOS "},
-        {"HlpDb_TiposDocumentosGet", &HlpDb_TiposDocumentosGet, "SELECT   * ", "FROM     TPDOC "},
-        {"HlpDb_SectoresGet", &HlpDb_SectoresGet, "SELECT   * ", "FROM     SECTORES "},
-        {"HlpDb_SeriesGet", &HlpDb_SeriesGet, "SELECT   * ", "FROM     NOMSERIE "},
-        {"HlpDb_MotIsencaoIvaGet", &HlpDb_MotIsencaoIvaGet, "SELECT   * ", "FROM     MOTIVO_ISENCAO_IVA "},
+        {"HlpDb_ArmazensGet", &DalComandos::HlpDb_ArmazensGet, "SELECT   * ", "FROM     ARMAZENS "},
+        {"HlpDb_ArtigosReduzidoGet", &DalComandos::HlpDb_ArtigosReduzidoGet, "SELECT   CODIGO, NOME ",
+         "FROM     ARTIGOS "},
+        {"HlpDb_TiposDocumentosGet", &DalComandos::HlpDb_TiposDocumentosGet, "SELECT   * ", "FROM     TPDOC "},
+        {"HlpDb_SectoresGet", &DalComandos::HlpDb_SectoresGet, "SELECT   * ", "FROM     SECTORES "},
+        {"HlpDb_SeriesGet", &DalComandos::HlpDb_SeriesGet, "SELECT   * ", "FROM     NOMSERIE "},
+        {"HlpDb_MotIsencaoIvaGet", &DalComandos::HlpDb_MotIsencaoIvaGet, "SELECT   * ", "FROM     MOTIVO_ISENCAO_IVA "},
     };
     for (const auto& h : helpers) {
         SCOPED_TRACE(h.name);
@@ -153,12 +153,12 @@ TEST_F(DalComandosTest, ListHelpersComposeSelectFromWhereAndOrderExactly) {
         };
         for (const auto& c : cases) {
             ligacao->calls.clear();
-            h.fn(c.where, c.order);
+            (comandos.*h.fn)(c.where, c.order);
             EXPECT_EQ(onlyQuery(), c.expected);
         }
 
         ligacao->falha = AutomationError(-2147217900, QStringLiteral("Invalid column name 'X'."), QStringLiteral("db"));
-        const auto e = raisedBy([&] { h.fn(QStringLiteral("X=1"), {}); });
+        const auto e = raisedBy([&] { (comandos.*h.fn)(QStringLiteral("X=1"), {}); });
         EXPECT_EQ(e.number(), -2147217900);
         EXPECT_EQ(e.description(), QStringLiteral("Invalid column name 'X'."));
         EXPECT_EQ(e.source(), QStringLiteral("Comandos::") + QString::fromUtf8(h.name));
@@ -167,55 +167,56 @@ TEST_F(DalComandosTest, ListHelpersComposeSelectFromWhereAndOrderExactly) {
 }
 
 TEST_F(DalComandosTest, KeyLookupsComposeTheirTextsAndDoubleQuotesInValues) {
-    HlpDb_ClienteByCod(QStringLiteral("C001"));
+    comandos.HlpDb_ClienteByCod(QStringLiteral("C001"));
     EXPECT_EQ(onlyQuery(),
               QStringLiteral("SELECT       *  \r\nFROM         CLIENTES \r\nWHERE        (CODIGO='C001') \r\n"));
 
     ligacao->calls.clear();
-    HlpDb_ClienteByCod(QStringLiteral("O'NEIL"));
+    comandos.HlpDb_ClienteByCod(QStringLiteral("O'NEIL"));
     EXPECT_EQ(onlyQuery(),
               QStringLiteral("SELECT       *  \r\nFROM         CLIENTES \r\nWHERE        (CODIGO='O''NEIL') \r\n"));
 
     ligacao->calls.clear();
-    HlpDb_DocGcCabByKeyGet(QStringLiteral("FT"), 123, 2021, 1);
+    comandos.HlpDb_DocGcCabByKeyGet(QStringLiteral("FT"), 123, 2021, 1);
     EXPECT_EQ(onlyQuery(), QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='FT') AND (ANO=2021) AND (SERIE=1) "
                                           "AND (NNUMDOC=123 )  \r\n"));
 
     ligacao->calls.clear();
-    HlpDb_DocGcCabByKeyGet(QStringLiteral("N'C"), -2147483647 - 1, -5, 32767);
+    comandos.HlpDb_DocGcCabByKeyGet(QStringLiteral("N'C"), -2147483647 - 1, -5, 32767);
     EXPECT_EQ(onlyQuery(), QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='N''C') AND (ANO=-5) AND "
                                           "(SERIE=32767) AND (NNUMDOC=-2147483648 )  \r\n"));
 
     ligacao->falha = AutomationError(3709, QStringLiteral("closed"));
-    EXPECT_EQ(raisedBy([] { HlpDb_ClienteByCod(QStringLiteral("X")); }).source(),
+    EXPECT_EQ(raisedBy([&] { comandos.HlpDb_ClienteByCod(QStringLiteral("X")); }).source(),
               QStringLiteral("Comandos::HlpDb_ClienteByCod"));
-    EXPECT_EQ(raisedBy([] { HlpDb_DocGcCabByKeyGet(QStringLiteral("FT"), 1, 1, 1); }).source(),
+    EXPECT_EQ(raisedBy([&] { comandos.HlpDb_DocGcCabByKeyGet(QStringLiteral("FT"), 1, 1, 1); }).source(),
               QStringLiteral("Comandos::HlpDb_DocGcCabByKeyGet"));
 }
 
 TEST_F(DalComandosTest, ExecutarPassesTextAnswerAndErrorsThroughUnchanged) {
     ligacao->resposta = 42;
-    EXPECT_EQ(HlpDb_Executar(QStringLiteral("DELETE FROM X")), 42);
+    EXPECT_EQ(comandos.HlpDb_Executar(QStringLiteral("DELETE FROM X")), 42);
     ASSERT_EQ(ligacao->calls.size(), 1u);
     EXPECT_EQ(ligacao->calls[0].sql, QStringLiteral("DELETE FROM X"));
     EXPECT_EQ(ligacao->calls[0].chave, QString());
 
     ligacao->falha = AutomationError(-2147217900, QStringLiteral("Incorrect syntax"), QStringLiteral("OLE DB"));
-    const auto e = raisedBy([] { HlpDb_Executar(QStringLiteral("BAD")); });
+    const auto e = raisedBy([&] { comandos.HlpDb_Executar(QStringLiteral("BAD")); });
     EXPECT_EQ(e.source(), QStringLiteral("OLE DB"));
 }
 
 TEST_F(DalComandosTest, WithoutAConnectionHelpersFailThroughTheirOwnHandling) {
-    HlpDb_LigacaoSet(nullptr);
-    const auto get = raisedBy([] { HlpDb_ParametrosGet(); });
+    comandos.HlpDb_LigacaoSet(nullptr);
+    const auto get = raisedBy([&] { comandos.HlpDb_ParametrosGet(); });
     EXPECT_EQ(get.number(), err::ObjectNotSet);
     EXPECT_EQ(get.source(), QStringLiteral("Comandos::HlpDb_ParametrosGet"));
-    EXPECT_EQ(raisedBy([] { HlpDb_SeriesGet({}, {}); }).source(), QStringLiteral("Comandos::HlpDb_SeriesGet"));
-    EXPECT_EQ(raisedBy([] { HlpDb_Executar(QStringLiteral("X")); }).number(), err::ObjectNotSet);
+    EXPECT_EQ(raisedBy([&] { comandos.HlpDb_SeriesGet({}, {}); }).source(),
+              QStringLiteral("Comandos::HlpDb_SeriesGet"));
+    EXPECT_EQ(raisedBy([&] { comandos.HlpDb_Executar(QStringLiteral("X")); }).number(), err::ObjectNotSet);
 }
 
 TEST(DalComandosDiagnostico, CreatesAnEmptyOpenLogWithTheFiveFieldsInOrder) {
-    const auto rs = HlpDb_DiagnosticoCreate();
+    const auto rs = DalComandos::HlpDb_DiagnosticoCreate();
     ASSERT_TRUE(rs);
     EXPECT_EQ(rs->State(), ado::adStateOpen);
     EXPECT_EQ(rs->RecordCount(), 0);
@@ -236,7 +237,7 @@ TEST(DalComandosDiagnostico, CreatesAnEmptyOpenLogWithTheFiveFieldsInOrder) {
         EXPECT_EQ(f.DefinedSize(), expected[i].size) << expected[i].name;
     }
     // Each call gives a new log.
-    EXPECT_NE(HlpDb_DiagnosticoCreate(), rs);
+    EXPECT_NE(DalComandos::HlpDb_DiagnosticoCreate(), rs);
 }
 
 }  // namespace

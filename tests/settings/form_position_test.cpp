@@ -11,7 +11,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // A window on a 1024 x 768 pixel screen at 15 twips per pixel.
-struct FakeWindow : WindowPlacement {
+struct FakeWindow : ui::WindowPlacement {
     bool minimised = false, maximised = false, failOnMove = false;
     std::int32_t l = 1500, t = 1200, w = 6000, h = 4500;
     int moves = 0;

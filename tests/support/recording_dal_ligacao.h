@@ -2,9 +2,9 @@
 // A company database connection that records every call with its exact
 // texts and answers from a script: record sets for Consultar, a number for
 // Executar, the record set Gravar hands back, or an error for any call.
+#include "host_api/dal_ligacao.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
-#include "addin/host_api/dal_ligacao.h"
 
 #include <deque>
 #include <optional>

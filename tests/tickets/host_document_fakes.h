@@ -5,8 +5,8 @@
 // "D1.SugereValoresLin(L3,F,T,T,F,T,F,T)"). Answers come from a script; an
 // inserted document gets its number from a counter, a finalised one the
 // next final number.
-#include "addin/host_api/doc_comercial.h"
-#include "addin/host_api/sessao_api.h"
+#include "host_api/doc_comercial.h"
+#include "host_api/sessao_api.h"
 #include "platform/automation/conversions.h"
 
 #include <QStringList>

@@ -3,11 +3,11 @@
 // (parameters row, customers, exemption reasons), a recording source of
 // tickets, a recording progress window, and ticket record sets in the layout
 // the sources deliver.
-#include "addin/host_api/dal_ligacao.h"
+#include "agency/origem_dados.h"
+#include "host_api/dal_ligacao.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/ui/progress_window.h"
-#include "tickets/origem_dados.h"
 
 #include <QStringList>
 #include <map>

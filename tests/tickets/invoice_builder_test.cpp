@@ -16,8 +16,7 @@ namespace {
 
 class InvoiceBuilderTest : public ::testing::Test {
 protected:
-    InvoiceBuilderTest() { DalComandos::HlpDb_LigacaoSet(db); }
-    ~InvoiceBuilderTest() override { DalComandos::HlpDb_LigacaoSet(nullptr); }
+    InvoiceBuilderTest() { comandos.HlpDb_LigacaoSet(db); }
 
     void abrir(bool csv, const TicketRow& row = {}) {
         auto rs = ticketsRecordset({row}, csv);
@@ -25,13 +24,14 @@ protected:
     }
     bool gravar(bool csv) {
         auto rs = ticketsRecordset({TicketRow{}}, csv);
-        return pImportarDocComercialSave(sessao, csv, doc, *rs, *parametros(), factura, mensagem);
+        return pImportarDocComercialSave(sessao, comandos, csv, doc, *rs, *parametros(), factura, mensagem);
     }
     std::shared_ptr<ado::Recordset> parametros() { return parametrosRecordset(param); }
     FakeDoc& d(int n) { return *sessao.docs().at(std::size_t(n - 1)); }
 
     ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(14, 5, 9))};
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
+    DalComandos comandos;
     Parametros param;
     FakeSessao sessao;
     DocComercialRef doc;
@@ -140,9 +140,10 @@ TEST_F(InvoiceBuilderTest, ErrorsAreRaisedUnderEachProceduresName) {
     EXPECT_RAISED_FROM(pImportarDocComercialNew(sessao, false, doc, *rs, *vazio, QStringLiteral("A")), 0,
                        "pImportarDocComercialNew");
     DocComercialRef nenhum;
-    EXPECT_RAISED_FROM(pImportarDocComercialSave(sessao, false, nenhum, *rs, *parametros(), factura, mensagem),
-                       err::ObjectNotSet, "pImportarDocComercialSave");
-    DalComandos::HlpDb_LigacaoSet(nullptr);
+    EXPECT_RAISED_FROM(
+        pImportarDocComercialSave(sessao, comandos, false, nenhum, *rs, *parametros(), factura, mensagem),
+        err::ObjectNotSet, "pImportarDocComercialSave");
+    comandos.HlpDb_LigacaoSet(nullptr);
     abrir(false);
     EXPECT_RAISED_FROM(gravar(false), 0, "pImportarDocComercialSave");
 }

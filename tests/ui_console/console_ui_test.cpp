@@ -82,17 +82,17 @@ TEST(ConsoleCommonDialogTest, AnswersFromPresetNamesOrCancels) {
 TEST(ConsoleDesktopTest, IsTheProcessDesktopOnceRegistered) {
     std::ostringstream out;
     registerConsoleDesktop(out, {QStringLiteral("/dados/a.csv"), std::nullopt});
-    const auto desktop = addin::registeredDesktop();
+    const auto desktop = ui::registeredDesktop();
     ASSERT_NE(desktop, nullptr);
-    EXPECT_EQ(desktop, addin::registeredDesktop());  // one desktop, whoever asks
+    EXPECT_EQ(desktop, ui::registeredDesktop());  // one desktop, whoever asks
     desktop->messages().MsgBox(QStringLiteral("olá"), vbOKOnly, QStringLiteral("T"));
     desktop->messageLoop().DoEvents();
     auto dialog = desktop->newCommonDialog();
     dialog->ShowOpen();
     EXPECT_EQ(dialog->FileName, QStringLiteral("/dados/a.csv"));
     EXPECT_EQ(out.str().substr(0, 8), "== T ==\n");
-    registry::unregisterClass(addin::DesktopProgId);
-    EXPECT_EQ(addin::registeredDesktop(), nullptr);
+    registry::unregisterClass(ui::DesktopProgId);
+    EXPECT_EQ(ui::registeredDesktop(), nullptr);
 }
 
 }  // namespace

@@ -10,9 +10,6 @@ namespace tvx::ado {
 inline const QString kRecordsetSource = QStringLiteral("ADODB.Recordset");
 inline const QString kFieldsSource = QStringLiteral("ADODB.Fields");
 
-// Saving onto a file that is already there.
-inline constexpr std::int32_t FileAlreadyExists = 58;
-
 // Raises `number` with the platform's description.
 [[noreturn]] void raise(std::int32_t number, const QString& source = kRecordsetSource);
 // Raises `number` with a description of our own (for texts the platform has none for).

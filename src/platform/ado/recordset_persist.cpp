@@ -16,7 +16,8 @@ namespace {
 void writeNewFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (QFileInfo::exists(path)) raise(FileAlreadyExists, QStringLiteral("File already exists"), kRecordsetSource);
+        if (QFileInfo::exists(path))
+            raise(err::FileAlreadyExists, QStringLiteral("File already exists"), kRecordsetSource);
         raise(QFileInfo(path).absoluteDir().exists() ? err::PathFileAccess : err::PathNotFound);
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {

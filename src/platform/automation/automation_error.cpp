@@ -18,12 +18,16 @@ const std::map<std::int32_t, QString>& descriptions() {
         {err::SubscriptOutOfRange, QStringLiteral("Subscript out of range")},
         {err::TypeMismatch, QStringLiteral("Type mismatch")},
         {err::FileNotFound, QStringLiteral("File not found")},
+        {err::FileAlreadyExists, QStringLiteral("File already exists")},
         {err::PathNotFound, QStringLiteral("Path not found")},
         {err::PermissionDenied, QStringLiteral("Permission denied")},
         {err::PathFileAccess, QStringLiteral("Path/File access error")},
         {err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set")},
         {err::InvalidUseOfNull, QStringLiteral("Invalid use of Null")},
+        {err::InvalidPropertyValue, QStringLiteral("Invalid property value")},
         {err::CannotCreateObject, QStringLiteral("ActiveX component can't create object")},
+        {err::MemberNotFound, QStringLiteral("Object doesn't support this property or method")},
+        {err::WrongArgumentCount, QStringLiteral("Wrong number of arguments or invalid property assignment")},
         {err::DuplicateKey, QStringLiteral("This key is already associated with an element of this collection")},
         {err::BadArguments,
          QStringLiteral("Arguments are of the wrong type, are out of acceptable range, or are in conflict with "
@@ -38,11 +42,16 @@ const std::map<std::int32_t, QString>& descriptions() {
         {err::AlreadyInCollection, QStringLiteral("Object is already in collection. Cannot append.")},
         {err::ObjectClosed, QStringLiteral("Operation is not allowed when the object is closed.")},
         {err::ObjectOpen, QStringLiteral("Operation is not allowed when the object is open.")},
+        {err::ProviderNotFound, QStringLiteral("Provider cannot be found. It may not be properly installed.")},
         {err::ConnectionUnusable,
          QStringLiteral("The connection cannot be used to perform this operation. It is either closed or invalid "
                         "in this context.")},
         {err::CancelSelected, QStringLiteral("Cancel was selected.")},
         {err::MultipleStep, QStringLiteral("Multiple-step operation generated errors. Check each status value.")},
+        {err::RowNotFound,
+         QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last "
+                        "read.")},
+        {err::CommandTextNotSet, QStringLiteral("Command text was not set for the command object.")},
         {err::Unspecified, QStringLiteral("Unspecified error")},
     };
     return texts;
@@ -75,6 +84,14 @@ AutomationError make(std::int32_t number, const QString& source) {
 }
 
 void raise(std::int32_t number, const QString& source) { throw make(number, source); }
+
+AutomationError make(std::int32_t number, const QString& description, const QString& source) {
+    return AutomationError(number, description, source);
+}
+
+void raise(std::int32_t number, const QString& description, const QString& source) {
+    throw make(number, description, source);
+}
 
 }  // namespace err
 

@@ -12,8 +12,6 @@ namespace tvx::sql {
 namespace {
 
 const QString kSource = QStringLiteral("Connection");
-// The platform's "Provider cannot be found" (3706).
-constexpr std::int32_t ProviderNotFound = 3706;
 
 bool isAccessProvider(const QString& provider) {
     return provider.startsWith(u"Microsoft.ACE.OLEDB", Qt::CaseInsensitive) ||
@@ -43,8 +41,7 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString, co
         return openSqlite(dataSource(cs), std::make_shared<AccessDialect>(), options);
     if (provider.compare(u"SQLite", Qt::CaseInsensitive) == 0)
         return openSqlite(dataSource(cs), std::make_shared<NativeDialect>(), options);
-    throw AutomationError(ProviderNotFound,
-                          QStringLiteral("Provider cannot be found. It may not be properly installed."), kSource);
+    err::raise(err::ProviderNotFound, kSource);
 }
 
 std::unique_ptr<Connection> Connection::openSqlite(const QString& path, std::shared_ptr<const SqlDialect> dialect,

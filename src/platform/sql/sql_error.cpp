@@ -12,12 +12,7 @@ void raiseSqlError(const QString& message, const QString& source) {
 
 void raiseSqliteError(sqlite3* db) { raiseSqlError(QString::fromUtf8(sqlite3_errmsg(db)), kSqliteSource); }
 
-void raiseRowNotFound() {
-    throw AutomationError(-2147217864,  // 0x80040E38
-                          QStringLiteral("Row cannot be located for updating. Some values may have been changed "
-                                         "since it was last read."),
-                          QStringLiteral("Connection"));
-}
+void raiseRowNotFound() { err::raise(err::RowNotFound, QStringLiteral("Connection")); }
 
 void raiseMissingKey() {
     throw AutomationError(err::Unspecified,

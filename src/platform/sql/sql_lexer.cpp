@@ -140,12 +140,6 @@ QString unquoteString(QStringView token) {
     return token.startsWith(u'\'') ? unquoteRun(token, u'\'') : token.toString();
 }
 
-QString quoteString(const QString& value) {
-    QString doubled = value;
-    doubled.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + doubled + u'\'';
-}
-
 void TextEdits::replace(qsizetype begin, qsizetype end, QString with) {
     edits_.push_back({begin, end, std::move(with)});
 }

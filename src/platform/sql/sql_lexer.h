@@ -57,8 +57,6 @@ private:
 QString unquoteName(QStringView token);
 // The value of a string literal token's text ('it''s' -> it's).
 QString unquoteString(QStringView token);
-// A string literal for `value` (quotes doubled).
-QString quoteString(const QString& value);
 
 // Edits of a text by position, applied all at once. Replaced ranges must not
 // overlap; insertions at one position keep their order.

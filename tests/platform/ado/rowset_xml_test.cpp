@@ -84,7 +84,7 @@ TEST_F(RowsetXml, LogSurvivesSaveAndOpen) {
     rs->MoveLast();
     rs->Save(path("log.xml"));
     EXPECT_EQ(rs->AbsolutePosition(), 1);
-    EXPECT_EQ(errorOf([&] { rs->Save(path("log.xml")); }), FileAlreadyExists);
+    EXPECT_EQ(errorOf([&] { rs->Save(path("log.xml")); }), err::FileAlreadyExists);
 
     Recordset back;
     back.Open(path("log.xml"), "Provider=MSPersist;", adOpenForwardOnly, adLockBatchOptimistic, adCmdFile);

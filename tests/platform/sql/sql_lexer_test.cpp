@@ -1,6 +1,7 @@
 #include "platform/sql/sql_lexer.h"
-#include "platform/sql/sql_script.h"
 #include "platform/sql/memory_db.h"
+#include "platform/sql/sql_quote.h"
+#include "platform/sql/sql_script.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ TEST(SqlLexer, KeepsLiteralsCommentsAndQuotedNamesWhole) {
     EXPECT_EQ(kinds(t), QStringLiteral("WSWQ.QWWWW.9"));
     EXPECT_EQ(unquoteString(t.textOf(2)), QStringLiteral("it's -- not a comment"));
     EXPECT_EQ(unquoteName(QStringLiteral("[a]]b]")), QStringLiteral("a]b"));
-    EXPECT_EQ(quoteString(QStringLiteral("d'Água")), QStringLiteral("'d''Água'"));
+    EXPECT_EQ(sqlQuoted(QStringLiteral("d'Água")), QStringLiteral("'d''Água'"));
 }
 
 TEST(SqlLexer, UnterminatedPiecesRunToTheEnd) {

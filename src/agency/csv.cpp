@@ -1,0 +1,114 @@
+#include "agency/csv.h"
+
+#include "platform/automation/automation_error.h"
+
+namespace tvx {
+
+namespace {
+
+// What a field receives from its row.
+enum class Origem {
+    Texto,     // the cell as it is
+    Montante,  // the cell with every "," replaced by "."
+    Desconto,  // as Montante, but 0 when the cell is empty
+    Dia,       // always "DIA"
+};
+
+struct Campo {
+    const char16_t* nome;
+    ado::DataType tipo;
+    int tamanho;
+    int coluna;
+    Origem origem;
+};
+
+// The fields in record-set order: the ticket layout of the Access source, then
+// Periodo_Fact, Serviço, Tipo and DataFacturacao.
+constexpr Campo Campos[] = {
+    {u"ID", ado::adInteger, 0, 0, Origem::Texto},
+    {u"Account", ado::adVarChar, 15, 40, Origem::Texto},
+    {u"Codigo Companhia Aerea", ado::adVarChar, 10, 6, Origem::Texto},
+    {u"Numero do Bilhete", ado::adVarChar, 20, 7, Origem::Texto},
+    {u"Nome Passageiro", ado::adVarChar, 80, 9, Origem::Texto},
+    {u"Destino", ado::adVarChar, 80, 16, Origem::Texto},
+    {u"Partida", ado::adVarChar, 20, 36, Origem::Texto},
+    {u"Chegada", ado::adVarChar, 20, 37, Origem::Texto},
+    {u"Fare", ado::adDouble, 0, 11, Origem::Montante},
+    {u"Tarifas Privadas", ado::adDouble, 0, 12, Origem::Montante},
+    {u"Taxas", ado::adDouble, 0, 13, Origem::Montante},
+    {u"Fees", ado::adDouble, 0, 18, Origem::Montante},
+    {u"Factura", ado::adVarChar, 50, 27, Origem::Texto},
+    {u"Ref_Faturacao", ado::adVarChar, 50, 38, Origem::Texto},
+    {u"Pagamento", ado::adVarChar, 10, 10, Origem::Texto},
+    {u"Desconto", ado::adDouble, 0, 43, Origem::Desconto},
+    {u"Periodo_Fact", ado::adVarChar, 10, 39, Origem::Texto},
+    {u"Serviço", ado::adVarChar, 10, 8, Origem::Texto},
+    {u"Tipo", ado::adVarChar, 10, -1, Origem::Dia},
+    {u"DataFacturacao", ado::adVarChar, 10, 29, Origem::Texto},
+};
+
+constexpr int ColunaServico = 8;
+constexpr int ColunaPagamento = 10;
+
+QString montante(QString text) { return text.replace(QLatin1Char(','), QLatin1Char('.')); }
+
+Variant valorDoCampo(const Campo& campo, const TabelaCsv& tabela, std::int32_t linha) {
+    switch (campo.origem) {
+        case Origem::Dia:
+            return Variant(QStringLiteral("DIA"));
+        case Origem::Montante:
+            return Variant(montante(tabela(linha, campo.coluna)));
+        case Origem::Desconto: {
+            const QString cell = tabela(linha, campo.coluna);
+            return cell.isEmpty() ? Variant(std::int32_t(0)) : Variant(montante(cell));
+        }
+        case Origem::Texto:
+            break;
+    }
+    return Variant(tabela(linha, campo.coluna));
+}
+
+}  // namespace
+
+bool CSV::ConnectionOpen(const QString&, const QString&, const QString&) { return true; }
+bool CSV::ConnectionClose() { return true; }
+void CSV::UpdateTktIssued(std::int32_t, const QString&) {}
+void CSV::UpdateMovBancarioComRecibo(std::int32_t, const QString&) {}
+void CSV::UpdateTktIssuedFacturaFinalizada(const QString&, const QString&, const QString&) {}
+std::shared_ptr<Collection> CSV::GetTabelas() { return std::make_shared<Collection>(); }
+
+std::shared_ptr<ado::Recordset> CSV::GetRecordSet(const QString& sTable) {
+    return reraiseAs(QStringLiteral("CSV::GetRecordSet"), [&] { return pRecordsetCriar(pFicheiroLer(sTable)); });
+}
+
+TabelaCsv CSV::pFicheiroLer(const QString& path) {
+    LeitorCsv leitor;
+    leitor.setSeparador(QStringLiteral(";"));
+    leitor.setOpcaoLeitura(LeitorCsv::OpcaoAspas);
+    // A file that cannot be read is an error, not a file without tickets.
+    if (!leitor.Abrir(path)) err::raise(leitor.ErroAbertura());
+    const std::int32_t linhas = leitor.Linhas();
+    const std::int32_t colunas = leitor.Colunas();
+    return TabelaCsv(std::move(leitor), linhas, colunas);
+}
+
+bool CSV::linhaAceite(const QString& s, const QString& p) {
+    return ((s == u"EMD" || s == u"REM") && p == u"CAS") || s == u"EMI" || p == u"CCR" || p == u"NCC";
+}
+
+std::shared_ptr<ado::Recordset> CSV::pRecordsetCriar(const TabelaCsv& tabela) {
+    auto rs = std::make_shared<ado::Recordset>();
+    for (const Campo& campo : Campos) rs->Fields().Append(QString::fromUtf16(campo.nome), campo.tipo, campo.tamanho);
+    rs->Open();
+    for (std::int32_t i = 0; i <= tabela.UltimaLinha(); ++i) {
+        if (tabela(i, 0).isEmpty()) continue;
+        if (!linhaAceite(tabela(i, ColunaServico), tabela(i, ColunaPagamento))) continue;
+        rs->AddNew();
+        for (int f = 0; f < int(std::size(Campos)); ++f) rs->setValue(f, valorDoCampo(Campos[f], tabela, i));
+        rs->Update();
+    }
+    if (rs->RecordCount() > 0) rs->setSort(QStringLiteral("Factura, ID"));
+    return rs;
+}
+
+}  // namespace tvx

@@ -1,0 +1,9 @@
+#include "platform/sql/sql_quote.h"
+
+namespace tvx::sql {
+
+QString sqlEscape(const QString& value) { return QString(value).replace(u'\'', QStringLiteral("''")); }
+
+QString sqlQuoted(const QString& value) { return u'\'' + sqlEscape(value) + u'\''; }
+
+}  // namespace tvx::sql

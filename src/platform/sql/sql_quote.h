@@ -1,0 +1,12 @@
+#pragma once
+// The one way a value goes into SQL text between single quotes: each ' doubled.
+#include <QString>
+
+namespace tvx::sql {
+
+// `value` ready to go between single quotes.
+QString sqlEscape(const QString& value);
+// `value` as a string literal: '...' with its quotes doubled.
+QString sqlQuoted(const QString& value);
+
+}  // namespace tvx::sql

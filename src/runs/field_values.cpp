@@ -1,0 +1,11 @@
+#include "runs/field_values.h"
+
+#include "platform/automation/conversions.h"
+
+namespace tvx {
+
+QString textoOuVazio(const Variant& v) { return v.isNull() ? QString() : CStr(v); }
+
+double numeroOuZero(const Variant& v) { return v.isNull() ? 0.0 : CDbl(v); }
+
+}  // namespace tvx

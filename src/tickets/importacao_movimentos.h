@@ -1,0 +1,90 @@
+#pragma once
+// The ticket import: reads the tickets not yet invoiced (from the agency's
+// database, or from a CSV file in the hidden mode), checks each one, groups
+// consecutive tickets into host invoices, writes the provisional marker into
+// every invoiced ticket and logs one row per rejected ticket, per refused
+// invoice and per invoiced ticket. Ends with a summary message and the log
+// in the diagnostics viewer.
+//
+// Grouping: in the agency's mode a change of billing reference or account
+// closes the open invoice; in CSV mode a change of Factura does. A rejected
+// ticket closes nothing. Whether an invoice is open is known from the
+// invoice itself, so no key value is reserved.
+//
+// Markers are written once the host has stored their invoice, all of one
+// invoice in one commit where the source offers it (marker_batch.h).
+#include "agency/origem_dados.h"
+#include "diagnostics/diagnostico_log.h"
+#include "platform/automation/automation_error.h"
+#include "runs/run_context.h"
+#include "tickets/invoice_builder.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace tvx {
+
+class FrmProgressoImport;
+
+// What the run uses of the entry object: a run's context, and where to read from.
+struct ImportacaoMovimentosContexto : RunContext {
+    bool m_bCsv = false;
+    QString m_sFicheiroCsv;
+};
+
+class ImportacaoMovimentos {
+public:
+    explicit ImportacaoMovimentos(ImportacaoMovimentosContexto contexto);
+    ~ImportacaoMovimentos();
+
+    // The whole run. Its own failures end in the message "Erro ao importar.";
+    // an error while finishing (closing the source, the viewer) passes to the caller.
+    void pImportarMovimentos();
+
+    // A new source opened on `sDataSource`, and its tickets. Errors are raised
+    // again under "pMovimentosGet".
+    std::shared_ptr<ado::Recordset> pMovimentosGet(const QString& sDataSource, const QString& sNaoUsado);
+
+    // Texts the user sees.
+    static const QString TituloImportacao;  // "Importação de Movimentos"
+    static const QString MensagemComErros;  // "Ocorreram erros na importação de movimentos."
+    static const QString MensagemSucesso;   // "Importação de movimentos terminou com êxito!"
+    static const QString TituloErro;        // "Importação"
+    static const QString MensagemErro;      // "Erro ao importar."
+
+private:
+    // The invoice being built and what it is built of.
+    struct FacturaAberta {
+        DocComercialRef oDoc;
+        QString sReferencia;
+        QString sConta;
+        QString sChave;  // Factura of a CSV ticket
+        std::vector<std::int32_t> ids;
+    };
+
+    void pLinhasImportar(ado::Recordset& rs, ado::Recordset& rsParam);
+    // One row: checked, then added to the open invoice or to a new one.
+    void pLinhaImportar(ado::Recordset& rs, ado::Recordset& rsParam);
+    bool pFacturaNova(const QString& sReferencia, const QString& sConta, const QString& sChave) const;
+    // Closes the open invoice, if any: stored and marked, or logged as refused.
+    void pFacturaGravar(ado::Recordset& rs, ado::Recordset& rsParam);
+    void pTicketsMarcar(const IdentidadeFactura& factura, const QString& sMensagem);
+    // Writes the marker into the open invoice's tickets; the failure of each, if any.
+    std::vector<std::optional<AutomationError>> marcasGravar(const QString& sMarca);
+    std::vector<std::optional<AutomationError>> marcasGravarUmaAUma(const QString& sMarca);
+    void pErroMostrar(const AutomationError& erro);
+    void pTerminar();
+    void pDiagnosticoAdd(const QString& sEstado, const QString& sDescricao);
+    SessaoApi& api() const;  // error 91 without a host session
+
+    ImportacaoMovimentosContexto c_;
+    std::unique_ptr<FrmProgressoImport> progresso_;
+    FacturaAberta factura_;
+    std::int32_t lLinha_ = 0;
+};
+
+}  // namespace tvx

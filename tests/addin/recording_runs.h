@@ -1,0 +1,25 @@
+#pragma once
+// Runs that only log what the entry object started them with.
+#include "addin/operation_runs.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace tvx::testing {
+
+// Runs that only log what they were started with.
+class RecordingRuns : public addin::OperationRuns {
+public:
+    void runTicketImport(addin::Solucao& s) override;
+    void runViewer(addin::Solucao&) override { log << QStringLiteral("viewer"); }
+    void runConfigEditor(addin::Solucao&) override { log << QStringLiteral("config"); }
+    void runTransferImport(addin::Solucao&) override { log << QStringLiteral("transfers"); }
+    void pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
+                                     std::int16_t iSerie, std::int16_t iAno) override;
+
+    QStringList log;
+    // Called inside a run, to try a second operation while it is in progress.
+    std::function<void(addin::Solucao&)> duringRun;
+};
+
+}  // namespace tvx::testing

@@ -1,0 +1,264 @@
+// The ticket import run over fakes: grouping in both modes, rejected
+// tickets, refused invoices, markers that cannot be written, the log rows
+// and messages, the progress window and the error path.
+#include "tickets/importacao_movimentos.h"
+
+#include "agency/marker_batch.h"
+#include "platform/automation/clock.h"
+#include "platform/automation/conversions.h"
+#include "settings/dal_comandos.h"
+#include "support/fake_message_box.h"
+#include "support/fake_shell.h"
+#include "tickets/host_document_fakes.h"
+#include "tickets/import_fakes.h"
+#include "tickets/tickets_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tvx::testing {
+namespace {
+
+// A source that commits markers in batches: a batch's markers count only
+// once committed, and a commit may be made to fail.
+class LotesOrigem : public FakeOrigem, public MarkerBatch {
+public:
+    bool beginMarkers() override {
+        log << QStringLiteral("begin");
+        emLote = true;
+        return true;
+    }
+    void commitMarkers() override {
+        log << QStringLiteral("commit");
+        if (commitsFalhados-- > 0) throw AutomationError(-2147467259, QStringLiteral("Disco cheio"));
+        emLote = false;
+        pendentes.clear();
+    }
+    void rollbackMarkers() override {
+        log << QStringLiteral("rollback");
+        for (const std::int32_t id : pendentes) marcas.erase(id);
+        pendentes.clear();
+        emLote = false;
+    }
+    void UpdateTktIssued(std::int32_t Id, const QString& sFactura) override {
+        FakeOrigem::UpdateTktIssued(Id, sFactura);
+        if (emLote) pendentes.push_back(Id);
+    }
+
+    int commitsFalhados = 0;
+    bool emLote = false;
+    std::vector<std::int32_t> pendentes;
+};
+
+TicketRow ticket(std::int32_t id, const char* ref, const char* account) {
+    TicketRow t;
+    t.id = id;
+    t.ref = Variant(QString::fromUtf8(ref));
+    t.account = Variant(QString::fromUtf8(account));
+    return t;
+}
+
+TicketRow csvTicket(std::int32_t id, const char* factura, const char* ref, const char* account) {
+    TicketRow t = ticket(id, ref, account);
+    t.factura = Variant(QString::fromUtf8(factura));
+    t.dataFacturacao = Variant(QStringLiteral("04-03-2024"));
+    return t;
+}
+
+class TicketImportRunTest : public ::testing::Test {
+protected:
+    TicketImportRunTest() { comandos.HlpDb_LigacaoSet(db); }
+
+    void correr(const std::vector<TicketRow>& rows, bool csv = false) {
+        fonte = novaFonte ? novaFonte() : std::make_shared<FakeOrigem>();
+        fonte->tickets = ticketsRecordset(rows, csv);
+        fonte->falhaMarca = falhaMarca;
+        fonte->falhaAbrir = falhaAbrir;
+        ImportacaoMovimentos run(
+            {{sessao, comandos, log, campo, [this] { return fonte; },
+              RunDesktop{messages, loop, [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
+                         [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }}},
+             csv,
+             QStringLiteral("/dados/bilhetes.csv")});
+        run.pImportarMovimentos();
+    }
+    // The log as the viewer got it: "Linha|Estado|Descrição" per row.
+    void verLog(const std::shared_ptr<ado::Recordset>& rs) {
+        ++viewerShown;
+        ASSERT_TRUE(rs);
+        if (rs->RecordCount() == 0) return;
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+            EXPECT_EQ(rs->value(QStringLiteral("Num.Cliente")), Variant(QString()));
+            EXPECT_TRUE(rs->value(QStringLiteral("Documento")).isNull());
+            rows << CStr(rs->value(QStringLiteral("Linha"))) + QLatin1Char('|') +
+                        CStr(rs->value(QStringLiteral("Estado"))) + QLatin1Char('|') +
+                        CStr(rs->value(QStringLiteral("Descrição")));
+        }
+    }
+    QStringList prompts() const {
+        QStringList out;
+        for (const auto& c : messages.calls()) out << c.title + QStringLiteral(": ") + c.prompt;
+        return out;
+    }
+    // Terceiro of each invoice stored, with the count of its tickets' separator lines.
+    QStringList facturas() const {
+        QStringList out;
+        for (const auto& d : sessao->inseridos()) {
+            int bilhetes = 0;
+            for (const auto& l : d->linhas)
+                if (CStr(l->Descricao()).startsWith(QStringLiteral("Bilhete Nº"))) ++bilhetes;
+            out << CStr(d->cab->Terceiro()) + QLatin1Char('/') + CStr(d->cab->VossoNoDocumento()) + QLatin1Char('x') +
+                       QString::number(bilhetes);
+        }
+        return out;
+    }
+
+    ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(10, 0))};
+    std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
+    DalComandos comandos;
+    std::shared_ptr<FakeSessao> sessao = std::make_shared<FakeSessao>();
+    DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
+    std::shared_ptr<OrigemDados> campo;  // the entry object's field for the run's source
+    std::shared_ptr<FakeOrigem> fonte;
+    std::function<std::shared_ptr<FakeOrigem>()> novaFonte;  // the source of the next run; a FakeOrigem when unset
+    std::set<std::int32_t> falhaMarca;
+    std::optional<AutomationError> falhaAbrir;
+    FakeMessageBox messages;
+    FakeMessageLoop loop;
+    QStringList progresso;
+    int viewerShown = 0;
+    QStringList rows;
+};
+
+const QString Sucesso = QStringLiteral("Importação de Movimentos: Importação de movimentos terminou com êxito!");
+const QString ComErros = QStringLiteral("Importação de Movimentos: Ocorreram erros na importação de movimentos.");
+
+TEST_F(TicketImportRunTest, RejectedTicketsAreLoggedAndDoNotSplitTheirNeighboursInvoice) {
+    TicketRow negativo = ticket(2, "R1", "A");
+    negativo.fees = Variant(-5.0);
+    TicketRow doisNegativos = ticket(3, "R1", "A");
+    doisNegativos.fare = Variant(-1.0);
+    doisNegativos.fees = Variant(-5.0);
+    correr({ticket(1, "R1", "A"), negativo, doisNegativos, ticket(4, "R1", "ZZ"), ticket(5, "R1", ""),
+            ticket(6, "R1", "A")});
+    EXPECT_EQ(facturas(), QStringList{"A/R1x2"});
+    EXPECT_EQ(rows, (QStringList{"2|Erro|Valor Negativos em Fees. TKT Issued ID =2",
+                                 "3|Erro|Valor Negativos em Fare. TKT Issued ID =3",
+                                 "4|Erro|Linha com Cliente inválido. TKT Issued ID =4",
+                                 "5|Erro|Linha com Cliente inválido. TKT Issued ID =5",
+                                 "6|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "6|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 6"}));
+    EXPECT_EQ(prompts(), QStringList{ComErros});
+    EXPECT_EQ(fonte->marcas.size(), 2u);
+}
+
+TEST_F(TicketImportRunTest, ARefusedInvoiceIsLoggedWithItsOwnTicketsWhichStayUnmarked) {
+    sessao->script.validarRecusa = QStringList{QStringLiteral("B")};
+    correr(
+        {ticket(1, "R1", "A"), ticket(2, "R1", "B"), ticket(3, "R1", "B"), ticket(4, "R2", "A"), ticket(5, "R3", "B")});
+    EXPECT_EQ(rows, (QStringList{"2|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "4|Erro|TKT Issued ID 2, 3 Documento recusado pelo anfitrião (D2)",
+                                 "5|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4",
+                                 "5|Erro|TKT Issued ID 5 Documento recusado pelo anfitrião (D4)"}));
+    EXPECT_EQ(fonte->marcas.size(), 2u);
+    EXPECT_FALSE(fonte->marcas.count(2) || fonte->marcas.count(3) || fonte->marcas.count(5));
+    EXPECT_EQ(prompts(), QStringList{ComErros});
+}
+
+TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenIsLoggedAndTheOthersAreStillWritten) {
+    falhaMarca = {2};
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A")});
+    EXPECT_EQ(rows, (QStringList{"3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "3|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
+                                 "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3"}));
+    EXPECT_EQ(sessao->inseridos().size(), 1u);
+    EXPECT_EQ(fonte->log.mid(0, 2), (QStringList{"open /agencia/agencia.db", "read TKT Issued"}));
+    EXPECT_EQ(fonte->log.last(), QStringLiteral("close"));
+    EXPECT_EQ(campo, fonte);                  // the run's source stays, closed, in its field
+    EXPECT_EQ(log.rsDiagnostico(), nullptr);  // closed after the viewer
+}
+
+TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrElseWrittenOneByOne) {
+    auto lotes = std::make_shared<LotesOrigem>();
+    novaFonte = [&] { return lotes; };
+    falhaMarca = {2};
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A"), ticket(4, "R2", "A")});
+    EXPECT_EQ(lotes->log.mid(2, 10),
+              (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024",
+                           "mark 3 Tumo Vesk-FT 45/1/2024", "commit", "begin", "mark 4 Tumo Vesk-FT 46/1/2024",
+                           "commit", "close"}));
+    EXPECT_EQ(rows, (QStringList{"4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "4|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
+                                 "4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3",
+                                 "4|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4"}));
+
+    // A commit that fails counts for nothing: each marker is written again on its own.
+    lotes = std::make_shared<LotesOrigem>();
+    lotes->commitsFalhados = 1;
+    falhaMarca = {};
+    rows.clear();
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A")});
+    EXPECT_EQ(lotes->log.mid(2, 8),
+              (QStringList{"begin", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "commit",
+                           "rollback", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "close"}));
+    EXPECT_EQ(lotes->marcas.size(), 2u);
+    EXPECT_EQ(rows, (QStringList{"2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 1",
+                                 "2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 2"}));
+}
+
+TEST_F(TicketImportRunTest, NoKeyValueIsReservedForTheFirstInvoice) {
+    db->clientes.insert(QStringLiteral("-A"));
+    correr({ticket(1, "-A", "-A"), ticket(2, "-A", "-A")});
+    EXPECT_EQ(facturas(), QStringList{"-A/-Ax2"});
+    correr({csvTicket(1, "-A", "R", "A")}, true);
+    EXPECT_EQ(fonte->marcas.size(), 1u);
+}
+
+TEST_F(TicketImportRunTest, ProgressShowsEachRowAndNothingWhenThereIsNoTicket) {
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A")});
+    EXPECT_EQ(progresso,
+              (QStringList{"caption Importação de Movimentos", "show", "label A importar: linha 1  de 2", "max 2",
+                           "value 1", "label A importar: linha 2  de 2", "max 2", "value 2", "hide", "unload"}));
+    EXPECT_EQ(loop.turns, 2);
+
+    progresso.clear();
+    rows.clear();
+    messages.clear();
+    correr({});
+    EXPECT_TRUE(progresso.isEmpty());
+    EXPECT_TRUE(rows.isEmpty());
+    EXPECT_EQ(viewerShown, 2);
+    EXPECT_EQ(prompts(), QStringList{Sucesso});
+}
+
+TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoice) {
+    TicketRow semPagamento = ticket(3, "R2", "A");
+    semPagamento.pagamento = Variant::null();
+    correr({ticket(1, "R1", "A"), ticket(2, "R2", "A"), semPagamento, ticket(4, "R3", "A")});
+    ASSERT_EQ(messages.calls().size(), 2u);
+    EXPECT_EQ(messages.calls()[0].title, QStringLiteral("Importação"));
+    EXPECT_EQ(messages.calls()[0].style, ui::vbOKOnly);
+    EXPECT_TRUE(messages.calls()[0].prompt.startsWith(QStringLiteral("Erro ao importar.\r\nInvalid use of Null")))
+        << messages.calls()[0].prompt.toStdString();
+    EXPECT_EQ(prompts().at(1), Sucesso);  // the summary reads the log alone
+    EXPECT_EQ(facturas(), QStringList{"A/R1x1"});
+    EXPECT_EQ(fonte->marcas.size(), 1u);
+    EXPECT_EQ(progresso.mid(progresso.size() - 2), (QStringList{"hide", "unload"}));
+    EXPECT_EQ(viewerShown, 1);
+
+    // A customer query that fails ends the run the same way.
+    messages.clear();
+    db->falhaClientes = AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x"));
+    correr({ticket(1, "R1", "A")});
+    EXPECT_EQ(messages.calls().at(0).prompt, QStringLiteral("Erro ao importar.\r\nSem ligação"));
+}
+
+TEST_F(TicketImportRunTest, ASourceThatCannotOpenIsReportedAndItsCloseFailsToTheCaller) {
+    falhaAbrir =
+        AutomationError(-2147467259, QStringLiteral("Ficheiro inexistente"), QStringLiteral("Access::ConnectionOpen"));
+    EXPECT_RAISED_FROM(correr({ticket(1, "R1", "A")}), err::ObjectNotSet, "Access::ConnectionClose");
+    EXPECT_EQ(messages.calls().at(0).prompt, QStringLiteral("Erro ao importar.\r\nFicheiro inexistente"));
+    EXPECT_EQ(viewerShown, 0);
+}
+
+}  // namespace
+}  // namespace tvx::testing
