@@ -1,5 +1,5 @@
 #pragma once
-// Deterministic draws for the generators: the engine is fully specified, and
+// Deterministic draws for the generators: the engine is fully defined by the standard, and
 // the helpers avoid the standard distributions, whose results differ between
 // standard libraries.
 #include <QTime>

@@ -93,35 +93,35 @@ void dropClustering(const TokenList& t, const Element& e, sql::TextEdits& edits)
         if (t.isWord(i, u"CLUSTERED") || t.isWord(i, u"NONCLUSTERED")) removeWord(t, i, edits);
 }
 
-struct TypeSpec {
+struct TypeTokens {
     qsizetype name;       // the type token
     qsizetype argsOpen;   // '(' of its size, or -1
     qsizetype last;       // last token of the type
 };
 
-TypeSpec typeOf(const TokenList& t, const Element& e, qsizetype column) {
-    TypeSpec spec{t.nextSignificant(column), -1, -1};
-    if (spec.name >= e.end) return {-1, -1, -1};
-    spec.last = spec.name;
-    const qsizetype open = t.nextSignificant(spec.name);
+TypeTokens typeOf(const TokenList& t, const Element& e, qsizetype column) {
+    TypeTokens type{t.nextSignificant(column), -1, -1};
+    if (type.name >= e.end) return {-1, -1, -1};
+    type.last = type.name;
+    const qsizetype open = t.nextSignificant(type.name);
     if (open < e.end && t.isSymbol(open, u'(')) {
-        spec.argsOpen = open;
-        spec.last = t.matchingParen(open);
+        type.argsOpen = open;
+        type.last = t.matchingParen(open);
     }
-    return spec;
+    return type;
 }
 
-QString typeName(const TokenList& t, const TypeSpec& type) {
+QString typeName(const TokenList& t, const TypeTokens& type) {
     return sql::unquoteName(t.textOf(type.name)).toLower();
 }
 
-QString typeArgs(const TokenList& t, const TypeSpec& type) {
+QString typeArgs(const TokenList& t, const TypeTokens& type) {
     if (type.argsOpen < 0 || type.last >= t.size()) return {};
     return t.text().mid(t[type.argsOpen].end, t[type.last].begin - t[type.argsOpen].end).trimmed();
 }
 
 // IDENTITY(seed, increment) on a column of any whole-number type.
-void translateIdentity(const TokenList& t, const Element& e, const TypeSpec& type, qsizetype identity,
+void translateIdentity(const TokenList& t, const Element& e, const TypeTokens& type, qsizetype identity,
                        sql::TextEdits& edits) {
     edits.replace(t[type.name].begin, t[type.last].end, QStringLiteral("INTEGER"));
     const qsizetype open = t.nextSignificant(identity);
@@ -136,7 +136,7 @@ void translateIdentity(const TokenList& t, const Element& e, const TypeSpec& typ
 
 // A column definition.
 void translateColumn(const TokenList& t, const Element& e, qsizetype column, sql::TextEdits& edits) {
-    const TypeSpec type = typeOf(t, e, column);
+    const TypeTokens type = typeOf(t, e, column);
     if (type.name < 0) return;
     if (const qsizetype identity = findWord(t, e, u"IDENTITY"); identity >= 0) {
         translateIdentity(t, e, type, identity, edits);

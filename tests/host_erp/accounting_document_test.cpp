@@ -41,7 +41,7 @@ TEST_F(DocContabilisticoTest, EntersAFinalInvoiceAndACreditNote) {
     EXPECT_EQ(entry->Inserir(), 1);
     EXPECT_EQ(entry->UltimaMensagem(), QStringLiteral("O documento FT 1/1/2024 já tem lançamento contabilístico."));
 
-    InvoiceSpec credit;
+    InvoiceFields credit;
     credit.tipo = QStringLiteral("NC");
     credit.fare = 30;
     credit.fee = 0;
@@ -100,7 +100,7 @@ TEST_F(DocContabilisticoTest, RefusesWhenTheEntryCannotBeBuilt) {
         {[this](DocContabilistico& e) { e.DocumentoComercial(buildInvoice()); },
          QStringLiteral("O documento indicado não está gravado na empresa.")},
         {[this](DocContabilistico& e) {
-             InvoiceSpec other;
+             InvoiceFields other;
              other.terceiro = QStringLiteral("C0002");
              auto doc = buildInvoice(other);
              doc->Inserir();
@@ -108,7 +108,7 @@ TEST_F(DocContabilisticoTest, RefusesWhenTheEntryCannotBeBuilt) {
          },
          QStringLiteral("O documento FT 2/1/2024 está em preparação e não tem lançamento contabilístico.")},
         {[this](DocContabilistico& e) {
-             InvoiceSpec zero;
+             InvoiceFields zero;
              zero.terceiro = QStringLiteral("C0003");
              zero.fare = 0;
              zero.fee = 0;

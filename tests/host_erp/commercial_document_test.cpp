@@ -97,7 +97,7 @@ TEST_F(DocComercialTest, NumbersPreparationAndFinalDocumentsInSequencesOfTheirOw
         CStr(scalar(QStringLiteral("SELECT ASSINATURA FROM DOCGCCAB WHERE EMPREPARACAO = 0 AND NNUMDOC = 2")));
     EXPECT_FALSE(first.isEmpty());
     EXPECT_NE(first, second);
-    InvoiceSpec unsigned_;
+    InvoiceFields unsigned_;
     unsigned_.serie = 2;
     const DocumentKey inSeries2 = storeInvoice(unsigned_, true);
     EXPECT_EQ(inSeries2.numero, 1);

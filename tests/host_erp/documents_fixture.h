@@ -22,7 +22,7 @@ namespace tvx::host_erp::testing {
 
 inline Currency money(const char* text) { return Currency::parse(QString::fromLatin1(text)); }
 
-struct InvoiceSpec {
+struct InvoiceFields {
     QString tipo = QStringLiteral("FT");
     int serie = 1;
     QString terceiro = QStringLiteral("C0001");
@@ -78,15 +78,15 @@ protected:
     }
 
     // The header as the add-in fills it, no lines yet.
-    std::shared_ptr<DocComercial> invoiceHeader(const InvoiceSpec& spec = {}) {
+    std::shared_ptr<DocComercial> invoiceHeader(const InvoiceFields& fields = {}) {
         auto doc = api->DocComercial();
         auto cab = doc->Cab();
-        cab->TipoDocumento(spec.tipo);
+        cab->TipoDocumento(fields.tipo);
         cab->Sector(QStringLiteral("1"));
-        cab->Serie(std::int32_t(spec.serie));
-        cab->Terceiro(spec.terceiro);
+        cab->Serie(std::int32_t(fields.serie));
+        cab->Terceiro(fields.terceiro);
         cab->TipoPreco(std::int16_t(0));
-        cab->Data(spec.data);
+        cab->Data(fields.data);
         cab->Moeda(QStringLiteral("EUR"));
         cab->IvaIncluido(std::int16_t(0));
         doc->Validar();
@@ -98,19 +98,19 @@ protected:
         return doc;
     }
 
-    std::shared_ptr<DocComercial> buildInvoice(const InvoiceSpec& spec = {}) {
-        auto doc = invoiceHeader(spec);
+    std::shared_ptr<DocComercial> buildInvoice(const InvoiceFields& fields = {}) {
+        auto doc = invoiceHeader(fields);
         addLine(*doc, QString(), 0, QStringLiteral("Bilhete Nº0741234567"));
-        addLine(*doc, QStringLiteral("FARE"), spec.fare);
-        addLine(*doc, QStringLiteral("FEE"), spec.fee);
+        addLine(*doc, QStringLiteral("FARE"), fields.fare);
+        addLine(*doc, QStringLiteral("FEE"), fields.fee);
         addLine(*doc, QString(), 0, QStringLiteral("Não sujeito ou não tributado"));
         doc->Origem(std::int16_t(3));
         return doc;
     }
 
     // Stores an invoice in preparation and, when asked, finalises it; its key.
-    DocumentKey storeInvoice(const InvoiceSpec& spec = {}, bool finalise = false) {
-        auto doc = buildInvoice(spec);
+    DocumentKey storeInvoice(const InvoiceFields& fields = {}, bool finalise = false) {
+        auto doc = buildInvoice(fields);
         EXPECT_EQ(doc->Validar(), 0) << doc->UltimaMensagem().toStdString();
         EXPECT_EQ(doc->Inserir(), 0) << doc->UltimaMensagem().toStdString();
         DocumentKey key{CStr(doc->Cab()->TipoDocumento()), CLng(doc->Cab()->NossoNoDocumento()),

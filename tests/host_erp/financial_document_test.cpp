@@ -10,15 +10,15 @@ protected:
     void SetUp() override {
         DocumentsFixture::SetUp();
         ft1 = storeInvoice({}, true);  // 112.30
-        InvoiceSpec small;
+        InvoiceFields small;
         small.fare = 40;  // 40 + 10 + 2.30
         ft2 = storeInvoice(small, true);
-        InvoiceSpec credit;
+        InvoiceFields credit;
         credit.tipo = QStringLiteral("NC");
         credit.fare = 30;
         credit.fee = 0;
         nc1 = storeInvoice(credit, true);
-        InvoiceSpec other;
+        InvoiceFields other;
         other.terceiro = QStringLiteral("C0002");
         other2 = storeInvoice(other, true);
         prep = storeInvoice();

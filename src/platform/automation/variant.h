@@ -44,7 +44,7 @@ struct OaDate {
     double value = 0.0;
     static OaDate fromDateTime(const QDateTime& dt);
     static OaDate fromDate(const QDate& d);
-    QDateTime toDateTime() const;  // local time spec, millisecond precision
+    QDateTime toDateTime() const;  // local time, millisecond precision
     QDate date() const;
     QTime time() const;            // time of day, millisecond precision
     bool hasTime() const;          // true when the fraction of the day is not zero
