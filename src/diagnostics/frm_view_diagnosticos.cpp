@@ -71,10 +71,28 @@ QString xmlCopyName(const QString& fileName) {
     return base + QStringLiteral(".XML");
 }
 
+// The window's buttons by control name, and the handler of each.
+struct Botao {
+    const char16_t* control;
+    void (FrmViewDiagnosticos::*click)();
+};
+const std::array<Botao, 3> Botoes = {{
+    {u"CmdAbrir", &FrmViewDiagnosticos::CmdAbrir_Click},
+    {u"CmdGravarComo", &FrmViewDiagnosticos::CmdGravarComo_Click},
+    {u"cmdSair", &FrmViewDiagnosticos::cmdSair_Click},
+}};
+
 }  // namespace
 
 FrmViewDiagnosticos::FrmViewDiagnosticos(FrmViewDiagnosticosControls controls) : c_(std::move(controls)) {
     c_.window.SetCaption(DesignCaption);
+    for (const auto& [control, click] : Botoes)
+        c_.window.OnClick(QString::fromUtf16(control), [this, click = click] { (this->*click)(); });
+}
+
+FrmViewDiagnosticos::~FrmViewDiagnosticos() {
+    // The window may outlive its logic: its buttons must not reach it any more.
+    for (const auto& botao : Botoes) c_.window.OnClick(QString::fromUtf16(botao.control), {});
 }
 
 bool FrmViewDiagnosticos::pLogCarregado() const { return log_ && log_->State() == ado::adStateOpen; }
