@@ -3,7 +3,7 @@
 #include "ui_qt/grid_header_view.h"
 #include "ui_qt/grid_style.h"
 #include "ui_qt/group_by_bar.h"
-#include "ui_qt/group_row_delegate.h"
+#include "ui_qt/grid_item_delegate.h"
 #include "ui_qt/grouping_proxy_model.h"
 #include "ui_qt/recordset_table_model.h"
 #include "ui_qt/twips.h"
@@ -26,7 +26,7 @@ DataGridWidget::DataGridWidget(QWidget* parent)
     auto* header = new GridHeaderView(*bar_, view_);
     view_->setHeader(header);
     view_->setModel(groups_);
-    view_->setItemDelegate(new GroupRowDelegate(view_));
+    view_->setItemDelegate(new GridItemDelegate(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setAllColumnsShowFocus(true);
