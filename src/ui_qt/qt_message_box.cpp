@@ -59,6 +59,10 @@ std::unique_ptr<QMessageBox> newMessageBox(const QString& prompt, int style, con
         if (answer == defaultAnswer) box->setDefaultButton(button);
         if (answer == escapeAnswer) box->setEscapeButton(button);
     }
+    // With no answer for Escape the platform's box has no close box either.
+    if (escapeAnswer == 0)
+        box->setWindowFlags((box->windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                            ~Qt::WindowCloseButtonHint);
     return box;
 }
 

@@ -201,6 +201,7 @@ TEST(QtMessageBox, ButtonsDefaultAndEscapeAsThePlatform) {
     EXPECT_EQ(box->defaultButton()->text(), QStringLiteral("&Não"));
     EXPECT_EQ(box->text(), QStringLiteral("Não gravado.\nPretende sair sem gravar?"));
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     box->hide();
 
     QtMessageBox messages;
