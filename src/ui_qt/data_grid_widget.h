@@ -38,7 +38,8 @@ public:
     void setGridStyle(const QString& name, const ui::GridStyle& style);
     // 1: Enter moves to the row below. 0: the grid leaves Enter to its window.
     void setEnterKeyBehavior(int behaviour) { enterKeyBehavior_ = behaviour; }
-    // 1: Tab moves from cell to cell. 0: Tab leaves the grid.
+    // 1: Tab moves to the row below (Shift+Tab above), leaving the grid after
+    // the last row. 0: Tab leaves the grid.
     void setTabKeyBehavior(int behaviour);
 
     // Groups by source `column` as the `position`-th grouping (-1: innermost);

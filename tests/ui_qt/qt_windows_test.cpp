@@ -120,14 +120,13 @@ TEST(QtViewerWindow, ButtonsEscapeAndTheCloseBoxReachTheViewer) {
 
 // Offscreen Qt has no drag and drop of its own: the drop of a heading on the
 // group-by area is delivered by hand, as the desktop would deliver it.
-void dropOn(GroupByBar& bar, QMimeData* carried) {
+void dropOn(GroupByBar& bar, std::unique_ptr<QMimeData> carried) {
     const QPoint at(bar.width() - 10, bar.height() / 2);
-    QDragEnterEvent enter(at, Qt::CopyAction, carried, Qt::LeftButton, {});
+    QDragEnterEvent enter(at, Qt::CopyAction, carried.get(), Qt::LeftButton, {});
     QCoreApplication::sendEvent(&bar, &enter);
     ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, carried, Qt::LeftButton, {});
+    QDropEvent drop(at, Qt::CopyAction, carried.get(), Qt::LeftButton, {});
     QCoreApplication::sendEvent(&bar, &drop);
-    delete carried;
 }
 
 TEST(QtDataGrid, AHeadingDroppedOnTheGroupAreaGroupsAndAClickSorts) {
@@ -146,11 +145,12 @@ TEST(QtDataGrid, AHeadingDroppedOnTheGroupAreaGroupsAndAClickSorts) {
 
     GroupByBar* bar = widget->groupByBar();
     DataGridWidget other;
-    QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, other.groupByBar()->columnMimeData(estado), Qt::LeftButton, {});
+    const std::unique_ptr<QMimeData> otherColumn(other.groupByBar()->columnMimeData(estado));
+    QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, otherColumn.get(), Qt::LeftButton, {});
     QCoreApplication::sendEvent(bar, &foreign);
     EXPECT_FALSE(foreign.isAccepted()) << "a column of another grid was taken";
 
-    dropOn(*bar, bar->columnMimeData(estado));
+    dropOn(*bar, std::unique_ptr<QMimeData>(bar->columnMimeData(estado)));
     EXPECT_EQ(widget->groupingModel()->groupColumns(), std::vector<int>{estado});
     EXPECT_TRUE(widget->view()->isExpanded(widget->groupingModel()->index(0, 0)));
     ASSERT_EQ(bar->groups().size(), 1u);
@@ -170,6 +170,8 @@ TEST(QtProgressWindow, ShowsTheRunsProgressAndCannotBeClosedByTheUser) {
     ASSERT_TRUE(dialog && dialog->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Importação de Movimentos"));
+    // While a run goes on, the host's windows take no clicks that could start another.
+    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
 
     bool turned = false;
     QTimer::singleShot(0, [&turned] { turned = true; });
