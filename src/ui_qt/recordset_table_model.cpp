@@ -2,7 +2,6 @@
 
 #include "diagnostics/grid_export.h"
 #include "platform/ado/recordset.h"
-#include "platform/automation/conversions.h"
 #include "ui_qt/grid_cell_text.h"
 #include "ui_qt/grid_style.h"
 
