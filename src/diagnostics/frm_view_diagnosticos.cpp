@@ -72,10 +72,31 @@ QString xmlCopyName(const QString& fileName) {
     return base + QStringLiteral(".XML");
 }
 
+// The window's buttons by control name, their captions and the handler of each.
+struct Botao {
+    const char16_t* control;
+    const QString& caption;
+    void (FrmViewDiagnosticos::*click)();
+};
+const std::array<Botao, 3> Botoes = {{
+    {u"CmdAbrir", FrmViewDiagnosticos::CmdAbrirCaption, &FrmViewDiagnosticos::CmdAbrir_Click},
+    {u"CmdGravarComo", FrmViewDiagnosticos::CmdGravarComoCaption, &FrmViewDiagnosticos::CmdGravarComo_Click},
+    {u"cmdSair", FrmViewDiagnosticos::cmdSairCaption, &FrmViewDiagnosticos::cmdSair_Click},
+}};
+
 }  // namespace
 
 FrmViewDiagnosticos::FrmViewDiagnosticos(FrmViewDiagnosticosControls controls) : c_(std::move(controls)) {
     c_.window.SetCaption(DesignCaption);
+    for (const auto& [control, caption, click] : Botoes) {
+        c_.window.SetControlCaption(QString::fromUtf16(control), caption);
+        c_.window.OnClick(QString::fromUtf16(control), [this, click = click] { (this->*click)(); });
+    }
+}
+
+FrmViewDiagnosticos::~FrmViewDiagnosticos() {
+    // The window may outlive its logic: its buttons must not reach it any more.
+    for (const auto& botao : Botoes) c_.window.OnClick(QString::fromUtf16(botao.control), {});
 }
 
 bool FrmViewDiagnosticos::pLogCarregado() const { return log_ && log_->State() == ado::adStateOpen; }

@@ -35,8 +35,12 @@ public:
     static const QString CmdGravarComoCaption;
     static const QString cmdSairCaption;
 
-    // Loading the form: the window gets its design-time caption.
+    // Loading the form: the window gets its design-time caption and sends
+    // its buttons' clicks here.
     explicit FrmViewDiagnosticos(FrmViewDiagnosticosControls controls);
+    ~FrmViewDiagnosticos();
+    FrmViewDiagnosticos(const FrmViewDiagnosticos&) = delete;
+    FrmViewDiagnosticos& operator=(const FrmViewDiagnosticos&) = delete;
 
     // The log to show; null for none.
     void setDiagnostico(RecordsetRef rs) { log_ = std::move(rs); }

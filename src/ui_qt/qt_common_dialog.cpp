@@ -1,0 +1,73 @@
+#include "ui_qt/qt_common_dialog.h"
+
+#include "ui_qt/dialog_parent.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace tvx::ui_qt {
+
+QString nameFilterText(const ui::FileFilter& filter) {
+    // The patterns go in brackets at the end, where Qt reads them; a
+    // description that already ends in brackets has them replaced.
+    static const QRegularExpression trailingBrackets(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    QString description = filter.description.trimmed();
+    description.remove(trailingBrackets);
+    const QString patterns = filter.pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    return (description.isEmpty() ? QString() : description + QLatin1Char(' ')) + QLatin1Char('(') + patterns +
+           QLatin1Char(')');
+}
+
+void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui::FileDialogKind kind) {
+    const bool save = kind == ui::FileDialogKind::Save;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Portuguese by choose()
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(!save && (props.Flags & ui::cdlOFNFileMustExist) ? QFileDialog::ExistingFile
+                                                                          : QFileDialog::AnyFile);
+    dialog.setWindowTitle(!props.DialogTitle.isEmpty() ? props.DialogTitle
+                          : save                       ? QStringLiteral("Guardar como")
+                                                       : QStringLiteral("Abrir"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Procurar em:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do ficheiro:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Ficheiros do tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("&Guardar") : QStringLiteral("&Abrir"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+
+    QStringList filters;
+    for (const auto& filter : ui::parseFileFilter(props.Filter)) filters << nameFilterText(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (props.FilterIndex >= 1 && props.FilterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(props.FilterIndex - 1));
+    }
+
+    if (!props.FileName.isEmpty()) {
+        const QFileInfo preset(props.FileName);
+        if (preset.path() != QStringLiteral(".")) dialog.setDirectory(preset.absolutePath());
+        dialog.selectFile(preset.fileName());
+    }
+}
+
+std::optional<QString> QtCommonDialog::choose(ui::FileDialogKind kind) {
+    QFileDialog dialog(dialogParent());
+    configureFileDialog(dialog, *this, kind);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        const QString chosen = dialog.selectedFiles().value(0);
+        if (chosen.isEmpty()) return std::nullopt;
+        const bool replaces = kind == ui::FileDialogKind::Save && (Flags & ui::cdlOFNOverwritePrompt) &&
+                              QFileInfo::exists(chosen);
+        if (replaces && messages_.MsgBox(QFileInfo(chosen).fileName() + QStringLiteral(" já existe.\r\n") +
+                                             QStringLiteral("Pretende substituí-lo?"),
+                                         ui::vbYesNo + ui::vbExclamation + ui::vbDefaultButton2,
+                                         dialog.windowTitle()) != ui::vbYes)
+            continue;
+        if (const auto index = dialog.nameFilters().indexOf(dialog.selectedNameFilter()); index >= 0)
+            FilterIndex = int(index) + 1;
+        return chosen;
+    }
+}
+
+}  // namespace tvx::ui_qt

@@ -1,0 +1,32 @@
+#pragma once
+// The common file dialog on the desktop: Qt's own file dialog with
+// Portuguese labels, set up from the dialog's properties each time it is
+// shown. Flags: 4096 lets only existing files be opened; 2 asks before a
+// save replaces an existing file (No goes back to the dialog); 4, the
+// read-only check box, needs nothing, since this dialog has none.
+#include "platform/ui/common_dialog.h"
+#include "platform/ui/message_box.h"
+
+class QFileDialog;
+
+namespace tvx::ui_qt {
+
+class QtCommonDialog : public ui::CommonDialog {
+public:
+    // `messages` asks the overwrite question.
+    explicit QtCommonDialog(ui::MessageBox& messages) : messages_(messages) {}
+
+protected:
+    // On a choice FilterIndex becomes the filter the user ended with.
+    std::optional<QString> choose(ui::FileDialogKind kind) override;
+
+private:
+    ui::MessageBox& messages_;
+};
+
+// Sets `dialog` up from the properties of `props` for an open or save dialog.
+void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui::FileDialogKind kind);
+// One "description|pattern" pair as a Qt name filter: "Ficheiros XML (*.XML)".
+QString nameFilterText(const ui::FileFilter& filter);
+
+}  // namespace tvx::ui_qt

@@ -1,0 +1,54 @@
+#include "ui_qt/qt_viewer_window.h"
+
+#include "ui_qt/data_grid_widget.h"
+#include "ui_qt/dialog_parent.h"
+#include "ui_qt/form_dialog.h"
+#include "ui_qt/qt_data_grid.h"
+#include "ui_qt/qt_form_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tvx::ui_qt {
+
+namespace {
+
+// A button named for its control; the form's logic gives it its caption.
+QPushButton* commandButton(const QString& control, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(control);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 14 + 32);
+    return button;
+}
+
+}  // namespace
+
+ui::ViewerWindow newQtViewerWindow(QWidget* parent) {
+    auto* dialog = new FormDialog(parent ? parent : dialogParent());
+    dialog->setObjectName(QStringLiteral("FrmViewDiagnosticos"));
+    auto* grid = new DataGridWidget(dialog);
+    grid->setObjectName(QStringLiteral("grdDiag"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(commandButton(QStringLiteral("CmdAbrir"), dialog));
+    buttons->addWidget(commandButton(QStringLiteral("CmdGravarComo"), dialog));
+    buttons->addStretch(1);
+    auto* sair = commandButton(QStringLiteral("cmdSair"), dialog);
+    buttons->addWidget(sair);
+    dialog->setCancelButton(sair);
+
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(grid, 1);
+    layout->addLayout(buttons);
+    dialog->setMinimumSize(520, 300);
+    dialog->resize(860, 540);
+
+    ui::ViewerWindow viewer;
+    viewer.grid = std::make_unique<QtDataGrid>(grid);
+    viewer.window = std::make_unique<QtFormWindow>(dialog);
+    return viewer;
+}
+
+}  // namespace tvx::ui_qt
