@@ -13,25 +13,12 @@ namespace {
 // BDPASSW holding this code (any letter case) turns the ticket import into the CSV import.
 const QString CodigoOculto = QStringLiteral("KARVEN");
 
-// Clears a flag when the scope ends, however it ends.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagGuard() { flag_ = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
 }  // namespace
 
 void Solucao::Operacoes(Variant& /*vPai*/, Variant& vOperacao, Variant& vUtilizador) {
-    // A call arriving through the message-loop turn of a run in progress is
-    // refused: two imports at once could invoice the same tickets twice.
-    if (operacaoEmCurso_) return;
-    const FlagGuard emCurso(operacaoEmCurso_);
+    // A second run arriving while one is in progress (through a run's
+    // message-loop turn, or from another process) is refused by the runs'
+    // own locks, with a message that says which run holds them.
     runEntryPoint(ui_->messages(), TituloOperacoes, [&] {
         std::int32_t lOperacao = CLng(vOperacao);
         (void)CStr(vUtilizador);  // the user is taken as a text and not used

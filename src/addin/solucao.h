@@ -96,7 +96,6 @@ private:
     std::shared_ptr<OperationRuns> runs_;
     SolucaoEstado m_;
     std::optional<FrmImportacao> frmImportacao_;  // loaded on first use
-    bool operacaoEmCurso_ = false;
 };
 
 // The OLE DB connection string of the company database.

@@ -31,7 +31,8 @@ bool Access::ConnectionOpen(const QString& sDataSource, const QString&, const QS
 
 bool Access::ConnectionClose() {
     return reraiseAs(fonte("ConnectionClose"), [&] {
-        ligacao().Close();
+        if (!m_Ligacao) return true;  // never opened (or closed already): nothing to close
+        m_Ligacao->Close();
         m_Ligacao.reset();
         return true;
     });

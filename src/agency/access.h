@@ -5,6 +5,7 @@
 // "Access::" + the operation's name.
 #include "agency/marker_batch.h"
 #include "agency/origem_dados.h"
+#include "agency/source_writes.h"
 
 namespace tvx {
 
@@ -12,7 +13,7 @@ namespace sql {
 class Connection;
 }
 
-class Access : public OrigemDados, public MarkerBatch {
+class Access : public OrigemDados, public MarkerBatch, public SourceWrites {
 public:
     Access();
     ~Access() override;
@@ -38,6 +39,12 @@ public:
     bool beginMarkers() override;
     void commitMarkers() override;
     void rollbackMarkers() override;
+
+    // The writes of an interrupted run's recovery (access_recovery.cpp).
+    void verificarEscrita() override;
+    bool marcarTicketSeLivre(std::int32_t id, const QString& sFactura) override;
+    bool marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) override;
+    bool reciboMarcado(const QString& sRecibo) override;
 
     // The SQL text GetRecordSet runs for sTable ("" for an unknown name).
     static QString sqlDoRecordSet(const QString& sTable);

@@ -1,8 +1,11 @@
 #include "receipts/importacao_mov_bancarios.h"
 
+#include "agency/source_writes.h"
 #include "platform/automation/conversions.h"
 #include "platform/ui/error_box.h"
 #include "receipts/receipt_creation.h"
+#include "receipts/recibo_pendente.h"
+#include "receipts/settlement_resolution.h"
 #include "runs/cliente_valido.h"
 #include "runs/field_values.h"
 #include "runs/frm_progresso_import.h"
@@ -32,7 +35,17 @@ void ImportacaoMovBancarios::pImportarMovBancarios() {
         c_.diagnostico.pDiagnosticoCreate();
         const auto rsParam = c_.comandos.HlpDb_ParametrosGet();
         if (!rsParam) err::raise(err::ObjectNotSet);
-        const auto rs = pMovimentosBancariosGet(CStr(rsParam->value(QStringLiteral("BDNOME"))), QString());
+        sAgencia_ = CStr(rsParam->value(QStringLiteral("BDNOME")));
+        tiposRecibo_ = {CStr(rsParam->value(QStringLiteral("RECTIPODOCUM"))),
+                        CStr(rsParam->value(QStringLiteral("RPCTIPODOCUM")))};
+        // One run at a time per company and per source; a refused run changes nothing.
+        bloqueios_ = c_.bloqueios(1003, execucoes_sql::Coluna::Recibo);
+        if (!bloqueios_->adquirir(c_.empresa, sAgencia_, c_.desktop.messages, TituloErro)) {
+            bloqueios_.reset();
+            c_.diagnostico.pDiagnosticoClose();
+            return;
+        }
+        const auto rs = pMovimentosBancariosGet(sAgencia_, QString());
         if (!rs) err::raise(err::ObjectNotSet);
         if (rs->RecordCount() > 0) pLinhasImportar(*rs);
         pTerminar();
@@ -47,8 +60,33 @@ std::shared_ptr<ado::Recordset> ImportacaoMovBancarios::pMovimentosBancariosGet(
         c_.origem.reset();
         c_.origem = c_.novaOrigem();
         origem().ConnectionOpen(sDataSource, QString(), QString());
+        // The transfers get marks: the file must take them before any receipt
+        // is stored, and an interrupted run's are written first.
+        if (auto* escrita = dynamic_cast<SourceWrites*>(c_.origem.get())) escrita->verificarEscrita();
+        pPendenteRecuperar(sDataSource);
         return origem().GetRecordSet(TabelaTransferencias);
     });
+}
+
+void ImportacaoMovBancarios::pPendenteRecuperar(const QString& sDataSource) {
+    if (!bloqueios_) return;
+    RunGuard& empresa = *bloqueios_;
+    const DocumentoPendente& pendente = empresa.anterior();
+    if (pendente.vazio()) return;
+    // The transfer is in the file the interrupted run read, which may no longer be BDNOME.
+    std::shared_ptr<OrigemDados> outra;
+    OrigemDados* fonte = c_.origem.get();
+    if (pendente.agencia != sDataSource) {
+        outra = c_.novaOrigem();
+        if (!outra) err::raise(err::ObjectNotSet);
+        outra->ConnectionOpen(pendente.agencia, QString(), QString());
+        fonte = outra.get();
+    }
+    auto* escrita = dynamic_cast<SourceWrites*>(fonte);
+    if (!escrita) err::raise(err::NotSupported, QStringLiteral("pPendenteRecuperar"));
+    pReciboPendenteRecuperar(api(), c_.comandos, pendente, tiposRecibo_, *escrita, c_.diagnostico);
+    if (outra) outra->ConnectionClose();
+    empresa.resolvido();
 }
 
 void ImportacaoMovBancarios::pLinhasImportar(ado::Recordset& rs) {
@@ -61,6 +99,7 @@ void ImportacaoMovBancarios::pLinhasImportar(ado::Recordset& rs) {
     while (!rs.Eof()) {
         progresso_->update(rs.AbsolutePosition(), rs.RecordCount());
         pLinhaImportar(rs);
+        if (bloqueios_) bloqueios_->batimento();
         rs.MoveNext();
     }
     pProgressoFechar();
@@ -68,12 +107,20 @@ void ImportacaoMovBancarios::pLinhasImportar(ado::Recordset& rs) {
 
 void ImportacaoMovBancarios::pLinhaImportar(ado::Recordset& rs) {
     const std::int32_t lLinha = rs.AbsolutePosition();
-    const QString sFatura = textoOuVazio(rs.value(QStringLiteral("Fatura")));
     const QString sConta = textoOuVazio(rs.value(QStringLiteral("Account")));
+    if (sConta.isEmpty()) return;  // not a customer's transfer: nothing to log
+    if (const QString sCampo = pCampoInvalido(rs); !sCampo.isEmpty()) {
+        // Left pending and logged: the next transfers are imported all the same.
+        pDiagnosticoAdd(lLinha, estado::Erro,
+                        QStringLiteral("ID=") + textoDoValor(rs.value(QStringLiteral("ID"))) +
+                            QStringLiteral(" Valor inválido em ") + sCampo + QStringLiteral(" (") +
+                            textoDoValor(rs.value(sCampo)) + QStringLiteral(")"));
+        return;
+    }
+    const QString sFatura = textoOuVazio(rs.value(QStringLiteral("Fatura")));
     const Variant vId = rs.value(QStringLiteral("ID"));
     const std::int32_t lId = vId.isNull() ? 0 : CLng(vId);
     const QString sId = QString::number(lId);
-    if (sConta.isEmpty()) return;  // not a customer's transfer: nothing to log
 
     if (!pClienteValido(c_.comandos, sConta)) {
         pDiagnosticoAdd(
@@ -81,24 +128,62 @@ void ImportacaoMovBancarios::pLinhaImportar(ado::Recordset& rs) {
             QStringLiteral("Linha com Cliente inválido. ID =") + sId + QStringLiteral(" Cliente =") + sConta);
         return;
     }
+    pPendenteRegistar(rs, lId, sConta);
     QString sMensagem;
-    if (!pDocFinanceiroInsere(api(), c_.comandos, c_.diagnostico, rs, sFatura, sMensagem)) {
-        // Refused, or stored without its accounting entry: the transfer stays pending.
+    QString sRecibo;
+    const bool bInserido = pDocFinanceiroInsere(api(), c_.comandos, c_.diagnostico, rs, sFatura, sMensagem, &sRecibo);
+    if (!bInserido && sRecibo.isEmpty()) {
+        // Refused: no receipt, the transfer stays pending.
         pDiagnosticoAdd(lLinha, estado::Erro, QStringLiteral("ID=") + sId + u' ' + sMensagem);
+        if (bloqueios_) bloqueios_->resolvido();
         return;
     }
     try {
-        pMovBancarioMarcar(lId, sMensagem);
+        pMovBancarioMarcar(lId, sRecibo);
     } catch (...) {
         // The run ends here; the message must still tell that the host holds
-        // the receipt of this pending transfer, or the next run makes another.
+        // the receipt of this pending transfer. The next run marks it.
         const AutomationError erro = currentError();
         throw AutomationError(
             erro.number(),
-            erro.description() + QStringLiteral(". Foi gerado recibo ") + sMensagem + QStringLiteral(" ID=") + sId,
+            erro.description() + QStringLiteral(". Foi gerado recibo ") + sRecibo + QStringLiteral(" ID=") + sId,
             erro.source());
     }
-    pDiagnosticoAdd(lLinha, estado::OK, QStringLiteral("ID=") + sId + u' ' + sMensagem);
+    if (bloqueios_) bloqueios_->resolvido();
+    if (bInserido) {
+        pDiagnosticoAdd(lLinha, estado::OK, QStringLiteral("ID=") + sId + u' ' + sMensagem);
+    } else {
+        // Stored without its accounting entry: marked, so that no run makes a
+        // second receipt, and the row asks for the entry to be made by hand.
+        pDiagnosticoAdd(lLinha, estado::Erro,
+                        QStringLiteral("ID=") + sId + u' ' + sMensagem +
+                            QStringLiteral(". O recibo ficou sem lançamento contabilístico: complete-o no Tumo Vesk."));
+    }
+}
+
+QString ImportacaoMovBancarios::pCampoInvalido(ado::Recordset& rs) const {
+    if (!tryIgnoringError([&] {
+            const Variant v = rs.value(QStringLiteral("ID"));
+            if (!v.isNull()) (void)CLng(v);
+        }))
+        return QStringLiteral("ID");
+    if (!tryIgnoringError([&] { (void)CCur(rs.value(QStringLiteral("Valor"))); })) return QStringLiteral("Valor");
+    if (!tryIgnoringError([&] { (void)CDate(rs.value(QStringLiteral("Data"))); })) return QStringLiteral("Data");
+    if (!pFaturaReferenciaInvalida(textoOuVazio(rs.value(QStringLiteral("Fatura")))).isEmpty())
+        return QStringLiteral("Fatura");
+    return {};
+}
+
+void ImportacaoMovBancarios::pPendenteRegistar(ado::Recordset& rs, std::int32_t lId, const QString& sConta) {
+    if (!bloqueios_) return;
+    DocumentoPendente pendente;
+    pendente.agencia = sAgencia_;
+    pendente.conta = sConta;
+    pendente.ids = {lId};
+    pendente.valor = CCur(rs.value(QStringLiteral("Valor"))).toString();
+    pendente.data = formatDate(CDate(rs.value(QStringLiteral("Data"))).date());
+    pendente.ultimoDocumento = pUltimoReciboGet(c_.comandos);
+    bloqueios_->registar(pendente);
 }
 
 void ImportacaoMovBancarios::pDiagnosticoAdd(std::int32_t lLinha, const QString& sEstado, const QString& sDescricao) {
@@ -119,12 +204,18 @@ void ImportacaoMovBancarios::pProgressoFechar() {
 void ImportacaoMovBancarios::pErroMostrar(const AutomationError& erro) {
     tryIgnoringError([&] { pProgressoFechar(); });
     progresso_.reset();
+    if (bloqueios_) tryIgnoringError([&] { bloqueios_->libertar(); });
+    bloqueios_.reset();
+    // The log tells it too, should anyone read it before it closes.
+    tryIgnoringError([&] { pDiagnosticoAdd(0, estado::Erro, MensagemErro + u' ' + erro.description()); });
     c_.diagnostico.pDiagnosticoClose();  // not shown: the run did not finish
     // The source stays open; the next run replaces it.
     ui::showError(c_.desktop.messages, erro, MensagemErro + QStringLiteral("\r\n"), ui::vbOKOnly, TituloErro);
 }
 
 void ImportacaoMovBancarios::pTerminar() {
+    if (bloqueios_) bloqueios_->libertar();
+    bloqueios_.reset();
     const QString sResumo = c_.diagnostico.pDiagnosticoTemErros() ? MensagemComErros : MensagemSucesso;
     c_.desktop.messages.MsgBox(sResumo, ui::vbOKOnly, TituloResumo);
     origem().ConnectionClose();

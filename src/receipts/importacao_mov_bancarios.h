@@ -8,13 +8,22 @@
 // An error anywhere ends the run at once: the log is closed without being
 // shown and the message "Erro ao importar." tells why. Transfers handled
 // before it keep their receipts and marks.
+//
+// Exactly-once: the run holds the company's and the agency file's run locks;
+// before a receipt is stored the transfer is named in the in-flight record,
+// and a run finding a record left behind completes it first
+// (recibo_pendente.h). A transfer whose values do not convert is logged and
+// left pending; a receipt stored without its accounting entry still gets its
+// transfer marked, with an "Erro" row asking to complete it by hand.
 #include "agency/origem_dados.h"
 #include "diagnostics/diagnostico_log.h"
 #include "host_api/sessao_api.h"
 #include "platform/automation/automation_error.h"
 #include "runs/run_context.h"
+#include "runs/run_locks.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -52,6 +61,10 @@ private:
     // Writes the receipt's reference into the transfer.
     void pMovBancarioMarcar(std::int32_t lId, const QString& sRecibo);
     void pDiagnosticoAdd(std::int32_t lLinha, const QString& sEstado, const QString& sDescricao);
+    // The first value of the transfer under the cursor that does not convert ("" when all do).
+    QString pCampoInvalido(ado::Recordset& rs) const;
+    void pPendenteRegistar(ado::Recordset& rs, std::int32_t lId, const QString& sConta);
+    void pPendenteRecuperar(const QString& sDataSource);
     void pProgressoFechar();
     void pErroMostrar(const AutomationError& erro);
     void pTerminar();
@@ -59,6 +72,9 @@ private:
     SessaoApi& api() const;       // error 91 without a host session
 
     ImportacaoMovBancariosContexto c_;
+    std::unique_ptr<RunGuard> bloqueios_;
+    QString sAgencia_;         // BDNOME, the agency file of the run
+    QStringList tiposRecibo_;  // RECTIPODOCUM, RPCTIPODOCUM
     std::unique_ptr<FrmProgressoImport> progresso_;
 };
 

@@ -58,7 +58,8 @@ QString avisoRecebimentoPorConta(const QString& sId, const QString& sRecusa) {
 }
 
 bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog& diagnostico,
-                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem) {
+                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem,
+                          QString* sReciboGravado) {
     return reraiseAs(QStringLiteral("pDocFinanceiroInsere"), [&] {
         const auto keys = pDocQueTipoRecibo(comandos, sFatura, CStr(rsTransferencia.value(QStringLiteral("Account"))),
                                             CCur(rsTransferencia.value(QStringLiteral("Valor"))), sMensagem);
@@ -79,6 +80,7 @@ bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog&
         }
         const IdentidadeRecibo recibo = identidadeDe(*oDoc);
         sMensagem = recibo.referencia;
+        if (sReciboGravado) *sReciboGravado = recibo.referencia;
         bool bResult = true;
 
         // The entry is made from the receipt as the host stored it.

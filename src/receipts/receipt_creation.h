@@ -19,9 +19,12 @@ class DalComandos;
 // reference, type-number-year ("RE-12-2024"). False: the host refused the
 // receipt (sMensagem is its reason, no receipt), or the receipt is stored
 // but its entry was refused (sMensagem is the reference followed directly
-// by the entry's reason). Errors are raised again under "pDocFinanceiroInsere".
+// by the entry's reason). Whenever the receipt was stored, `sReciboGravado`
+// (when given) receives its reference, so that a caller can tell the two
+// False cases apart. Errors are raised again under "pDocFinanceiroInsere".
 bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog& diagnostico,
-                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem);
+                          ado::Recordset& rsTransferencia, const QString& sFatura, QString& sMensagem,
+                          QString* sReciboGravado = nullptr);
 
 // The description of the "AVISO" row of a refused reference.
 QString avisoRecebimentoPorConta(const QString& sId, const QString& sRecusa);

@@ -5,6 +5,7 @@
 #include "settings/dal_comandos.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace tvx {
 
@@ -12,16 +13,32 @@ namespace {
 
 const QString Source = QStringLiteral("pDocQueTipoRecibo");
 
+// The key of "type-number-series-year" (number, series and year converted:
+// 13 or 6 when one does not), or nothing when it has not four parts.
+struct Chave {
+    QString sTipo;
+    std::int32_t lNumero = 0;
+    std::int16_t iSerie = 0;
+    std::int16_t iAno = 0;
+};
+std::optional<Chave> chaveDe(const QStringList& campos) {
+    if (campos.size() != 4) return std::nullopt;
+    Chave c;
+    c.sTipo = campos[0];
+    c.lNumero = CLng(Variant(campos[1]));
+    c.iAno = CInt(Variant(campos[3]));
+    c.iSerie = CInt(Variant(campos[2]));
+    return c;
+}
+
 // One invoice reference, refused (a message) or turned into a key.
 // Returns the refusal text, "" when the key was added.
 QString resolverReferencia(DalComandos& comandos, const QString& sReferencia, const QString& sConta, VskDocKeys& keys,
                            Currency& cSoma) {
     const QStringList campos = sReferencia.split(u'-');
-    if (campos.size() != 4) return RecusaMalDefinido + sReferencia;
-    const QString& sTipo = campos[0];
-    const std::int32_t lNumero = CLng(Variant(campos[1]));
-    const std::int16_t iAno = CInt(Variant(campos[3]));
-    const std::int16_t iSerie = CInt(Variant(campos[2]));
+    const std::optional<Chave> chave = chaveDe(campos);
+    if (!chave) return RecusaMalDefinido + sReferencia;
+    const auto& [sTipo, lNumero, iSerie, iAno] = *chave;
 
     const auto rs = comandos.HlpDb_DocGcCabByKeyGet(sTipo, lNumero, iAno, iSerie);
     if (!rs) err::raise(err::ObjectNotSet);
@@ -47,6 +64,14 @@ QString resolverReferencia(DalComandos& comandos, const QString& sReferencia, co
 }
 
 }  // namespace
+
+QString pFaturaReferenciaInvalida(const QString& sFatura) {
+    for (const QString& sReferencia : sFatura.split(u';')) {
+        if (Trim(sReferencia).isEmpty()) continue;
+        if (!tryIgnoringError([&] { (void)chaveDe(sReferencia.split(u'-')); })) return sReferencia;
+    }
+    return {};
+}
 
 QString recusaOutroTerceiro(const QString& sTerceiro, const QString& sConta, const QString& sReferencia) {
     return QStringLiteral("Um dos documentos a liquidar tem terceiro <") + sTerceiro +

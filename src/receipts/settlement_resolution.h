@@ -23,6 +23,12 @@ class DalComandos;
 std::shared_ptr<VskDocKeys> pDocQueTipoRecibo(DalComandos& comandos, const QString& sFatura, const QString& sConta,
                                               Currency cValor, QString& sMensagem);
 
+// The first reference of `sFatura` whose number, series or year is not a
+// number in range ("" when there is none): checked before anything of the
+// transfer is stored, so that such a transfer is logged and left pending
+// instead of stopping the run.
+QString pFaturaReferenciaInvalida(const QString& sFatura);
+
 // Refusal texts; the reference follows each of them.
 inline const QString RecusaMalDefinido = QStringLiteral("Um dos documentos a liquidar não está bem definido. ");
 inline const QString RecusaNaoExiste = QStringLiteral("Um dos documentos a liquidar não Existe. ");

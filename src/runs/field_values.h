@@ -9,5 +9,7 @@ namespace tvx {
 
 QString textoOuVazio(const Variant& v);
 double numeroOuZero(const Variant& v);
+// A value as a text for a log row ("" for Null); never raises.
+QString textoDoValor(const Variant& v);
 
 }  // namespace tvx

@@ -5,8 +5,12 @@
 #include "agency/origem_dados.h"
 #include "diagnostics/diagnostico_log.h"
 #include "host_api/sessao_api.h"
+#include "runs/execucoes_sql.h"
 #include "runs/run_desktop.h"
+#include "runs/run_guard.h"
 
+#include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -23,6 +27,13 @@ struct RunContext {
     std::shared_ptr<OrigemDados>& origem;
     std::function<std::shared_ptr<OrigemDados>()> novaOrigem;
     RunDesktop desktop;
+    // The company code the add-in was opened for (for the messages of the run lock).
+    QString empresa;
+    // The run's locks for an operation code, keeping the in-flight record of
+    // the given column; empty: the real ones over `comandos` (run_locks.h).
+    std::function<std::unique_ptr<RunGuard>(std::int32_t, execucoes_sql::Coluna)> novosBloqueios;
+
+    std::unique_ptr<RunGuard> bloqueios(std::int32_t operacao, execucoes_sql::Coluna coluna) const;
 };
 
 }  // namespace tvx

@@ -13,17 +13,25 @@
 //
 // Markers are written once the host has stored their invoice, all of one
 // invoice in one commit where the source offers it (marker_batch.h).
+//
+// Exactly-once: the run holds the company's and the agency file's run locks
+// from start to end (a second run is refused and changes nothing); before an
+// invoice is stored, its tickets are named in the in-flight record, and a run
+// finding a record left behind completes it before selecting anything
+// (factura_pendente.h); the first marker that cannot be written ends the run,
+// so that no further invoice is stored that could not be marked.
 #include "agency/origem_dados.h"
 #include "diagnostics/diagnostico_log.h"
 #include "platform/automation/automation_error.h"
 #include "runs/run_context.h"
+#include "runs/run_locks.h"
 #include "tickets/invoice_builder.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace tvx {
@@ -64,6 +72,7 @@ private:
         QString sConta;
         QString sChave;  // Factura of a CSV ticket
         std::vector<std::int32_t> ids;
+        QStringList linhas;  // the tickets' "Bilhete Nº" lines, for the in-flight record
     };
 
     void pLinhasImportar(ado::Recordset& rs, ado::Recordset& rsParam);
@@ -72,16 +81,22 @@ private:
     bool pFacturaNova(const QString& sReferencia, const QString& sConta, const QString& sChave) const;
     // Closes the open invoice, if any: stored and marked, or logged as refused.
     void pFacturaGravar(ado::Recordset& rs, ado::Recordset& rsParam);
-    void pTicketsMarcar(const IdentidadeFactura& factura, const QString& sMensagem);
-    // Writes the marker into the open invoice's tickets; the failure of each, if any.
-    std::vector<std::optional<AutomationError>> marcasGravar(const QString& sMarca);
-    std::vector<std::optional<AutomationError>> marcasGravarUmaAUma(const QString& sMarca);
+    // Before the open invoice is stored: its tickets in the in-flight record.
+    void pPendenteRegistar(ado::Recordset& rsParam);
+    // Writes the marker into the open invoice's tickets, all or none; raises
+    // (ending the run) when one cannot be written.
+    void pTicketsMarcar(const IdentidadeFactura& factura);
+    // The interrupted run's invoice, completed before anything is selected.
+    void pPendenteRecuperar(const QString& sDataSource);
     void pErroMostrar(const AutomationError& erro);
     void pTerminar();
     void pDiagnosticoAdd(const QString& sEstado, const QString& sDescricao);
     SessaoApi& api() const;  // error 91 without a host session
 
     ImportacaoMovimentosContexto c_;
+    std::unique_ptr<RunGuard> bloqueios_;
+    bool recusado_ = false;  // another run holds a lock: this one did nothing
+    QString sAgencia_;       // BDNOME, the agency file of the run
     std::unique_ptr<FrmProgressoImport> progresso_;
     FacturaAberta factura_;
     std::int32_t lLinha_ = 0;

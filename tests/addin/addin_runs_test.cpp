@@ -13,7 +13,11 @@ namespace {
 
 class AddinRunsTest : public ::testing::Test {
 protected:
-    AddinRunsTest() { EXPECT_TRUE(solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao"))); }
+    AddinRunsTest() {
+        // The run locks the agency file with a lock file beside it.
+        host.parametros->BDNOME = host.base.filePath(QStringLiteral("agencia.accdb"));
+        EXPECT_TRUE(solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
+    }
     void operacao(std::int32_t code) {
         Variant pai, op(code), user(QStringLiteral("joao"));
         solucao.Operacoes(pai, op, user);

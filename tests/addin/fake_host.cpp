@@ -44,7 +44,9 @@ public:
         log(QStringLiteral("Consultar(") + sql.trimmed() + QLatin1Char(')'));
         failIfClosed();
         failIf(host.consultarError);
-        if (sql.contains(QStringLiteral("sys.objects"))) {
+        if (sql.contains(QStringLiteral("qrl_EXECUCOES"))) {
+            rs = execucoes(sql.contains(QStringLiteral("sys.objects")));
+        } else if (sql.contains(QStringLiteral("sys.objects"))) {
             rs = std::make_shared<ado::Recordset>();
             rs->Fields().Append(QStringLiteral("name"), ado::adVarWChar, 128);
             rs->Open();
@@ -62,12 +64,32 @@ public:
         log(QStringLiteral("Executar(") + sql.section(QStringLiteral("\r\n"), 0, 0) + QLatin1Char(')'));
         failIfClosed();
         failIf(host.executarError);
+        // The runs' lock row: every change of it takes.
+        if (sql.startsWith(QStringLiteral("UPDATE qrl_EXECUCOES"))) return 1;
         host.tableExists = true;
         return 0;
     }
     void Gravar(const QString&, std::shared_ptr<ado::Recordset>&) override { log(QStringLiteral("Gravar")); }
 
 private:
+    // The runs' lock table, as a company where no run is in progress has it.
+    static std::shared_ptr<ado::Recordset> execucoes(bool existencia) {
+        auto rs = std::make_shared<ado::Recordset>();
+        const QStringList campos =
+            existencia ? QStringList{QStringLiteral("name")}
+                       : QStringList{QStringLiteral("ESTACAO"),          QStringLiteral("PROCESSO"),
+                                     QStringLiteral("ARRANQUE"),         QStringLiteral("OPERACAO"),
+                                     QStringLiteral("INICIO"),           QStringLiteral("BATIMENTO"),
+                                     QStringLiteral("FACTURA_PENDENTE"), QStringLiteral("RECIBO_PENDENTE")};
+        for (const QString& c : campos) rs->Fields().Append(c, ado::adVarWChar, 200);
+        rs->Open();
+        rs->AddNew();
+        for (const QString& c : campos)
+            rs->setValue(c, c == u"PROCESSO" || c == u"ARRANQUE" ? Variant(QStringLiteral("0")) : Variant(QString()));
+        rs->Update();
+        rs->MoveFirst();
+        return rs;
+    }
     // A closed connection refuses every call, as the host's does.
     void failIfClosed() const {
         if (closed_) err::raise(err::ObjectClosed, QStringLiteral("DalLigacao"));

@@ -261,7 +261,7 @@ TEST_F(AccessSource, FailuresCarryTheOperationsSource) {
     EXPECT_RAISED_FROM(
         never.UpdateTktIssuedFacturaFinalizada(QStringLiteral("R"), QStringLiteral("C"), QStringLiteral("F")),
         err::ObjectNotSet, "Access::UpdateTktIssuedFacturaFinalizada");
-    EXPECT_RAISED_FROM(never.ConnectionClose(), err::ObjectNotSet, "Access::ConnectionClose");
+    EXPECT_TRUE(never.ConnectionClose());  // nothing to close: a run's finish never fails on it
     EXPECT_RAISED_FROM(never.ConnectionOpen(dir_.filePath(QStringLiteral("missing.db")), QString(), QString()), 0,
                        "Access::ConnectionOpen");
     EXPECT_FALSE(QFileInfo::exists(dir_.filePath(QStringLiteral("missing.db"))));  // nothing created
@@ -279,7 +279,7 @@ TEST_F(AccessSource, FailuresCarryTheOperationsSource) {
     EXPECT_RAISED_FROM(access_.GetRecordSet(QStringLiteral("TKT Issued")), err::ProviderCommandError,
                        "Access::GetRecordSet");
     EXPECT_TRUE(access_.ConnectionClose());
-    EXPECT_RAISED_FROM(access_.ConnectionClose(), err::ObjectNotSet, "Access::ConnectionClose");
+    EXPECT_TRUE(access_.ConnectionClose());
     EXPECT_RAISED_FROM(access_.UpdateTktIssued(1, QStringLiteral("x")), err::ObjectNotSet, "Access::UpdateTktIssued");
 }
 

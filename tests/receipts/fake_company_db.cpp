@@ -86,6 +86,10 @@ void FakeCompanyDb::Consultar(const QString&, const QString& sSql, std::shared_p
         }
         rs = tabela(campos);
         linha(*rs, valores);
+    } else if (sSql.contains(QStringLiteral("MAX(ID)"))) {
+        // The host's last receipt, for the in-flight record: none here.
+        rs = tabela({{QStringLiteral("ULTIMO"), ado::adInteger}});
+        linha(*rs, {{QStringLiteral("ULTIMO"), Variant::null()}});
     } else {
         throw AutomationError(err::ProviderCommandError, QStringLiteral("Unexpected query: ") + sSql);
     }

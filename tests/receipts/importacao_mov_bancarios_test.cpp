@@ -3,6 +3,7 @@
 #include "receipts/receipts_test_support.h"
 #include "receipts/recording_finance_host.h"
 #include "receipts/transfer_fakes.h"
+#include "support/free_run_guard.h"
 
 namespace tvx {
 namespace {
@@ -14,7 +15,11 @@ protected:
     void run(const std::vector<Transferencia>& rows) {
         fonte = std::make_shared<testing::FakeOrigem>(testing::transferencias(rows));
         if (prepararFonte) prepararFonte(*fonte);
-        ImportacaoMovBancarios run({host, comandos, diagnostico, origem, [this] { return fonte; }, ui.desktop()});
+        ImportacaoMovBancarios run({host, comandos, diagnostico, origem, [this] { return fonte; }, ui.desktop(),
+                                    QStringLiteral("EMPR01"),
+                                    [this](std::int32_t, execucoes_sql::Coluna) {
+                                        return std::make_unique<testing::FreeRunGuard>(bloqueios);
+                                    }});
         run.pImportarMovBancarios();
     }
     QStringList marks() const { return fonte->calls.filter(QStringLiteral("Marcar")); }
@@ -25,6 +30,7 @@ protected:
     std::shared_ptr<testing::FakeOrigem> fonte;
     std::function<void(testing::FakeOrigem&)> prepararFonte;
     testing::RunDesktopFake ui;
+    testing::FreeRunGuard::Estado bloqueios;
 };
 
 TEST_F(TransferImportRun, NoPendingTransferShowsSuccessAndAnEmptyViewerWithoutProgress) {

@@ -72,8 +72,14 @@ protected:
         return id;
     }
     void importar() {
-        ImportacaoMovBancarios run(
-            {api, comandos, diagnostico, origem, [] { return std::make_shared<Access>(); }, ui.desktop()});
+        ImportacaoMovBancarios run({api,
+                                    comandos,
+                                    diagnostico,
+                                    origem,
+                                    [] { return std::make_shared<Access>(); },
+                                    ui.desktop(),
+                                    QStringLiteral("EMPR01"),
+                                    {}});
         run.pImportarMovBancarios();
     }
     QVariant estadoImportado(std::int32_t id) {
@@ -155,7 +161,7 @@ TEST_F(TransferImportOverHost, TransfersSettleTheirInvoicesOrGoOnAccountAndAreMa
     EXPECT_EQ(empresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB")), QStringList{"5"});
 }
 
-TEST_F(TransferImportOverHost, RefusedAndUnenteredReceiptsLeaveTheirTransfersPending) {
+TEST_F(TransferImportOverHost, ARefusedReceiptLeavesItsTransferPendingAndOneWithoutItsEntryMarksIt) {
     const DemoDocument ft = documento(QStringLiteral("FT"), QStringLiteral("C0001"), 100);
     const auto invalido = transferencia(Desconhecido, Atlantico, ft.total, QString());
     const auto paga = transferencia(Cliente1, Atlantico, ft.total, ft.reference());
@@ -178,7 +184,11 @@ TEST_F(TransferImportOverHost, RefusedAndUnenteredReceiptsLeaveTheirTransfersPen
     EXPECT_FALSE(estadoImportado(invalido).isValid() && !estadoImportado(invalido).isNull());
     EXPECT_EQ(estadoImportado(paga).toString(), QStringLiteral("RE-1-") + anoDa(paga));
     EXPECT_TRUE(estadoImportado(outraVez).isNull());
-    EXPECT_TRUE(estadoImportado(semConta).isNull());
+    // The receipt without its entry is in the host: its transfer carries it,
+    // so that no run makes a second one, and its row asks to finish it by hand.
+    EXPECT_EQ(estadoImportado(semConta).toString(), QStringLiteral("RA-1-") + anoDa(semConta));
+    EXPECT_TRUE(ui.linhasNoViewer[3].endsWith(
+        QStringLiteral("O recibo ficou sem lançamento contabilístico: complete-o no Tumo Vesk.")));
     // The refused receipt is not in the host; the one without its entry is.
     EXPECT_EQ(empresa(QStringLiteral("SELECT TPDOC || '-' || NNUMDOC FROM DOCFINCAB ORDER BY ID")),
               (QStringList{"RE-1", "RA-1"}));

@@ -9,6 +9,7 @@
 #include "settings/dal_comandos.h"
 #include "support/fake_message_box.h"
 #include "support/fake_shell.h"
+#include "support/free_run_guard.h"
 #include "tickets/host_document_fakes.h"
 #include "tickets/import_fakes.h"
 #include "tickets/tickets_test_support.h"
@@ -76,7 +77,9 @@ protected:
         ImportacaoMovimentos run(
             {{sessao, comandos, log, campo, [this] { return fonte; },
               RunDesktop{messages, loop, [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
-                         [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }}},
+                         [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }},
+              QStringLiteral("EMPR01"),
+              [this](std::int32_t, execucoes_sql::Coluna) { return std::make_unique<FreeRunGuard>(bloqueios); }},
              csv,
              QStringLiteral("/dados/bilhetes.csv")});
         run.pImportarMovimentos();
@@ -115,6 +118,7 @@ protected:
     ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(10, 0))};
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
     DalComandos comandos;
+    FreeRunGuard::Estado bloqueios;
     std::shared_ptr<FakeSessao> sessao = std::make_shared<FakeSessao>();
     DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     std::shared_ptr<OrigemDados> campo;  // the entry object's field for the run's source
@@ -164,45 +168,59 @@ TEST_F(TicketImportRunTest, ARefusedInvoiceIsLoggedWithItsOwnTicketsWhichStayUnm
     EXPECT_EQ(prompts(), QStringList{ComErros});
 }
 
-TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenIsLoggedAndTheOthersAreStillWritten) {
+TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenEndsTheRunBeforeAnotherInvoiceIsStored) {
     falhaMarca = {2};
-    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A")});
-    EXPECT_EQ(rows, (QStringList{"3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
-                                 "3|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
-                                 "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3"}));
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A"), ticket(4, "R2", "A")});
+    const QString falha = QStringLiteral(
+        "Disco cheio. Foi gerada factura FT 45/1/2024 (TKT Issued ID 1, 2, 3): os bilhetes ficam por marcar até à "
+        "próxima importação.");
+    // The invoice of R1 is stored; the run stops at its markers and R2 is never stored.
     EXPECT_EQ(sessao->inseridos().size(), 1u);
-    EXPECT_EQ(fonte->log.mid(0, 2), (QStringList{"open /agencia/agencia.db", "read TKT Issued"}));
+    EXPECT_EQ(rows, QStringList{QStringLiteral("4|Erro|Erro ao importar. ") + falha});
+    ASSERT_EQ(messages.calls().size(), 2u);
+    EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Erro ao importar.\r\n") + falha);
+    EXPECT_EQ(prompts().at(1), ComErros);
+    // Its tickets were named in the in-flight record before it was stored, and
+    // it is left unsettled for the next run to complete.
+    ASSERT_EQ(bloqueios.registados.size(), 1u);
+    EXPECT_EQ(bloqueios.registados[0].ids, (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(bloqueios.registados[0].conta, QStringLiteral("A"));
+    EXPECT_EQ(bloqueios.registados[0].referencia, QStringLiteral("R1"));
+    EXPECT_EQ(bloqueios.registados[0].agencia, QStringLiteral("/agencia/agencia.db"));
+    EXPECT_EQ(bloqueios.registados[0].linhas.size(), 3);
+    EXPECT_EQ(bloqueios.resolvidos, 0);
+    EXPECT_EQ(bloqueios.libertados, 1);
     EXPECT_EQ(fonte->log.last(), QStringLiteral("close"));
     EXPECT_EQ(campo, fonte);                  // the run's source stays, closed, in its field
     EXPECT_EQ(log.rsDiagnostico(), nullptr);  // closed after the viewer
 }
 
-TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrElseWrittenOneByOne) {
+TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrNotAtAll) {
     auto lotes = std::make_shared<LotesOrigem>();
     novaFonte = [&] { return lotes; };
-    falhaMarca = {2};
-    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A"), ticket(4, "R2", "A")});
-    EXPECT_EQ(lotes->log.mid(2, 10),
-              (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024",
-                           "mark 3 Tumo Vesk-FT 45/1/2024", "commit", "begin", "mark 4 Tumo Vesk-FT 46/1/2024",
-                           "commit", "close"}));
-    EXPECT_EQ(rows, (QStringList{"4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
-                                 "4|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
-                                 "4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3",
-                                 "4|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4"}));
-
-    // A commit that fails counts for nothing: each marker is written again on its own.
-    lotes = std::make_shared<LotesOrigem>();
-    lotes->commitsFalhados = 1;
-    falhaMarca = {};
-    rows.clear();
-    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A")});
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
     EXPECT_EQ(lotes->log.mid(2, 8),
-              (QStringList{"begin", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "commit",
-                           "rollback", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "close"}));
-    EXPECT_EQ(lotes->marcas.size(), 2u);
-    EXPECT_EQ(rows, (QStringList{"2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 1",
-                                 "2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 2"}));
+              (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024", "commit", "begin",
+                           "mark 4 Tumo Vesk-FT 46/1/2024", "commit", "close"}));
+    EXPECT_EQ(rows, (QStringList{"3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
+                                 "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 2",
+                                 "3|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4"}));
+    EXPECT_EQ(bloqueios.resolvidos, 2);
+
+    // A mark or a commit that fails counts for nothing: the batch is rolled
+    // back, and the run stops there.
+    for (const bool noCommit : {false, true}) {
+        lotes = std::make_shared<LotesOrigem>();
+        lotes->commitsFalhados = noCommit ? 1 : 0;
+        falhaMarca = noCommit ? std::set<std::int32_t>{} : std::set<std::int32_t>{2};
+        rows.clear();
+        correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
+        EXPECT_EQ(lotes->log.last(2), (QStringList{"rollback", "close"})) << noCommit;
+        EXPECT_TRUE(lotes->marcas.empty()) << noCommit;
+        ASSERT_EQ(rows.size(), 1) << noCommit;
+        EXPECT_TRUE(rows[0].startsWith(QStringLiteral("3|Erro|Erro ao importar. Disco cheio. Foi gerada factura FT")))
+            << rows[0].toStdString();
+    }
 }
 
 TEST_F(TicketImportRunTest, NoKeyValueIsReservedForTheFirstInvoice) {
@@ -230,34 +248,53 @@ TEST_F(TicketImportRunTest, ProgressShowsEachRowAndNothingWhenThereIsNoTicket) {
     EXPECT_EQ(prompts(), QStringList{Sucesso});
 }
 
-TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoice) {
+TEST_F(TicketImportRunTest, ValuesThatDoNotConvertAreLoggedAndTheRunGoesOn) {
     TicketRow semPagamento = ticket(3, "R2", "A");
     semPagamento.pagamento = Variant::null();
     correr({ticket(1, "R1", "A"), ticket(2, "R2", "A"), semPagamento, ticket(4, "R3", "A")});
+    EXPECT_EQ(facturas(), (QStringList{"A/R1x1", "A/R2x1", "A/R3x1"}));
+    EXPECT_EQ(rows.filter(QStringLiteral("|Erro|")),
+              QStringList{"3|Erro|Valor inválido em Pagamento (). TKT Issued ID =3"});
+    EXPECT_EQ(fonte->marcas.size(), 3u);
+    EXPECT_EQ(prompts(), QStringList{ComErros});
+}
+
+TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoiceAndIsLogged) {
+    // A customer query that fails ends the run: the error is shown and logged,
+    // so the summary does not speak of success.
+    db->falhaClientes = AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x"));
+    correr({ticket(1, "R1", "A")});
     ASSERT_EQ(messages.calls().size(), 2u);
     EXPECT_EQ(messages.calls()[0].title, QStringLiteral("Importação"));
     EXPECT_EQ(messages.calls()[0].style, ui::vbOKOnly);
-    EXPECT_TRUE(messages.calls()[0].prompt.startsWith(QStringLiteral("Erro ao importar.\r\nInvalid use of Null")))
-        << messages.calls()[0].prompt.toStdString();
-    EXPECT_EQ(prompts().at(1), Sucesso);  // the summary reads the log alone
-    EXPECT_EQ(facturas(), QStringList{"A/R1x1"});
-    EXPECT_EQ(fonte->marcas.size(), 1u);
+    EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Erro ao importar.\r\nSem ligação"));
+    EXPECT_EQ(prompts().at(1), ComErros);
+    EXPECT_EQ(rows, QStringList{QStringLiteral("1|Erro|Erro ao importar. Sem ligação")});
+    EXPECT_TRUE(sessao->inseridos().empty());
     EXPECT_EQ(progresso.mid(progresso.size() - 2), (QStringList{"hide", "unload"}));
     EXPECT_EQ(viewerShown, 1);
-
-    // A customer query that fails ends the run the same way.
-    messages.clear();
-    db->falhaClientes = AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x"));
-    correr({ticket(1, "R1", "A")});
-    EXPECT_EQ(messages.calls().at(0).prompt, QStringLiteral("Erro ao importar.\r\nSem ligação"));
 }
 
-TEST_F(TicketImportRunTest, ASourceThatCannotOpenIsReportedAndItsCloseFailsToTheCaller) {
+TEST_F(TicketImportRunTest, ARunRefusedByItsLocksChangesNothingAndShowsOnlyWhy) {
+    bloqueios.recusar = true;
+    correr({ticket(1, "R1", "A")});
+    ASSERT_EQ(messages.calls().size(), 1u);
+    EXPECT_EQ(messages.calls()[0].title, QStringLiteral("Importação"));
+    EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Está em curso outra operação."));
+    EXPECT_TRUE(sessao->inseridos().empty());
+    EXPECT_EQ(campo, nullptr);  // no source was even made
+    EXPECT_TRUE(fonte->log.isEmpty());
+    EXPECT_EQ(viewerShown, 0);
+}
+
+TEST_F(TicketImportRunTest, ASourceThatCannotOpenIsReportedAndNothingFailsAfterIt) {
     falhaAbrir =
         AutomationError(-2147467259, QStringLiteral("Ficheiro inexistente"), QStringLiteral("Access::ConnectionOpen"));
-    EXPECT_RAISED_FROM(correr({ticket(1, "R1", "A")}), err::ObjectNotSet, "Access::ConnectionClose");
-    EXPECT_EQ(messages.calls().at(0).prompt, QStringLiteral("Erro ao importar.\r\nFicheiro inexistente"));
-    EXPECT_EQ(viewerShown, 0);
+    correr({ticket(1, "R1", "A")});
+    ASSERT_EQ(messages.calls().size(), 2u);
+    EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Erro ao importar.\r\nFicheiro inexistente"));
+    EXPECT_EQ(prompts().at(1), ComErros);
+    EXPECT_EQ(viewerShown, 1);
 }
 
 }  // namespace

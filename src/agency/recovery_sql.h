@@ -1,0 +1,16 @@
+#pragma once
+// The texts the agency source sends for the writes of SourceWrites: the
+// marks of an interrupted run, made only where a row has none yet.
+#include <QString>
+#include <cstdint>
+
+namespace tvx::recovery_sql {
+
+// A write that changes nothing: it fails where the file cannot be written.
+QString probeWrite();
+QString markTicketIfFree(std::int32_t id, const QString& sFactura);
+QString markTransferIfFree(std::int32_t id, const QString& sRecibo);
+// How many transfers carry `sRecibo` (one column, N).
+QString countTransfersMarked(const QString& sRecibo);
+
+}  // namespace tvx::recovery_sql
