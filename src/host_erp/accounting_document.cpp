@@ -43,10 +43,12 @@ const AccountingEntry& AccountingDocument::checkedEntry() {
 }
 
 std::int32_t AccountingDocument::Validar() {
+    sondar(*session_, "AccountingDocument.Validar");
     return answer(message_, [&] { checkedEntry(); });
 }
 
 std::int32_t AccountingDocument::Inserir() {
+    sondar(*session_, "AccountingDocument.Inserir");
     return answer(message_, [&] {
         sql::Connection& database = db();
         HostTransaction transaction(database);

@@ -66,10 +66,12 @@ CommercialDraft CommercialDocument::checked() {
 }
 
 std::int32_t CommercialDocument::Validar() {
+    sondar(*session_, "CommercialDocument.Validar");
     return answer(message_, [&] { checked(); });
 }
 
 std::int32_t CommercialDocument::Inserir() {
+    sondar(*session_, "CommercialDocument.Inserir");
     return answer(message_, [&] {
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado."));
         sql::Connection& database = db();
@@ -100,6 +102,7 @@ void CommercialDocument::load(qint64 id) {
 }
 
 std::int32_t CommercialDocument::Finalizar(Variant& iAno, Variant& sTipoDoc, Variant& iSerie, Variant& lNumero) {
+    sondar(*session_, "CommercialDocument.Finalizar");
     return answer(message_, [&] {
         finalise(requireKey(sTipoDoc, lNumero, iSerie, iAno));
         sTipoDoc = Variant(stored_.key.tipo);
@@ -134,6 +137,7 @@ void CommercialDocument::finalise(const DocumentKey& key) {
 }
 
 std::int32_t CommercialDocument::Ler(Variant& sTipoDoc, Variant& lNumero, Variant& iSerie, Variant& iAno) {
+    sondar(*session_, "CommercialDocument.Ler");
     return answer(message_, [&] {
         const DocumentKey key = requireKey(sTipoDoc, lNumero, iSerie, iAno);
         qint64 id = findCommercial(db(), key, false);
@@ -152,6 +156,7 @@ std::int32_t CommercialDocument::lerEmPreparacao(const DocumentKey& key) {
 }
 
 std::int32_t CommercialDocument::Remover() {
+    sondar(*session_, "CommercialDocument.Remover");
     return answer(message_, [&] {
         if (stored_.id == 0) refuse(QStringLiteral("Não há documento lido para remover."));
         if (!stored_.emPreparacao)

@@ -55,11 +55,13 @@ void CompanyConnection::Consultar(const QString&, const QString& sSql, std::shar
 }
 
 std::int16_t CompanyConnection::Executar(const QString&, const QString& sSql) {
+    settings_->sondar("DalLigacao.Executar");
     const qint64 changed = connection().Execute(sSql);
     return std::int16_t(std::min<qint64>(changed, std::numeric_limits<std::int16_t>::max()));
 }
 
 void CompanyConnection::Gravar(const QString&, std::shared_ptr<ado::Recordset>& rs) {
+    settings_->sondar("DalLigacao.Gravar");
     if (!rs) err::raise(err::ObjectNotSet, kSource);
     connection().WriteBack(*rs);
 }

@@ -5,6 +5,7 @@
 // how the company database syncs its commits. The host program fills one
 // from its command line and hands it to the components it registers.
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace tvx::host_erp {
@@ -27,6 +28,15 @@ struct HostSettings {
     // before it fails with "database is locked"; 0 or less: 5000 ms.
     int lockTimeoutMsSetting = 0;
     CompanySync companySync = CompanySync::Full;
+    // Called with the call's name at the start of every document call
+    // (Validar, Inserir, Finalizar, Ler, Remover) and every write to the
+    // company database; empty in the real host. Tests use it to make a
+    // chosen call fail, or end the process there as a crash would.
+    std::function<void(const char*)> probe;
+
+    void sondar(const char* chamada) const {
+        if (probe) probe(chamada);
+    }
 
     QString baseFolder() const;
     QString defaultServer() const;

@@ -36,7 +36,9 @@ QString companyCode(sql::Connection& company) {
 
 }  // namespace
 
-Session::Session(HostSettingsRef settings) : settings_(std::move(settings)), state_(std::make_shared<SessionState>()) {}
+Session::Session(HostSettingsRef settings) : settings_(std::move(settings)), state_(std::make_shared<SessionState>()) {
+    state_->settings = settings_;
+}
 
 bool Session::Iniciar(const QString& sFicheiro) {
     state_->loggedOn = false;

@@ -106,8 +106,10 @@ void CompanyRunLock::batimento() {
 
 void CompanyRunLock::libertar() {
     if (!detido_) return;
-    detido_ = false;
+    // Held until the release is written: a release that failed is tried
+    // again when the lock object goes.
     comandos_.HlpDb_Executar(execucoes_sql::libertar(eu_, coluna_, resolvido_));
+    detido_ = false;
 }
 
 }  // namespace tvx

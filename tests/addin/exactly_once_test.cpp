@@ -1,0 +1,320 @@
+// Each ticket in exactly one invoice, each transfer in exactly one receipt,
+// whatever happens: the add-in over the stand-in host and a real agency
+// file, with call N of the run's host document calls, company database
+// writes and agency writes made to fail — once with an error, once by ending
+// the process there as a crash would — and then a run without faults.
+#include "addin/addin_runs.h"
+#include "addin/fake_host.h"
+#include "addin/solucao.h"
+#include "agency_demo/agency_db.h"
+#include "agency_demo/agency_db_generator.h"
+#include "host_api/host_classes.h"
+#include "host_erp/host_fixture.h"
+#include "platform/automation/class_registry.h"
+#include "platform/automation/clock.h"
+#include "platform/automation/conversions.h"
+#include "settings/dal_comandos.h"
+#include "support/probed_access.h"
+#include "telvarix-host/demo_invoices.h"
+#include "telvarix-host/demo_parameters.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tvx::testing {
+namespace {
+
+using agency::AgencyDb;
+
+// How call N fails.
+enum class Modo { Erro, Queda };
+
+struct Falha {
+    int n = 0;  // 0: no fault
+    Modo modo = Modo::Erro;
+};
+
+// Counts the probed calls of a run and fails the chosen one.
+class Sonda {
+public:
+    void armar(Falha falha) {
+        falha_ = falha;
+        chamadas_ = 0;
+    }
+    int chamadas() const { return chamadas_; }
+    void operator()(const char* chamada) {
+        if (++chamadas_ != falha_.n) return;
+        if (falha_.modo == Modo::Queda) ::_exit(0);  // no unwinding, no cleanup: as a kill would leave it
+        throw AutomationError(-2147467259, QStringLiteral("Falha injectada em ") + QLatin1String(chamada));
+    }
+
+private:
+    Falha falha_;
+    int chamadas_ = 0;
+};
+
+// A company database of the base folder, read with SQL of the test's own.
+QStringList consulta(const QString& ficheiro, const QString& sql) {
+    QStringList out;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exactly_once"));
+        db.setDatabaseName(ficheiro);
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(sql);
+            while (q.next()) out << q.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("exactly_once"));
+    return out;
+}
+
+void copiarPasta(const QString& de, const QString& para) {
+    QDir().mkpath(para);
+    QDirIterator it(de, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString origem = it.next();
+        const QString destino = QDir(para).filePath(QDir(de).relativeFilePath(origem));
+        if (it.fileInfo().isDir())
+            QDir().mkpath(destino);
+        else
+            QFile::copy(origem, destino);
+    }
+}
+
+class ExactlyOnce : public host_erp::testing::HostFixture {
+protected:
+    void SetUp() override {
+        HostFixture::SetUp();
+        settings->probe = [this](const char* chamada) { sonda_(chamada); };
+        registry::registerClass(addin::AccessProgId, [this] {
+            return std::make_shared<ProbedAccess>([this](const char* c) { sonda_(c); });
+        });
+        QDir(base.path()).mkpath(QStringLiteral("quorel"));
+        writeSettings(QStringLiteral("quorel/BRISKO.EMPR01"),
+                      QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\nEmpresa=EMPR01\r\n"
+                                     "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n"));
+        agencia_ = base.filePath(QStringLiteral("agencia.db"));
+    }
+    void TearDown() override {
+        registry::unregisterClass(addin::AccessProgId);
+        HostFixture::TearDown();
+    }
+
+    // The parameters row, made as the add-in makes its table.
+    void parametros(int finaliza) {
+        auto ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
+        ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+        DalComandos comandos;
+        comandos.HlpDb_LigacaoSet(ligacao);
+        comandos.HlpDb_ParametrosCreate();
+        host_app::insertDemoParameters(*ligacao, {agencia_, finaliza});
+    }
+
+    // One run of `operacao` by a new entry object, as the host would make it.
+    void correr(std::int32_t operacao, Falha falha = {}) {
+        sonda_.armar(falha);
+        addin::Solucao solucao(desktop, std::make_shared<addin::AddinRuns>());
+        if (!solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk"))) return;
+        Variant pai, op(operacao), user(QStringLiteral("vesk"));
+        solucao.Operacoes(pai, op, user);
+        tryIgnoringError([&] { solucao.ConnectionClose(); });
+    }
+    // The same run in a child process that ends at call N.
+    void correrAteQueda(std::int32_t operacao, int n) {
+        const pid_t filho = ::fork();
+        ASSERT_GE(filho, 0);
+        if (filho == 0) {
+            correr(operacao, {n, Modo::Queda});
+            ::_exit(0);
+        }
+        int estado = 0;
+        ::waitpid(filho, &estado, 0);
+    }
+
+    // How many calls a faultless run of `operacao` makes, on a copy of the base folder.
+    int calibrar(std::int32_t operacao) {
+        const QString pasta = novaCopia();
+        correr(operacao);
+        const int n = sonda_.chamadas();
+        settings->baseFolderSetting = base.path();
+        QDir(pasta).removeRecursively();
+        return n;
+    }
+
+    // A fresh copy of the prepared base folder, made the host's, its agency file named in its parameters.
+    QString novaCopia() {
+        const QString pasta = copias_.filePath(QString::number(++copias));
+        copiarPasta(base.path(), pasta);
+        settings->baseFolderSetting = pasta;
+        consultaEscrita(QStringLiteral("UPDATE qrl_PARAMETROS SET BDNOME = '%1'").arg(agenciaDe(pasta)));
+        return pasta;
+    }
+    QString agenciaDe(const QString& pasta) const { return QDir(pasta).filePath(QStringLiteral("agencia.db")); }
+    QString empresa() const {
+        return host_erp::companyFilePath(settings->baseFolderSetting, QStringLiteral("SRV\\INST"),
+                                         QStringLiteral("EMPR01"));
+    }
+    void consultaEscrita(const QString& sql) { (void)consulta(empresa(), sql); }
+
+    // For every N: fail call N, then run again without faults, then check.
+    template <class Verificar>
+    void cadaFalha(std::int32_t operacao, Verificar verificar) {
+        const int total = calibrar(operacao);
+        ASSERT_GT(total, 5);
+        for (const Modo modo : {Modo::Erro, Modo::Queda}) {
+            for (int n = 1; n <= total; ++n) {
+                const QString pasta = novaCopia();
+                if (modo == Modo::Erro)
+                    correr(operacao, {n, modo});
+                else
+                    correrAteQueda(operacao, n);
+                correr(operacao);
+                verificar(pasta, QStringLiteral("%1 at call %2 of %3")
+                                     .arg(modo == Modo::Erro ? "error" : "crash")
+                                     .arg(n)
+                                     .arg(total));
+                QDir(pasta).removeRecursively();
+            }
+        }
+    }
+
+    ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(10, 30))};
+    std::shared_ptr<FakeDesktop> desktop = std::make_shared<FakeDesktop>();
+    QString agencia_;
+    QTemporaryDir copias_;
+    int copias = 0;
+
+private:
+    Sonda sonda_;
+};
+
+// --- tickets --------------------------------------------------------------
+
+class ExactlyOnceTickets : public ExactlyOnce, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        ExactlyOnce::SetUp();
+        parametros(GetParam());
+        AgencyDb a = AgencyDb::create(agencia_);
+        a.add(agency::Periodo{agency::periodo::Dia, QStringLiteral("DIA")});
+        // Three invoices: R1/C0001 of two tickets, R1/C0002 and R2/C0001 of one; one ticket rejected.
+        bilhete(a, 1, "R1", "C0001");
+        bilhete(a, 2, "R1", "C0001");
+        bilhete(a, 3, "R1", "C0002");
+        bilhete(a, 4, "R1", "C0999");  // not a customer
+        bilhete(a, 5, "R2", "C0001");
+        a.close();
+    }
+    static void bilhete(AgencyDb& a, std::int32_t id, const char* ref, const char* account) {
+        agency::Bilhete t;
+        t.id = id;
+        t.refFaturacao = QString::fromUtf8(ref);
+        t.account = QString::fromUtf8(account);
+        t.pagamento = QStringLiteral("CAS");
+        t.servico = QStringLiteral("EMI");
+        t.periodoFact = agency::periodo::Dia;
+        t.codigoCompanhiaAerea = QStringLiteral("74");
+        t.numeroDoBilhete = QStringLiteral("04712345%1").arg(id);
+        t.fare = 120;
+        t.taxas = 35.5;
+        t.fees = 10;
+        a.add(t);
+    }
+    // Each invoiceable ticket in exactly one invoice, and marked with that invoice.
+    void verificar(const QString& pasta, const QString& caso) {
+        const QStringList marcas =
+            consulta(agenciaDe(pasta), QStringLiteral("SELECT IFNULL(Factura, '') FROM [TKT Issued] ORDER BY ID"));
+        ASSERT_EQ(marcas.size(), 5) << caso.toStdString();
+        for (const int id : {1, 2, 3, 5}) {
+            const QStringList facturas = consulta(
+                empresa(),
+                QStringLiteral("SELECT 'Tumo Vesk-' || c.TPDOC || ' ' || c.NNUMDOC || '/' || c.SERIE || '/' || c.ANO "
+                               "FROM DOCGCCAB c JOIN DOCGCLIN l ON l.IDCAB = c.ID WHERE l.DESCRICAO = "
+                               "'Bilhete Nº07404712345%1'")
+                    .arg(id));
+            ASSERT_EQ(facturas.size(), 1)
+                << caso.toStdString() << ": ticket " << id << " is in " << facturas.size() << " invoices";
+            EXPECT_EQ(marcas[id - 1], facturas[0]) << caso.toStdString() << ": ticket " << id;
+        }
+        EXPECT_EQ(marcas[3], QString()) << caso.toStdString();
+        EXPECT_EQ(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")), QStringList{"3"})
+            << caso.toStdString();
+    }
+};
+
+TEST_P(ExactlyOnceTickets, EveryFaultThenARerunLeavesEachTicketInOneInvoiceMarkedWithIt) {
+    cadaFalha(addin::OpImportarBilhetes, [this](const QString& pasta, const QString& caso) { verificar(pasta, caso); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Finaliza, ExactlyOnceTickets, ::testing::Values(0, 1));
+
+// --- transfers ------------------------------------------------------------
+
+class ExactlyOnceTransfers : public ExactlyOnce {
+protected:
+    void SetUp() override {
+        ExactlyOnce::SetUp();
+        parametros(0);
+        auto ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
+        ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+        auto api = std::dynamic_pointer_cast<SessaoApi>(registry::create(host_classes::SessaoApi));
+        ASSERT_TRUE(api->Iniciar(base.filePath(QStringLiteral("quorel/BRISKO.EMPR01"))));
+        api->Ligacao(ligacao);
+        const QDate hoje = clock().today();
+        const auto ft1 = host_app::createFinalDocument(
+            *api, *ligacao, {QStringLiteral("FT"), QStringLiteral("C0001"), 100, 0, hoje.addDays(-20)});
+        const auto ft2 = host_app::createFinalDocument(
+            *api, *ligacao, {QStringLiteral("FT"), QStringLiteral("C0002"), 50, 0, hoje.addDays(-20)});
+        api->Terminar();
+
+        AgencyDb a = AgencyDb::create(agencia_);
+        a.add(agency::Banco{1, QStringLiteral("PT50003500010001234567890"), QStringLiteral("Banco Atlântico"),
+                            QStringLiteral("BAT")});
+        a.add(agency::Banco{3, QStringLiteral("0000"), QStringLiteral("Numerário"), QStringLiteral("NUM")});
+        a.add(agency::Cliente{1, QStringLiteral("C0001"), QStringLiteral("Lisboa")});
+        a.add(agency::Cliente{2, QStringLiteral("C0002"), QStringLiteral("Lisboa")});
+        const auto transferencia = [&](std::int32_t id, std::int32_t cliente, std::int32_t banco, Currency valor,
+                                       const QString& fatura) {
+            a.add(agency::Transferencia{id, cliente, banco, QDateTime(hoje.addDays(-10 + id), QTime(0, 0)),
+                                        valor.toDouble(), QStringLiteral("TRF"),
+                                        fatura.isEmpty() ? agency::Text{} : agency::Text{fatura}, std::nullopt});
+        };
+        transferencia(1, 1, 1, ft1.total, ft1.reference());         // settles an invoice
+        transferencia(2, 2, 1, Currency::fromLong(30), QString());  // on account
+        transferencia(3, 2, 1, ft1.total, ft1.reference());         // another customer's invoice: refused, on account
+        transferencia(4, 2, 3, ft2.total, ft2.reference());         // the "0000" cash account
+        a.close();
+    }
+    // Each transfer with exactly one receipt, marked with it, every receipt with its accounting entry.
+    void verificar(const QString& pasta, const QString& caso) {
+        const QStringList marcas = consulta(
+            agenciaDe(pasta), QStringLiteral("SELECT IFNULL(estado_importado, '') FROM Transferencias ORDER BY ID"));
+        const QStringList recibos = consulta(
+            empresa(), QStringLiteral("SELECT TPDOC || '-' || NNUMDOC || '-' || ANO FROM DOCFINCAB ORDER BY ID"));
+        ASSERT_EQ(recibos.size(), 4) << caso.toStdString() << ": " << recibos.join(u' ').toStdString();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(recibos.count(marcas[i]), 1)
+                << caso.toStdString() << ": transfer " << i + 1 << " marked '" << marcas[i].toStdString() << "'";
+        EXPECT_EQ(
+            consulta(empresa(),
+                     QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 FROM MOVCTBCAB m "
+                                    "WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC AND m.SERIE = f.SERIE AND "
+                                    "m.ANO = f.ANO AND m.NNUMDOC = f.NNUMDOC)")),
+            QStringList{"0"})
+            << caso.toStdString();
+    }
+};
+
+TEST_F(ExactlyOnceTransfers, EveryFaultThenARerunLeavesEachTransferWithOneReceiptMarkedWithIt) {
+    cadaFalha(addin::OpImportarTransferencias,
+              [this](const QString& pasta, const QString& caso) { verificar(pasta, caso); });
+}
+
+}  // namespace
+}  // namespace tvx::testing
