@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::checkTokens(text);
     const QString sqlite = accessToSqlite(text);
     fuzz::checkTokens(sqlite);
-    fuzz::checkLiteralsKept(text, sqlite, false);
-    fuzz::check(accessToSqlite(sqlite) == sqlite, "the rewrite is done once and for all", text);
+    fuzz::checkLiteralsKept(text, sqlite, fuzz::Kept::InOrder);
+    TVX_FUZZ_CHECK(accessToSqlite(sqlite) == sqlite, "the rewrite is done once and for all", text);
     return 0;
 }

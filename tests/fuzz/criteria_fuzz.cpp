@@ -53,7 +53,7 @@ bool accepted(F&& body, const QString& text) {
         body();
         return true;
     } catch (const AutomationError& e) {
-        fuzz::check(e.number() == err::BadArguments || e.number() == err::ItemNotFound,
+        TVX_FUZZ_CHECK(e.number() == err::BadArguments || e.number() == err::ItemNotFound,
                     "criteria are accepted or refused with 3001 (3265 for an unknown field)",
                     QStringLiteral("%1 for [%2]: %3").arg(e.number()).arg(text, e.description()));
         return false;
@@ -73,12 +73,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int before = rs.RecordCount();
     if (accepted([&] { rs.setFilter(text); }, text)) {
         check(rs.RecordCount() <= kRows, "a filter shows a subset of the rows");
-        check(rs.Filter() == (text.trimmed().isEmpty() ? tvx::Variant(std::int32_t(adFilterNone))
+        TVX_FUZZ_CHECK(rs.Filter() == (text.trimmed().isEmpty() ? tvx::Variant(std::int32_t(adFilterNone))
                                                        : tvx::Variant(text.trimmed())),
               "the filter in force is the text given", text);
         if (rs.RecordCount() > 0) check(rs.AbsolutePosition() == 1, "a filter moves to its first row");
     } else {
-        check(rs.Filter() == tvx::Variant(QStringLiteral("Linha <> 2")) && rs.RecordCount() == before,
+        TVX_FUZZ_CHECK(rs.Filter() == tvx::Variant(QStringLiteral("Linha <> 2")) && rs.RecordCount() == before,
               "a refused filter leaves the one in force", text);
     }
 

@@ -51,9 +51,9 @@ Resolved resolve(const QString& fatura, Currency valor) {
     try {
         r.keys = pDocQueTipoRecibo(fatura, QStringLiteral("C0001"), valor, r.mensagem);
     } catch (const AutomationError& e) {
-        fuzz::check(e.source() == QStringLiteral("pDocQueTipoRecibo"), "errors are raised again under the procedure's name",
+        TVX_FUZZ_CHECK(e.source() == QStringLiteral("pDocQueTipoRecibo"), "errors are raised again under the procedure's name",
                     e.source());
-        fuzz::check(e.number() == err::TypeMismatch || e.number() == err::Overflow || e.number() == err::DuplicateKey,
+        TVX_FUZZ_CHECK(e.number() == err::TypeMismatch || e.number() == err::Overflow || e.number() == err::DuplicateKey,
                     "the only errors are a reference that is not a number, out of range or named twice",
                     QStringLiteral("%1 %2 for [%3]").arg(e.number()).arg(e.description(), fatura));
         r.raised = true;
@@ -81,13 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Resolved first = resolve(fatura, valor);
     if (first.raised) return 0;
     if (!first.mensagem.isEmpty()) {
-        check(first.keys->Count() == 0, "a refusal settles nothing", fatura);
-        check(first.mensagem.startsWith(RecusaMalDefinido) || first.mensagem.startsWith(RecusaNaoExiste) ||
+        TVX_FUZZ_CHECK(first.keys->Count() == 0, "a refusal settles nothing", fatura);
+        TVX_FUZZ_CHECK(first.mensagem.startsWith(RecusaMalDefinido) || first.mensagem.startsWith(RecusaNaoExiste) ||
                   first.mensagem.startsWith(QStringLiteral("Um dos documentos a liquidar tem terceiro <")),
               "a refusal is one of the three", first.mensagem);
         bool named = false;
         for (const QString& reference : fatura.split(u';')) named = named || (!reference.isEmpty() && first.mensagem.endsWith(reference));
-        check(named, "a refusal names the reference refused", first.mensagem + QStringLiteral(" for ") + fatura);
+        TVX_FUZZ_CHECK(named, "a refusal names the reference refused", first.mensagem + QStringLiteral(" for ") + fatura);
         return 0;
     }
     if (first.keys->Count() == 0) return 0;
@@ -98,9 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         soma += k->Total();
         references << keyText(*k);
     }
-    check(soma == valor, "the keys' signed totals make up the amount", described(*first.keys));
+    TVX_FUZZ_CHECK(soma == valor, "the keys' signed totals make up the amount", described(*first.keys));
     const Resolved again = resolve(references.join(u';'), valor);
-    check(!again.raised && again.mensagem.isEmpty() && described(*again.keys) == described(*first.keys),
+    TVX_FUZZ_CHECK(!again.raised && again.mensagem.isEmpty() && described(*again.keys) == described(*first.keys),
           "the keys rendered back resolve to the same keys",
           fatura + QStringLiteral(" gave ") + described(*first.keys) + QStringLiteral(" then ") +
               (again.keys ? described(*again.keys) : QStringLiteral("an error")));

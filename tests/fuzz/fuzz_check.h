@@ -18,8 +18,14 @@ namespace tvx::fuzz {
     std::abort();
 }
 
-inline void check(bool holds, const char* property, const QString& detail = {}) {
-    if (!holds) fail(property, detail);
+inline void check(bool holds, const char* property) {
+    if (!holds) fail(property);
 }
 
 }  // namespace tvx::fuzz
+
+// A property with a description of the input, built only when the property does not hold.
+#define TVX_FUZZ_CHECK(holds, property, detail)               \
+    do {                                                      \
+        if (!(holds)) ::tvx::fuzz::fail((property), (detail)); \
+    } while (false)

@@ -44,13 +44,13 @@ void readBack(const QString& text, const QString& separador, std::int32_t opcao)
     second.setOpcaoLeitura(LeitorCsv::OpcaoAspas);
     const QString again = requoted(first, quotedSeparator);
     second.Ler(again);
-    fuzz::check(second.Linhas() == first.Linhas() && second.Colunas() == first.Colunas(),
+    TVX_FUZZ_CHECK(second.Linhas() == first.Linhas() && second.Colunas() == first.Colunas(),
                 "the re-quoted table has as many lines and columns",
                 QStringLiteral("%1x%2 then %3x%4\n%5")
                     .arg(first.Linhas()).arg(first.Colunas()).arg(second.Linhas()).arg(second.Colunas()).arg(again));
     for (std::int32_t row = 0; row < first.Linhas(); ++row)
         for (std::int32_t column = 0; column < first.Colunas(); ++column)
-            fuzz::check(first.Celula(row, column) == second.Celula(row, column), "the re-quoted cell reads the same",
+            TVX_FUZZ_CHECK(first.Celula(row, column) == second.Celula(row, column), "the re-quoted cell reads the same",
                         QStringLiteral("(%1,%2): [%3] then [%4]")
                             .arg(row).arg(column).arg(first.Celula(row, column), second.Celula(row, column)));
 }

@@ -94,14 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString saved = pathOf("saved.xml");
     saveAs(first, saved);
     Recordset second;
-    check(opens(second, saved), "a saved file opens again", QString::fromUtf8(readFile(saved)));
+    TVX_FUZZ_CHECK(opens(second, saved), "a saved file opens again", QString::fromUtf8(readFile(saved)));
     const QStringList again = contents(second);
-    check(again == read, "a saved file holds the same rows",
+    TVX_FUZZ_CHECK(again == read, "a saved file holds the same rows",
           read.join(u'\n') + QStringLiteral("\n--- then ---\n") + again.join(u'\n'));
 
     const QString resaved = pathOf("resaved.xml");
     saveAs(second, resaved);
-    check(readFile(saved) == readFile(resaved), "saving what was read back writes the same file",
+    TVX_FUZZ_CHECK(readFile(saved) == readFile(resaved), "saving what was read back writes the same file",
           QString::fromUtf8(readFile(saved)) + QStringLiteral("\n--- then ---\n") + QString::fromUtf8(readFile(resaved)));
     return 0;
 }
