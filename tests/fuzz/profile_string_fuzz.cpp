@@ -1,7 +1,8 @@
 // The profile-string functions over a settings file of any bytes. Properties:
 // a read never gives more than the caller's buffer holds (its answer counts
 // what it copied); a value written then read gives the same value, and the
-// file's other sections and entries read as before.
+// file's other sections and entries read as before (or the write is refused
+// and the file left alone).
 #include "fuzz_check.h"
 #include "platform/profile/profile_string.h"
 
@@ -40,6 +41,11 @@ QString read(const ProfileArg& section, const ProfileArg& key, const ProfileArg&
     return whole.left(qsizetype(n));
 }
 
+QByteArray fileBytes() {
+    QFile file(profilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList names(const QString& list) { return list.split(QChar(u'\0'), Qt::SkipEmptyParts); }
 
 // A value that reads back as written: no blanks around it, no enclosing quotes, one line.
@@ -73,7 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString value = QString::fromUtf8(bytes).section(u'\n', -1).left(40);
     if (!readsAsWritten(value)) value = QStringLiteral("Servidor\\SQL «€»");
     const QString key = keys.value(0, QStringLiteral("Servidor"));
-    fuzz::check(WritePrivateProfileStringA(section, key, value, profilePath()) != 0, "a plain value can be written");
+    const QByteArray before = fileBytes();
+    if (WritePrivateProfileStringA(section, key, value, profilePath()) == 0) {
+        // Refused (a line that would not read back as the entry): the file is left alone.
+        fuzz::check(fileBytes() == before, "a refused write leaves the file alone");
+        return 0;
+    }
     TVX_FUZZ_CHECK(read(section, key, QStringLiteral("def"), false) == value, "a value written reads back the same",
                 section + u'/' + key + QStringLiteral(": ") + value);
 
