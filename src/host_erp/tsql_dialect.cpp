@@ -18,8 +18,11 @@ void removeWord(const TokenList& t, qsizetype i, sql::TextEdits& edits) {
 void dropStringPrefixes(const TokenList& t, sql::TextEdits& edits) {
     for (qsizetype i = 0; i + 1 < t.size(); ++i)
         if (t[i].kind == TokenKind::Word && t.textOf(i).size() == 1 && t.isWord(i, u"N") &&
-            t[i + 1].kind == TokenKind::String && t[i].end == t[i + 1].begin)
-            edits.remove(t[i].begin, t[i].end);
+            t[i + 1].kind == TokenKind::String && t[i].end == t[i + 1].begin) {
+            // Right after another literal ('a'N'b') a blank keeps the two apart: '' would join them.
+            const bool afterLiteral = i > 0 && t[i - 1].kind == TokenKind::String && t[i - 1].end == t[i].begin;
+            edits.replace(t[i].begin, t[i].end, afterLiteral ? QStringLiteral(" ") : QString());
+        }
 }
 
 namespace {
@@ -61,11 +64,15 @@ void translateTop(const TokenList& t, sql::TextEdits& edits) {
         }
         const qsizetype after = t.nextSignificant(last);
         if (t.isWord(after, u"PERCENT") || t.isWord(after, u"WITH")) continue;
+        // After a literal left open the LIMIT would land inside it: left for SQLite to refuse.
+        const qsizetype tail = t.prevSignificant(selectEnd(t, last + 1));
+        if (t.isUnterminated(tail)) continue;
         const qsizetype removeEnd = last + 1 < t.size() && t[last + 1].kind == TokenKind::Space ? t[last + 1].end
                                                                                                  : t[last].end;
         edits.remove(t[top].begin, removeEnd);
-        const qsizetype tail = t.prevSignificant(selectEnd(t, last + 1));
         edits.insert(t[tail].end, QStringLiteral(" LIMIT ") + limit);
+        // The count moves as it is written: a select inside it is not rewritten (its edits would overlap).
+        select = last;
     }
 }
 

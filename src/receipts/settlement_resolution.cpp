@@ -50,7 +50,8 @@ QString resolverReferencia(DalComandos& comandos, const QString& sReferencia, co
         return recusaOutroTerceiro(sTerceiro, sConta, sReferencia);
     }
 
-    const auto key = keys.Add(sTipo, lNumero, iSerie, iAno, sTipo + u'-' + campos[1]);
+    // Keyed by the number as read, so that "FT-012" and "FT-12" are the same invoice named twice.
+    const auto key = keys.Add(sTipo, lNumero, iSerie, iAno, sTipo + u'-' + QString::number(lNumero));
     key->Total(CCur(rs->value(QStringLiteral("TOTDOC"))));
     key->AreaGestao(CInt(rs->value(QStringLiteral("AREAG"))));
     key->TipoOperacao(CInt(rs->value(QStringLiteral("TPOPER"))));

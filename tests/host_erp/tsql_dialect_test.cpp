@@ -24,6 +24,8 @@ TEST(TsqlDialect, DropsTheUnicodePrefixOfLiteralsOnly) {
     EXPECT_EQ(translateTsqlStatement(QStringLiteral("SELECT N'a', n'b' FROM t WHERE c IN('x') AND d=N'N''x' -- N'y'")),
               QStringLiteral("SELECT 'a', 'b' FROM t WHERE c IN('x') AND d='N''x' -- N'y'"));
     EXPECT_EQ(translateTsqlStatement(QStringLiteral("SELECT N 'a', [N]'b'")), QStringLiteral("SELECT N 'a', [N]'b'"));
+    // Found by the tsql_dialect fuzz target: dropping the N must not join two literals into one.
+    EXPECT_EQ(translateTsqlStatement(QStringLiteral("SELECT 'a'N'b'")), QStringLiteral("SELECT 'a' 'b'"));
 }
 
 TEST(TsqlDialect, TurnsTopIntoLimitAtTheEndOfItsSelect) {
@@ -35,6 +37,12 @@ TEST(TsqlDialect, TurnsTopIntoLimitAtTheEndOfItsSelect) {
               QStringLiteral("SELECT * FROM t WHERE id IN (SELECT id FROM u ORDER BY id DESC LIMIT 1+1) AND 'TOP 3'<>''"));
     const QString percent = QStringLiteral("SELECT TOP 10 PERCENT * FROM t");
     EXPECT_EQ(translateTsqlStatement(percent), percent);
+    // Found by the tsql_dialect fuzz target: a LIMIT after a literal left open would land inside it.
+    const QString open = QStringLiteral("SELECT TOP 1 a FROM t WHERE b = 'x");
+    EXPECT_EQ(translateTsqlStatement(open), open);
+    // ... and a select inside TOP's count moves with it, untouched, rather than being rewritten twice.
+    EXPECT_EQ(translateTsqlStatement(QStringLiteral("SELECT TOP (SELECT TOP 1 'x' FROM t) a FROM u")),
+              QStringLiteral("SELECT a FROM u LIMIT SELECT TOP 1 'x' FROM t"));
 }
 
 TEST_F(TsqlOnSqlite, TopReadsTheFirstRowsAndNeverLimitsACompoundSilently) {

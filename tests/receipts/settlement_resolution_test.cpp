@@ -89,6 +89,10 @@ TEST_F(SettlementResolution, BadNumbersDuplicatesAndQueryFailuresAreErrorsOfTheP
     ASSERT_TRUE(duplicada);
     EXPECT_EQ(duplicada->number(), 457);
     EXPECT_EQ(duplicada->source(), QStringLiteral("pDocQueTipoRecibo"));
+    // Found by the fatura fuzz target: another spelling of the number is the same invoice, not a second one.
+    const auto outraGrafia = raised([&] { resolve(QStringLiteral("FT-012-1-2024;FT-12-1-2024"), "200"); });
+    ASSERT_TRUE(outraGrafia);
+    EXPECT_EQ(outraGrafia->number(), 457);
 
     db->falha.emplace(QStringLiteral("DOCGCCAB"), AutomationError(-2147217900, QStringLiteral("Invalid object name")));
     const auto consulta = raised([&] { resolve(QStringLiteral("FT-12-1-2024"), "100"); });

@@ -212,10 +212,13 @@ private:
 
     Node term() {
         if (current_.kind == Token::Kind::Open) {
+            // Deeper groups would only exhaust the stack (found by the criteria fuzz target).
+            if (++depth_ > kMaxDepth) malformed();
             advance();
             Node inner = expression();
             if (current_.kind != Token::Kind::Close) malformed();
             advance();
+            --depth_;
             return inner;
         }
         Node n;
@@ -243,9 +246,12 @@ private:
         return c;
     }
 
+    static constexpr int kMaxDepth = 100;
+
     Tokenizer tokens_;
     const std::vector<FieldInfo>& fields_;
     Token current_;
+    int depth_ = 0;
 };
 
 bool clauseMatches(const Clause& c, std::span<const Variant> row) {

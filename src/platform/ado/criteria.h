@@ -13,7 +13,8 @@ namespace tvx::ado {
 class Criteria {
 public:
     // Raises 3265 for a field that `fields` does not have and 3001 for any
-    // other fault of the text (including an OR group joined by AND).
+    // other fault of the text (including an OR group joined by AND, and groups
+    // nested more than 100 deep).
     static Criteria parse(const QString& text, const std::vector<FieldInfo>& fields);
     // A search criterion: exactly one clause.
     static Criteria parseSingle(const QString& text, const std::vector<FieldInfo>& fields);

@@ -120,7 +120,8 @@ private:
         const auto a = xml_.attributes();
         if (has(a, kTypesNs, "type")) d.dtType = valueOf(a, kTypesNs, "type").toString();
         if (has(a, kRowsetNs, "dbtype")) d.dbType = valueOf(a, kRowsetNs, "dbtype").toString();
-        if (has(a, kTypesNs, "maxLength")) maxLength = valueOf(a, kTypesNs, "maxLength").toInt();
+        // A size that is no positive number is no size at all, as the writer leaves such a size out.
+        if (const int n = valueOf(a, kTypesNs, "maxLength").toInt(); n > 0) maxLength = n;
         if (has(a, kRowsetNs, "precision")) c.field.precision = valueOf(a, kRowsetNs, "precision").toInt();
         if (has(a, kRowsetNs, "scale")) c.field.numericScale = valueOf(a, kRowsetNs, "scale").toInt();
         if (has(a, kRowsetNs, "fixedlength")) d.fixedLength = isTrue(valueOf(a, kRowsetNs, "fixedlength"));

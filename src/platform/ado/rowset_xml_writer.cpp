@@ -4,6 +4,8 @@
 #include "platform/ado/xml_datatypes.h"
 
 #include <QStringList>
+#include <cmath>
+#include <cstdint>
 
 namespace tvx::ado {
 
@@ -48,6 +50,9 @@ void appendEscaped(QString& out, QStringView text) {
         }
     }
 }
+
+// A whole number a 64-bit column holds (held as a double beyond 32 bits).
+bool isWhole64(double d) { return std::fabs(d) < 9223372036854775808.0 && std::trunc(d) == d; }
 
 bool isSafeName(const QString& name) {
     auto isAsciiLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
@@ -166,6 +171,9 @@ private:
         if (v.type() == VarType::String) appendEscaped(out_, v.asString());
         else if (v.type() == VarType::Boolean && kind != ValueKind::Boolean && kind != ValueKind::Text)
             out_ += v.asBool() ? QLatin1String("-1") : QLatin1String("0");
+        else if (kind == ValueKind::BigInt && v.type() == VarType::Double && isWhole64(v.asDouble()))
+            out_ += QString::number(
+                std::int64_t(v.asDouble()));  // "20000000000", not "2e+10", which reads back as no integer
         else out_ += valueText(v);
         out_ += QLatin1Char('\'');
     }

@@ -3,7 +3,8 @@
 // unless it is plainly Unicode: a UTF-8 or UTF-16 byte-order mark, or bytes
 // that are valid UTF-8 and not all ASCII. A rewritten file keeps its encoding,
 // except that a Windows-1252 file that must hold a character outside that code
-// page is written as UTF-8 (without a mark) rather than losing the character.
+// page, or whose bytes would read back as UTF-8, is written as UTF-8 (without a
+// mark) rather than losing or changing characters.
 #include <QByteArray>
 #include <QString>
 

@@ -55,6 +55,16 @@ bool holdsLineBreak(const ProfileArg& text) {
     return text && (text->contains(u'\r') || text->contains(u'\n'));
 }
 
+// The line "key=value" would be read as a comment (";...") or a section header
+// ("[...]...") rather than as the entry.
+bool readsAsAnotherLine(const QString& key, const QString& value) {
+    const QString line = key + u'=' + value;
+    qsizetype first = 0;
+    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t')) ++first;
+    if (first == line.size()) return false;
+    return line[first] == u';' || (line[first] == u'[' && line.indexOf(u']', first) > first);
+}
+
 }  // namespace
 
 std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
@@ -77,6 +87,7 @@ std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const Profile
                                         const ProfileArg& string, const QString& fileName) {
     if (!appName || holdsLineBreak(appName) || holdsLineBreak(keyName) || holdsLineBreak(string)) return 0;
     if (keyName && keyName->contains(u'=')) return 0;
+    if (keyName && string && readsAsAnotherLine(*keyName, *string)) return 0;
     const QString path = resolveProfilePath(fileName);
     if (path.isEmpty()) return 0;
     auto profile = loadProfile(path);

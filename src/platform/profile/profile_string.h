@@ -37,7 +37,9 @@ std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileA
 // string absent: removes the entry (success even when it was not there);
 // keyName absent: removes the whole section. appName absent: failure.
 // Names and values holding a line break are refused (they would add lines to
-// the file), as is a key name holding '='.
+// the file), as is a key name holding '=', and an entry whose line would read
+// as a comment or a section header (a key starting with ';', or with '[' and a
+// ']' after it, "[=x]").
 // Answers non-zero on success, 0 on failure; other lines are kept as they are.
 std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
                                         const ProfileArg& string, const QString& fileName);

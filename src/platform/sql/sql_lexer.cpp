@@ -31,6 +31,19 @@ qsizetype quotedEnd(QStringView s, qsizetype pos, QChar close) {
     return s.size();
 }
 
+// Whether a quoted run's text (as quotedEnd delimits it) ends with its closing character.
+bool closedRun(QStringView run, QChar close) {
+    for (qsizetype i = 1; i < run.size(); ++i) {
+        if (run[i] != close) continue;
+        if (i + 1 < run.size() && run[i + 1] == close) {
+            ++i;
+            continue;
+        }
+        return i + 1 == run.size();
+    }
+    return false;
+}
+
 qsizetype numberEnd(QStringView s, qsizetype i) {
     while (i < s.size() && (s[i].isDigit() || s[i] == u'.')) ++i;
     if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
@@ -128,6 +141,19 @@ qsizetype TokenList::matchingParen(qsizetype open) const {
         if (isSymbol(i, u')') && --depth == 0) return i;
     }
     return size();
+}
+
+bool TokenList::isUnterminated(qsizetype i) const {
+    const QStringView s = textOf(i);
+    switch ((*this)[i].kind) {
+        case TokenKind::BlockComment:
+            return s.size() < 4 || !s.endsWith(u"*/");
+        case TokenKind::String:
+        case TokenKind::QuotedName:
+            return !closedRun(s, s[0] == u'[' ? QChar(u']') : s[0]);
+        default:
+            return false;
+    }
 }
 
 QString unquoteName(QStringView token) {

@@ -46,6 +46,9 @@ public:
     qsizetype prevSignificant(qsizetype i) const;
     // The ')' closing the '(' at `open`; size() when it is never closed.
     qsizetype matchingParen(qsizetype open) const;
+    // Token `i` is a literal, quoted name or block comment left open (it runs
+    // to the end of the text): nothing may be added after it.
+    bool isUnterminated(qsizetype i) const;
 
 private:
     QString text_;

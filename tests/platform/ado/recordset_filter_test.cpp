@@ -104,8 +104,17 @@ TEST(RecordsetFilter, RefusesBadCriteriaAndKeepsTheFilterInForce) {
         EXPECT_EQ(errorOf([&] { rs->setFilter(bad); }), err::BadArguments) << bad;
     }
     EXPECT_EQ(errorOf([&] { rs->setFilter(Variant()); }), err::BadArguments);
+    // Groups nest 100 deep at most: ten thousand overflowed the stack (found by the criteria fuzz target).
+    const auto nested = [](int depth) {
+        return QString(depth, u'(') + QStringLiteral("Linha=1") + QString(depth, u')');
+    };
+    EXPECT_EQ(errorOf([&] { rs->setFilter(nested(10000)); }), err::BadArguments);
+    EXPECT_EQ(errorOf([&] { rs->Find(nested(10000)); }), err::BadArguments);
+    EXPECT_EQ(errorOf([&] { rs->setFilter(nested(101)); }), err::BadArguments);
     EXPECT_EQ(rs->Filter(), Variant("Estado='OK'"));
     EXPECT_EQ(rs->RecordCount(), 1);
+    rs->setFilter(nested(100));
+    EXPECT_EQ(rs->value("Linha"), Variant(1));
 }
 
 TEST(RecordsetSort, OrdersByKeysKeepingTiesAndPuttingNullFirst) {

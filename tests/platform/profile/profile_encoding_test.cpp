@@ -60,5 +60,15 @@ TEST(ProfileEncoding, AnsiFileThatMustHoldOtherCharactersBecomesUtf8) {
     EXPECT_EQ(test::readProfile(u"Ligação"_s, u"Nome"_s, file), u"Ω"_s);
 }
 
+TEST(ProfileEncoding, AnsiFileWhoseNewBytesWouldReadAsUtf8BecomesUtf8) {
+    // "Ã§" is C3 A7 in Windows-1252, which is "ç" in UTF-8; the lone A7 kept the file
+    // Windows-1252 until the write removed it (found by the profile_string fuzz target).
+    test::TempIni ini;
+    const QString file = ini.write("[Liga\xC3\xA7\xC3\xA3o]\r\nServidor=\xA7\r\n");
+    EXPECT_NE(WritePrivateProfileStringA(u"LigaÃ§Ã£o"_s, u"Servidor"_s, u"host"_s, file), 0);
+    EXPECT_EQ(ini.read(), QByteArray("[LigaÃ§Ã£o]\r\nServidor=host\r\n"));
+    EXPECT_EQ(test::readProfile(u"LigaÃ§Ã£o"_s, u"Servidor"_s, file), u"host"_s);
+}
+
 }  // namespace
 }  // namespace tvx

@@ -61,7 +61,13 @@ TEST(ProfileWrite, ReportsFailureAndLeavesTheFileAlone) {
     EXPECT_EQ(WritePrivateProfileStringA(u"A"_s, u"k"_s, u"1\r\n[Evil]"_s, file), 0);
     EXPECT_EQ(WritePrivateProfileStringA(u"A\nB"_s, u"k"_s, u"1"_s, file), 0);
     EXPECT_EQ(WritePrivateProfileStringA(u"A"_s, u"k=x"_s, u"1"_s, file), 0);
+    // So would an entry whose line reads as a section header or a comment (found by the
+    // profile_string fuzz target: "[=x]" added a section "=x").
+    EXPECT_EQ(WritePrivateProfileStringA(u"A"_s, u"["_s, u"x]"_s, file), 0);
+    EXPECT_EQ(WritePrivateProfileStringA(u"A"_s, u" [k]"_s, u"1"_s, file), 0);
+    EXPECT_EQ(WritePrivateProfileStringA(u"A"_s, u";k"_s, u"1"_s, file), 0);
     EXPECT_EQ(ini.read(), QByteArray("[A]\r\nk=1\r\n"));
+    EXPECT_NE(WritePrivateProfileStringA(u"A"_s, u"[k"_s, u"1"_s, file), 0);  // no ']': an entry still
 }
 
 }  // namespace

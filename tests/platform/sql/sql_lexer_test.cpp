@@ -40,6 +40,11 @@ TEST(SqlLexer, UnterminatedPiecesRunToTheEnd) {
     EXPECT_EQ(kinds(TokenList(QStringLiteral("SELECT 'abc"))), QStringLiteral("WS"));
     EXPECT_EQ(kinds(TokenList(QStringLiteral("SELECT [abc"))), QStringLiteral("WQ"));
     EXPECT_EQ(kinds(TokenList(QStringLiteral("SELECT /* abc"))), QStringLiteral("W"));
+    // Which ones were left open.
+    for (const char* closed : {"'a'", "''", "'it''s'", "[c]]]", "\"e\"", "`f`", "/**/", "x", "--"})
+        EXPECT_FALSE(TokenList(QString::fromLatin1(closed)).isUnterminated(0)) << closed;
+    for (const char* open : {"'", "'a", "'it''", "[c]]", "\"e", "`", "/*/", "/* x"})
+        EXPECT_TRUE(TokenList(QString::fromLatin1(open)).isUnterminated(0)) << open;
 }
 
 TEST(SqlLexer, FindsMatchingParenthesesAndWords) {
