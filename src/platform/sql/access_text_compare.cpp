@@ -4,6 +4,7 @@
 #include "platform/sql/sqlite_values.h"
 
 #include <QList>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace tvx::sql {
@@ -12,10 +13,21 @@ namespace {
 
 char32_t folded(char32_t c) { return QChar::toCaseFolded(c); }
 
-int compareAccessText(void*, int bytesA, const void* a, int bytesB, const void* b) {
-    const QStringView x(static_cast<const char16_t*>(a), bytesA / 2);
-    const QStringView y(static_cast<const char16_t*>(b), bytesB / 2);
-    return x.compare(y, Qt::CaseInsensitive);
+int foldedAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+
+// Texts come in UTF-8, the file's own encoding, so SQLite converts nothing.
+// While both are ASCII the letters fold in place, which orders them as
+// QString's folding would; any other character hands both texts to QString.
+int compareAccessText(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const auto* x = static_cast<const unsigned char*>(a);
+    const auto* y = static_cast<const unsigned char*>(b);
+    for (int i = 0; i < std::min(lengthA, lengthB); ++i) {
+        if ((x[i] | y[i]) >= 0x80)
+            return QString::fromUtf8(reinterpret_cast<const char*>(x), lengthA)
+                .compare(QString::fromUtf8(reinterpret_cast<const char*>(y), lengthB), Qt::CaseInsensitive);
+        if (const int d = foldedAscii(x[i]) - foldedAscii(y[i])) return d;
+    }
+    return lengthA - lengthB;  // equal as far as the shorter goes: the shorter first
 }
 
 // like(pattern, text[, escape]): Null when any argument is Null, as SQLite's own.
@@ -72,7 +84,7 @@ bool likeMatches(QStringView pattern, QStringView text, std::optional<char32_t> 
 }
 
 void registerAccessTextCompare(sqlite3* db) {
-    requireSqliteOk(sqlite3_create_collation_v2(db, AccessTextCollation, SQLITE_UTF16, nullptr, &compareAccessText, nullptr));
+    requireSqliteOk(sqlite3_create_collation_v2(db, AccessTextCollation, SQLITE_UTF8, nullptr, &compareAccessText, nullptr));
     for (int args : {2, 3})
         requireSqliteOk(sqlite3_create_function_v2(db, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                              &accessLike, nullptr, nullptr, nullptr));
