@@ -172,6 +172,25 @@ TEST_F(AccessSource, MarkersWrittenBack) {
     EXPECT_EQ(selected(), (std::vector<std::int32_t>{1}));
 }
 
+// Access compares text without regard to case, accented letters included.
+TEST_F(AccessSource, TextComparesWithoutCase) {
+    ScopedClock clock(Sunday);
+    const std::int32_t dia = db_->add(agency::Periodo{std::nullopt, QStringLiteral("dia")});
+    const QString provisional = QStringLiteral("tumo vesk-FT 7/1/2024");
+    const std::string p = provisional.toStdString();
+    add({bilhete(1, "emi", "cas", dia, nullptr, "b"), bilhete(2, "EMI", "Cas", Dia, nullptr, "A"),
+         bilhete(3, "Emd", "ncc", Dia, nullptr, "a"), bilhete(4, "EMI", "inv"),
+         bilhete(5, "EMI", "CAS", Dia, p.c_str(), "r1", "joão"), bilhete(6, "EMI", "CAS", Dia, p.c_str(), "R1", "JOAO")});
+    const std::vector<std::int32_t> found = selected();
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[2], 1);  // "A" and "a" before "b"
+
+    access_.ConnectionOpen(path_, QString(), QString());
+    access_.UpdateTktIssuedFacturaFinalizada(QStringLiteral("R1"), QStringLiteral("JOÃO"), QStringLiteral("FT-7"));
+    access_.ConnectionClose();
+    EXPECT_EQ(column("TKT Issued", "Factura").mid(4), QStringList({"FT-7", provisional}));
+}
+
 TEST_F(AccessSource, MarkersOfABatchCountOnlyOnceCommitted) {
     add({bilhete(1), bilhete(2)});
     const QString marca = QStringLiteral("Tumo Vesk-FT 1/1/2024");

@@ -1,7 +1,10 @@
 #include "platform/sql/access_dialect.h"
 
-#include "platform/automation/automation_error.h"
+#include "platform/sql/access_collate.h"
+#include "platform/sql/access_text_compare.h"
+#include "platform/sql/sql_error.h"
 #include "platform/sql/sql_lexer.h"
+#include "platform/sql/sqlite_values.h"
 
 #include <QStringList>
 #include <sqlite3.h>
@@ -40,29 +43,31 @@ void leftOrRight(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error(ctx, "Invalid procedure call or argument", -1);
         return;
     }
-    const auto* units = static_cast<const char16_t*>(sqlite3_value_text16(argv[0]));
-    const QString text = QString::fromUtf16(units, sqlite3_value_bytes16(argv[0]) / 2);
+    const QString text = functionArgumentText(argv[0]);
     const qsizetype count = n > INT_MAX ? text.size() : qsizetype(n);
     const QString part = side == Side::Left ? text.left(count) : text.right(count);
     sqlite3_result_text16(ctx, part.utf16(), int(part.size() * 2), SQLITE_TRANSIENT);
 }
 
 void createFunction(sqlite3* db, const char* name, void (*fn)(sqlite3_context*, int, sqlite3_value**)) {
-    const int rc = sqlite3_create_function_v2(db, name, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, fn,
-                                              nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        throw AutomationError(err::Unspecified, QString::fromUtf8(sqlite3_errstr(rc)), QStringLiteral("SQLite"));
+    requireSqliteOk(sqlite3_create_function_v2(db, name, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr, fn, nullptr,
+                                               nullptr, nullptr));
+}
+
+// Every rewrite needs a LEFT / RIGHT, a dot, a literal or an ORDER BY: many texts have none.
+bool mayNeedRewrite(const QString& sql) {
+    return sql.contains(u'.') || sql.contains(u'\'') || sql.contains(u"left", Qt::CaseInsensitive) ||
+           sql.contains(u"right", Qt::CaseInsensitive) || sql.contains(u"order", Qt::CaseInsensitive);
 }
 
 }  // namespace
 
 QString accessToSqlite(const QString& sql) {
-    // Both rewrites need a LEFT / RIGHT or a dot: most texts have neither.
-    if (!sql.contains(u'.') && !sql.contains(u"left", Qt::CaseInsensitive) &&
-        !sql.contains(u"right", Qt::CaseInsensitive))
-        return sql;
+    if (!mayNeedRewrite(sql)) return sql;
     const TokenList t(sql);
     TextEdits edits;
+    // First, so that a COLLATE lands before a token replaced at the same place.
+    collateTextComparisons(t, edits);
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (isLeftOrRight(t, i) && t.isSymbol(t.nextSignificant(i), u'('))
             edits.replace(t[i].begin, t[i].end, u'[' + t.textOf(i).toString() + u']');
@@ -80,6 +85,9 @@ void registerAccessFunctions(sqlite3* db) {
 
 QString AccessDialect::translate(const QString& sql) const { return accessToSqlite(sql); }
 
-void AccessDialect::prepareHandle(sqlite3* db) const { registerAccessFunctions(db); }
+void AccessDialect::prepareHandle(sqlite3* db) const {
+    registerAccessFunctions(db);
+    registerAccessTextCompare(db);
+}
 
 }  // namespace tvx::sql

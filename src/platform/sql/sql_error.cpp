@@ -12,6 +12,10 @@ void raiseSqlError(const QString& message, const QString& source) {
 
 void raiseSqliteError(sqlite3* db) { raiseSqlError(QString::fromUtf8(sqlite3_errmsg(db)), kSqliteSource); }
 
+void requireSqliteOk(int rc) {
+    if (rc != SQLITE_OK) throw AutomationError(err::Unspecified, QString::fromUtf8(sqlite3_errstr(rc)), kSqliteSource);
+}
+
 void raiseRowNotFound() { err::raise(err::RowNotFound, QStringLiteral("Connection")); }
 
 void raiseMissingKey() {

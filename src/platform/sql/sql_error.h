@@ -13,6 +13,9 @@ inline const QString kOdbcSource = QStringLiteral("ODBC");
 [[noreturn]] void raiseSqlError(const QString& message, const QString& source);
 // SQLite's message for the last failure on `db`.
 [[noreturn]] void raiseSqliteError(sqlite3* db);
+// Raises SQLite's description of `rc` unless it is SQLITE_OK (setting up a
+// handle: registering functions and collations).
+void requireSqliteOk(int rc);
 // A write-back that found no row to change, or no way to find one.
 [[noreturn]] void raiseRowNotFound();
 [[noreturn]] void raiseMissingKey();

@@ -72,6 +72,11 @@ Variant readNumber(sqlite3_stmt* stmt, int column, ado::ValueKind kind) {
 
 }  // namespace
 
+QString functionArgumentText(sqlite3_value* v) {
+    const auto* units = static_cast<const char16_t*>(sqlite3_value_text16(v));
+    return QString::fromUtf16(units, sqlite3_value_bytes16(v) / 2);
+}
+
 std::optional<ColumnType> columnTypeOf(QStringView declared) {
     const QString decl = declared.trimmed().toString().toLower();
     if (decl.isEmpty()) return std::nullopt;

@@ -18,6 +18,7 @@
 #include <optional>
 
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace tvx::sql {
 
@@ -33,6 +34,9 @@ std::optional<ColumnType> columnTypeOf(QStringView declared);
 Variant readCell(sqlite3_stmt* stmt, int column, ado::ValueKind kind);
 // Cell `column` as its storage class gives it (Long or Double, Double, String, Null).
 Variant readRaw(sqlite3_stmt* stmt, int column);
+
+// The text of a SQL function's argument (a number as SQLite writes it).
+QString functionArgumentText(sqlite3_value* v);
 
 // Binds `v` at the 1-based `index` for a column of type `type`; raises 13 for an object.
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& v, ado::DataType type);

@@ -10,18 +10,40 @@ using testing::MemoryDb;
 
 TEST(AccessDialect, QuotesLeftAndRightCallsOnly) {
     EXPECT_EQ(accessToSqlite(QStringLiteral("WHERE (LEFT([Factura],10)='Tumo Vesk-') AND right ([x], 2)='ab'")),
-              QStringLiteral("WHERE ([LEFT]([Factura],10)='Tumo Vesk-') AND [right] ([x], 2)='ab'"));
+              QStringLiteral("WHERE ([LEFT]([Factura],10)='Tumo Vesk-' COLLATE ACCESSTEXT) AND [right] ([x], 2)='ab' "
+                             "COLLATE ACCESSTEXT"));
     const QString untouched = QStringLiteral(
         "FROM [TKT Issued] LEFT OUTER JOIN [faturacao] ON a=b LEFT JOIN c ON d=e RIGHT JOIN f ON 1 "
-        "WHERE x='LEFT(' -- LEFT(y)\r\n AND [LEFT(] = 1 /* RIGHT( */ AND LEFTOVER(1)=1");
+        "WHERE x LIKE 'LEFT(' -- LEFT(y)\r\n AND [LEFT(] = 1 /* RIGHT( */ AND LEFTOVER(1)=1");
     EXPECT_EQ(accessToSqlite(untouched), untouched);
 }
 
 TEST(AccessDialect, SplitsBracketedTableDotColumn) {
     EXPECT_EQ(accessToSqlite(QStringLiteral("WHERE ([Transferencias.ID]=7) AND [Dados dos clientes].Account<>'a.b'")),
-              QStringLiteral("WHERE ([Transferencias].[ID]=7) AND [Dados dos clientes].Account<>'a.b'"));
+              QStringLiteral("WHERE ([Transferencias].[ID]=7) AND [Dados dos clientes].Account<>'a.b' COLLATE ACCESSTEXT"));
     EXPECT_EQ(accessToSqlite(QStringLiteral("SELECT \"x.y\", '[a.b]' FROM t")),
               QStringLiteral("SELECT \"x.y\", '[a.b]' FROM t"));
+}
+
+TEST(AccessDialect, CollatesTextComparisonsAndOrderTerms) {
+    EXPECT_EQ(accessToSqlite(QStringLiteral(
+                  "WHERE ([Serviço]='EMI' OR 'REM'=[Serviço]) AND ([Pagamento] IN ('CAS','CCR')) AND (x) NOT IN "
+                  "(SELECT 'a') AND n IN (1, 2) AND m IN (SELECT y FROM t WHERE z=1) AND ((y)<>'' ) AND y>='k' AND "
+                  "d BETWEEN 'a' AND 'b' ORDER BY [Ref_Faturacao], [Account] DESC, LEFT(a, 1) NULLS LAST;")),
+              QStringLiteral(
+                  "WHERE ([Serviço]='EMI' COLLATE ACCESSTEXT OR 'REM' COLLATE ACCESSTEXT=[Serviço]) AND ([Pagamento] "
+                  "COLLATE ACCESSTEXT IN ('CAS','CCR')) AND (x) COLLATE ACCESSTEXT NOT IN (SELECT 'a') AND n IN (1, 2) "
+                  "AND m IN (SELECT y FROM t WHERE z=1) AND ((y)<>'' COLLATE ACCESSTEXT ) AND y>='k' COLLATE "
+                  "ACCESSTEXT AND d COLLATE ACCESSTEXT BETWEEN 'a' AND 'b' ORDER BY [Ref_Faturacao] COLLATE "
+                  "ACCESSTEXT, [Account] COLLATE ACCESSTEXT DESC, [LEFT](a, 1) COLLATE ACCESSTEXT NULLS LAST;"));
+    EXPECT_EQ(accessToSqlite(QStringLiteral("SELECT a FROM (SELECT a FROM t ORDER BY a LIMIT 1) ORDER BY 1")),
+              QStringLiteral("SELECT a FROM (SELECT a FROM t ORDER BY a COLLATE ACCESSTEXT LIMIT 1) ORDER BY 1 "
+                             "COLLATE ACCESSTEXT"));
+    // Literals, comments and names that look like comparisons, and collations already named, stay as they are.
+    const QString untouched = QStringLiteral(
+        "SELECT 'it''s = ''x'' ORDER BY y' AS [a='b'], \"IN ('c')\" FROM t -- = 'd' ORDER BY e\n"
+        "WHERE s = 'f' COLLATE BINARY AND n = 5 AND a = b AND s LIKE 'g%' ORDER BY s COLLATE BINARY /* ORDER BY */");
+    EXPECT_EQ(accessToSqlite(untouched), untouched);
 }
 
 TEST(AccessDialect, LeftAndRightRunOnSqliteWithThePlatformsRules) {
