@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv) {
     // Only the windows need a display: the batch commands run on a plain application.
-    if (argc > 1 && std::strcmp(argv[1], "gui") == 0) return tvx::host_gui::guiCommand(argc, argv, std::cout, std::cerr);
+    if (argc > 1 && std::strcmp(argv[1], "gui") == 0)
+        return tvx::host_gui::guiCommand(argc, argv, std::cout, std::cerr);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("telvarix-host"));
     return tvx::host_app::runCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);

@@ -54,7 +54,8 @@ int salesViewCommand(const QStringList& arguments, std::ostream& out, std::ostre
         HostSalesView view(addin, session, target.company, target.user);
         const HostSalesView::Outcome outcome = view.finalise(key);
         if (outcome.saved)
-            printLine(out, QStringLiteral("Tumo Vesk: %1 finalised as %2 %3.").arg(describe(key), key.tipo, outcome.number));
+            printLine(out,
+                      QStringLiteral("Tumo Vesk: %1 finalised as %2 %3.").arg(describe(key), key.tipo, outcome.number));
         else
             printLine(out, QStringLiteral("Tumo Vesk refused to finalise %1: %2").arg(describe(key), outcome.refusal));
         view.close();

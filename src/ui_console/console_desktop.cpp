@@ -11,7 +11,8 @@ namespace tvx::ui_console {
 namespace {
 
 ProgressOutput progressOutputFor(const std::ostream& out) {
-    const bool terminal = (&out == &std::cout && isatty(STDOUT_FILENO)) || (&out == &std::cerr && isatty(STDERR_FILENO));
+    const bool terminal =
+        (&out == &std::cout && isatty(STDOUT_FILENO)) || (&out == &std::cerr && isatty(STDERR_FILENO));
     return terminal ? ProgressOutput::Terminal : ProgressOutput::Lines;
 }
 

@@ -43,13 +43,11 @@ protected:
         demo.tickets = 20;
         demo.transfers = 3;
         host_app::setupDemo(demo, out);
-        ASSERT_EQ(host_app::runCommandLine({QStringLiteral("telvarix-host"), QStringLiteral("run"), QStringLiteral("--base"),
-                                            dir.path(), QStringLiteral("--company"), QStringLiteral("EMPR01"),
-                                            QStringLiteral("--user"), QStringLiteral("demo"),
-                                            QStringLiteral("--operation"), QStringLiteral("1000")},
-                                           out, err),
-                  0)
-            << err.str();
+        const QStringList ticketImport{
+            QStringLiteral("telvarix-host"), QStringLiteral("run"),    QStringLiteral("--base"), dir.path(),
+            QStringLiteral("--company"),     QStringLiteral("EMPR01"), QStringLiteral("--user"), QStringLiteral("demo"),
+            QStringLiteral("--operation"),   QStringLiteral("1000")};
+        ASSERT_EQ(host_app::runCommandLine(ticketImport, out, err), 0) << err.str();
         auto settings = std::make_shared<host_erp::HostSettings>();
         settings->baseFolderSetting = dir.path();
         session.emplace(settings, host_app::CompanyLayout(dir.path(), QStringLiteral("EMPR01")).settingsFile());
@@ -84,7 +82,8 @@ TEST_F(HostWindows, EachOperationButtonCallsOperacoesWithItsCodeOneAtATime) {
     addin.onCall = [&](const QString&) {
         EXPECT_FALSE(window->operationButton(1001)->isEnabled());
         window->runOperation(1001);
-        session->ligacao().Executar(QString(), QStringLiteral("DELETE FROM DOCGCCAB WHERE ID = (SELECT MAX(ID) FROM DOCGCCAB)"));
+        session->ligacao().Executar(QString(),
+                                    QStringLiteral("DELETE FROM DOCGCCAB WHERE ID = (SELECT MAX(ID) FROM DOCGCCAB)"));
     };
     window->operationButton(1003)->click();
     EXPECT_EQ(addin.calls, QStringList{QStringLiteral("Operacoes 1003")});

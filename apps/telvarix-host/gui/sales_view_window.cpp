@@ -95,8 +95,8 @@ void SalesViewWindow::finalizeSelected() {
                                  .arg(describe(key), describe(final)));
         } else {
             status_->clear();
-            QMessageBox::warning(this, Titulo,
-                                 QStringLiteral("O Tumo Vesk não finalizou a fatura %1:\n%2").arg(describe(key), outcome.refusal));
+            QMessageBox::warning(
+                this, Titulo, QStringLiteral("O Tumo Vesk não finalizou a fatura %1:\n%2").arg(describe(key), outcome.refusal));
         }
     } catch (...) {
         QMessageBox::warning(this, Titulo, currentError().description());
