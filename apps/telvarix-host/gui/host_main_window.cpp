@@ -50,7 +50,7 @@ HostMainWindow::HostMainWindow(HostDesk desk, QWidget* parent) : QMainWindow(par
     invoices_->setObjectName(QStringLiteral("grdFaturas"));
     receipts_ = newDocumentGrid(tabs);
     receipts_->setObjectName(QStringLiteral("grdRecibos"));
-    tabs->addTab(invoices_, QStringLiteral("Faturas"));
+    tabs->addTab(invoices_, QStringLiteral("Documentos de venda"));
     tabs->addTab(receipts_, QStringLiteral("Recibos"));
 
     auto* central = new QWidget(this);
