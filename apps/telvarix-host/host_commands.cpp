@@ -18,6 +18,7 @@ const char* const Usage =
     "  setup-demo   creates a demo installation in a fresh base folder\n"
     "  run          loads the add-in for a company and runs menu operations\n"
     "  sales-view   opens a sales view, finalises an invoice in preparation and saves it\n"
+    "  gui          opens the host's main window on a company, with the add-in's menu\n"
     "\n"
     "'telvarix-host <command> --help' describes a command's options.\n";
 

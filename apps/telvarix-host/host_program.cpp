@@ -11,13 +11,16 @@
 namespace tvx::host_app {
 
 HostProgram::HostProgram(const QString& base, std::ostream& out, ui_console::ConsoleAnswers answers)
+    : HostProgram(base, [&out, &answers] { ui_console::registerConsoleDesktop(out, std::move(answers)); }) {}
+
+HostProgram::HostProgram(const QString& base, const std::function<void()>& registerDesktop)
     : base_(QDir::cleanPath(QDir(base).absolutePath())) {
     if (!QFileInfo(base_).isDir()) throw CommandFailure(QStringLiteral("no base folder %1.").arg(base_));
     auto settings = std::make_shared<host_erp::HostSettings>();
     settings->baseFolderSetting = base_;
     settings_ = std::move(settings);
     host_erp::registerHostClasses(settings_);
-    ui_console::registerConsoleDesktop(out, std::move(answers));
+    registerDesktop();
 }
 
 HostProgram::~HostProgram() {

@@ -5,6 +5,7 @@
 #include "host_erp/session.h"
 #include "platform/automation/automation_error.h"
 #include "telvarix-host/command_line.h"
+#include "telvarix-host/open_failure_cause.h"
 
 namespace tvx::host_app {
 
@@ -20,13 +21,22 @@ QString companyConnectionString(const host_erp::HostSettingsRef& host, const QSt
     return text + QStringLiteral("User Id=%1;Password=%2;").arg(settings.Utilizador(), settings.Password());
 }
 
+namespace {
+
+CommandFailure logonFailure(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
+    const QString cause = openFailureCause(host, settingsFile);
+    return CommandFailure(QStringLiteral("Tumo Vesk cannot log on with the settings in %1: %2")
+                              .arg(settingsFile, cause.isEmpty() ? QStringLiteral("the logon was refused.") : cause));
+}
+
+}  // namespace
+
 HostSession::HostSession(const host_erp::HostSettingsRef& host, const QString& settingsFile)
     : ligacao_(std::make_shared<host_erp::CompanyConnection>(host)), api_(std::make_shared<host_erp::Session>(host)) {
-    if (!ligacao_->Abrir(companyConnectionString(host, settingsFile)))
-        throw CommandFailure(QStringLiteral("Tumo Vesk has no company database for the settings in %1.").arg(settingsFile));
+    if (!ligacao_->Abrir(companyConnectionString(host, settingsFile))) throw logonFailure(host, settingsFile);
     if (!api_->Iniciar(settingsFile)) {
         ligacao_->Fechar();
-        throw CommandFailure(QStringLiteral("Tumo Vesk refused the logon of the settings in %1.").arg(settingsFile));
+        throw logonFailure(host, settingsFile);
     }
     api_->Ligacao(ligacao_);
 }

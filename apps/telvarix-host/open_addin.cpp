@@ -4,6 +4,9 @@
 #include "platform/automation/dispatch.h"
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
+#include "telvarix-host/company_layout.h"
+#include "telvarix-host/host_program.h"
+#include "telvarix-host/open_failure_cause.h"
 
 namespace tvx::host_app {
 
@@ -20,10 +23,16 @@ AddinTarget addinTarget(const QCommandLineParser& parser) {
             requiredValue(parser, QStringLiteral("user")), parser.value(QStringLiteral("addin"))};
 }
 
-OpenAddin::OpenAddin(const AddinLibrary& library, const QString& company, const QString& user)
+OpenAddin::OpenAddin(const AddinLibrary& library, const HostProgram& host, const QString& company,
+                     const QString& user)
     : solucao_(library.create(QStringLiteral("Telvarix.Solucao"))) {
-    if (!CBool(call(QStringLiteral("ConnectionOpen"), {Variant(company), Variant(user)})))
-        throw CommandFailure(QStringLiteral("the add-in could not be opened for company %1.").arg(company));
+    if (!CBool(call(QStringLiteral("ConnectionOpen"), {Variant(company), Variant(user)}))) {
+        QString cause = openFailureCause(host.settings(), CompanyLayout(host.base(), company).settingsFile());
+        if (cause.isEmpty())
+            cause = QStringLiteral("the settings file, the company database and the host user are in order; the "
+                                   "add-in's own message says what failed.");
+        throw CommandFailure(QStringLiteral("the add-in could not be opened for company %1: %2").arg(company, cause));
+    }
     open_ = true;
 }
 

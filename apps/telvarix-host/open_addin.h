@@ -2,6 +2,7 @@
 // The add-in opened for a company, as the host holds it: "Telvarix.Solucao"
 // created by name and its members called by name with variant arguments.
 #include "platform/automation/variant.h"
+#include "telvarix-host/addin_object.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@ class Dispatch;
 namespace tvx::host_app {
 
 class AddinLibrary;
+class HostProgram;
 
 // What the commands that open the add-in are told: the host's base folder,
 // the company, the user, and the add-in library ("" to look for it).
@@ -30,19 +32,20 @@ QList<QCommandLineOption> addinTargetOptions();
 // UsageError when one of the first three is missing or the company code is not one.
 AddinTarget addinTarget(const QCommandLineParser& parser);
 
-class OpenAddin {
+class OpenAddin : public AddinObject {
 public:
-    // Creates the entry object and calls ConnectionOpen; CommandFailure when
-    // it answers False (the add-in has shown why).
-    OpenAddin(const AddinLibrary& library, const QString& company, const QString& user);
+    // Creates the entry object and calls ConnectionOpen; when it answers
+    // False, CommandFailure with the cause the host finds in the company's
+    // files (see open_failure_cause.h).
+    OpenAddin(const AddinLibrary& library, const HostProgram& host, const QString& company, const QString& user);
     // Closes the add-in when close() was not called; its object is let go.
-    ~OpenAddin();
+    ~OpenAddin() override;
     OpenAddin(const OpenAddin&) = delete;
     OpenAddin& operator=(const OpenAddin&) = delete;
 
     // Calls a member; the arguments go by reference.
-    Variant call(const QString& member, std::vector<Variant>& args);
-    Variant call(const QString& member, std::vector<Variant>&& args) { return call(member, args); }
+    using AddinObject::call;
+    Variant call(const QString& member, std::vector<Variant>& args) override;
     // ConnectionClose; its error (it has no handler of its own) is raised.
     void close();
 

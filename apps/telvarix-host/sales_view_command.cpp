@@ -1,14 +1,12 @@
 // telvarix-host sales-view: the host's sales view, in which the user
 // finalises an invoice in preparation and saves it, with the add-in's hooks
 // called as the view opens, saves and closes.
-#include "host_api/doc_comercial.h"
-#include "host_api/sessao_api.h"
-#include "platform/automation/conversions.h"
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
 #include "telvarix-host/company_layout.h"
 #include "telvarix-host/host_commands.h"
 #include "telvarix-host/host_program.h"
+#include "telvarix-host/host_sales_view.h"
 #include "telvarix-host/host_session.h"
 #include "telvarix-host/open_addin.h"
 
@@ -19,22 +17,13 @@ namespace tvx::host_app {
 namespace {
 
 // The invoice in preparation the user finalises.
-struct DocumentKey {
-    QString tipo;
-    std::int16_t serie = 0;
-    std::int16_t ano = 0;
-    std::int32_t numero = 0;
-
-    QString text() const { return QStringLiteral("%1 %2/%3/%4").arg(tipo).arg(numero).arg(serie).arg(ano); }
-};
-
-DocumentKey finalizeKey(const QCommandLineParser& parser) {
+host_erp::DocumentKey finalizeKey(const QCommandLineParser& parser) {
     const QStringList rest = parser.positionalArguments();
     if (!parser.isSet(QStringLiteral("finalize")) || rest.size() != 3)
         throw UsageError(QStringLiteral("--finalize needs TYPE SERIES YEAR NUMBER."));
-    return {parser.value(QStringLiteral("finalize")), std::int16_t(toInt(rest[0], QStringLiteral("SERIES"), 0, 32767)),
-            std::int16_t(toInt(rest[1], QStringLiteral("YEAR"), 1, 9999)),
-            toInt(rest[2], QStringLiteral("NUMBER"), 1, 2147483647)};
+    return {parser.value(QStringLiteral("finalize")), toInt(rest[2], QStringLiteral("NUMBER"), 1, 2147483647),
+            std::int16_t(toInt(rest[0], QStringLiteral("SERIES"), 0, 32767)),
+            std::int16_t(toInt(rest[1], QStringLiteral("YEAR"), 1, 9999))};
 }
 
 }  // namespace
@@ -55,31 +44,23 @@ int salesViewCommand(const QStringList& arguments, std::ostream& out, std::ostre
     if (const auto code = parseCommand(parser, QStringLiteral("sales-view"), arguments, out, err)) return *code;
     return guarded(QStringLiteral("sales-view"), err, [&] {
         const AddinTarget target = addinTarget(parser);
-        const DocumentKey key = finalizeKey(parser);
+        const host_erp::DocumentKey key = finalizeKey(parser);
 
         HostProgram host(target.base, out);
         HostSession session(host.settings(), CompanyLayout(host.base(), target.company).settingsFile());
         const AddinLibrary library(findAddinLibrary(target.library));
-        OpenAddin addin(library, target.company, target.user);
+        OpenAddin addin(library, host, target.company, target.user);
 
-        const std::shared_ptr<DocComercial> document = session.api().DocComercial();
-        const Variant oApi{ObjectRef(document)};
-        const Variant vEmpresa(target.company);
-        const Variant vUtilizador(target.user);
-        addin.call(QStringLiteral("OnVistaVendasAbrir"), {Variant(), oApi, vEmpresa, vUtilizador, Variant(false)});
-
-        Variant ano(key.ano), tipo(key.tipo), serie(key.serie), numero(key.numero);
-        const bool saved = document->Finalizar(ano, tipo, serie, numero) == 0;
-        if (saved) {
-            printLine(out, QStringLiteral("Tumo Vesk: %1 finalised as %2 %3.")
-                               .arg(key.text(), key.tipo, CStr(document->Cab()->NossoNoDocumento())));
-            addin.call(QStringLiteral("OnVistaVendasGravar"), {oApi, vEmpresa, vUtilizador});
-        } else {
-            printLine(out, QStringLiteral("Tumo Vesk refused to finalise %1: %2").arg(key.text(), document->UltimaMensagem()));
-        }
-        addin.call(QStringLiteral("OnVistaVendasFechar"), {oApi, vEmpresa, vUtilizador});
+        HostSalesView view(addin, session, target.company, target.user);
+        const HostSalesView::Outcome outcome = view.finalise(key);
+        if (outcome.saved)
+            printLine(out,
+                      QStringLiteral("Tumo Vesk: %1 finalised as %2 %3.").arg(describe(key), key.tipo, outcome.number));
+        else
+            printLine(out, QStringLiteral("Tumo Vesk refused to finalise %1: %2").arg(describe(key), outcome.refusal));
+        view.close();
         addin.close();
-        return saved ? exit_code::Done : exit_code::Failed;
+        return outcome.saved ? exit_code::Done : exit_code::Failed;
     });
 }
 

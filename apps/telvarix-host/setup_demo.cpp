@@ -83,7 +83,7 @@ DemoReport setupDemo(const DemoOptions& options, std::ostream& out) {
         {
             // Opening the add-in makes its parameters table, as at any company's first use.
             const AddinLibrary library(findAddinLibrary(options.addinLibrary));
-            OpenAddin addin(library, layout.company, options.logon.login);
+            OpenAddin addin(library, host, layout.company, options.logon.login);
             addin.close();
         }
         HostSession session(host.settings(), layout.settingsFile());

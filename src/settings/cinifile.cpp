@@ -1,18 +1,14 @@
 #include "settings/cinifile.h"
 
-#include "platform/automation/automation_error.h"
 #include "platform/automation/conversions.h"
 #include "platform/profile/profile_string.h"
-
-#include <algorithm>
-#include <limits>
+#include "platform/ui/form_position.h"
 
 namespace tvx {
 namespace {
 
 constexpr std::uint32_t kValueBufferSize = 255;
 constexpr std::uint32_t kListBufferSize = 8192;
-constexpr std::int64_t kScreenMarginPixels = 4;
 
 // Fills a 1-based array with the NUL-ended texts of `list`; a text after the
 // last NUL (a name cut short) is left out.
@@ -29,19 +25,23 @@ void fillFromList(const QString& list, bool skipEmpty, std::vector<QString>& ite
     }
 }
 
-// Keeps [pos, pos + size] at least `margin` inside [0, screen]: by moving
-// first, then by shrinking.
-void keepInside(std::int64_t& pos, std::int64_t& size, std::int64_t screen, std::int64_t margin) {
-    pos = std::max(pos, margin);
-    if (pos + size <= screen - margin) return;
-    pos = std::max(screen - margin - size, margin);
-    if (pos + size > screen - margin) size = screen - margin - pos;
-}
+// The keys of the file's current section, each read or written by making it the current key.
+class CurrentSectionKeys : public ui::FormPositionKeys {
+public:
+    explicit CurrentSectionKeys(cInifile& ini) : ini_(ini) {}
+    QString read(const QString& key) override {
+        ini_.setKey(key);
+        return ini_.Value();
+    }
+    void write(const QString& key, const QString& text) override {
+        ini_.setKey(key);
+        QString value = text;
+        ini_.setValue(value);
+    }
 
-std::int32_t toLong(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
-}
+private:
+    cInifile& ini_;
+};
 
 }  // namespace
 
@@ -95,16 +95,8 @@ void cInifile::EnumerateAllSections(std::vector<QString>& sSections, std::int32_
 void cInifile::SaveFormPosition(const ui::WindowPlacement& frmThis) {
     const QString sKey = m_sKey;
     try {
-        if (!frmThis.isMinimised()) {
-            const bool maximised = frmThis.isMaximised();
-            writeCurrent(QStringLiteral("Maximised"), maximised ? QStringLiteral("1") : QStringLiteral("0"));
-            if (!maximised) {
-                writeCurrent(QStringLiteral("Left"), QString::number(frmThis.left()));
-                writeCurrent(QStringLiteral("Top"), QString::number(frmThis.top()));
-                writeCurrent(QStringLiteral("Width"), QString::number(frmThis.width()));
-                writeCurrent(QStringLiteral("Height"), QString::number(frmThis.height()));
-            }
-        }
+        CurrentSectionKeys keys(*this);
+        ui::saveFormPosition(frmThis, keys);
     } catch (...) {
         m_lLastReturnCode = 0;
     }
@@ -114,23 +106,10 @@ void cInifile::SaveFormPosition(const ui::WindowPlacement& frmThis) {
 void cInifile::LoadFormPosition(ui::WindowPlacement& frmThis, std::int32_t lMinWidth, std::int32_t lMinHeight) {
     const QString sKey = m_sKey;
     const QString sDefault = m_sDefault;
-    auto read = [this](const char* key, std::int32_t fallback) {
-        m_sKey = QString::fromLatin1(key);
-        return CLngDefault(Value(), fallback);
-    };
     try {
         m_sDefault = QStringLiteral("FAIL");
-        // 64 bits, so stored values near the limits cannot overflow the sums below.
-        std::int64_t lLeft = read("Left", frmThis.left());
-        std::int64_t lTop = read("Top", frmThis.top());
-        std::int64_t lWidth = std::max(read("Width", frmThis.width()), lMinWidth);
-        std::int64_t lHeight = std::max(read("Height", frmThis.height()), lMinHeight);
-        keepInside(lLeft, lWidth, frmThis.screenWidth(), kScreenMarginPixels * frmThis.twipsPerPixelX());
-        keepInside(lTop, lHeight, frmThis.screenHeight(), kScreenMarginPixels * frmThis.twipsPerPixelY());
-        if (lWidth >= lMinWidth && lHeight >= lMinHeight) {
-            frmThis.move(toLong(lLeft), toLong(lTop), toLong(lWidth), toLong(lHeight));
-        }
-        if (read("Maximised", 0) != 0) frmThis.maximise();
+        CurrentSectionKeys keys(*this);
+        ui::loadFormPosition(frmThis, keys, lMinWidth, lMinHeight);
     } catch (...) {
         m_lLastReturnCode = 0;
     }
@@ -138,23 +117,13 @@ void cInifile::LoadFormPosition(ui::WindowPlacement& frmThis, std::int32_t lMinW
     m_sDefault = sDefault;
 }
 
-std::int32_t cInifile::CLngDefault(const QString& sString, std::int32_t lDefault) {
-    std::int32_t result = lDefault;
-    tryIgnoringError([&] { result = CLng(Variant(sString)); });
-    return result;
-}
+std::int32_t cInifile::CLngDefault(const QString& sString, std::int32_t lDefault) { return CLngOr(sString, lDefault); }
 
 QString cInifile::readList(bool allSections) const {
     QString buffer;
     const ProfileArg section = allSections ? ProfileArg() : ProfileArg(m_sSection);
     const auto n = GetPrivateProfileStringA(section, NoString, m_sDefault, buffer, kListBufferSize, m_sPath);
     return buffer.left(n);
-}
-
-void cInifile::writeCurrent(const QString& key, const QString& text) {
-    m_sKey = key;
-    QString value = text;
-    setValue(value);
 }
 
 }  // namespace tvx

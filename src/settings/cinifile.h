@@ -54,8 +54,6 @@ public:
 
 private:
     QString readList(bool allSections) const;
-    // Sets the current key and writes `text` to it.
-    void writeCurrent(const QString& key, const QString& text);
 
     QString m_sPath;
     QString m_sKey;

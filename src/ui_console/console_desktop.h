@@ -1,11 +1,13 @@
 #pragma once
 // The add-in's desktop for batch runs: printed message boxes answered with
 // their default buttons, no message-loop work, file dialogs answered from
-// preset file names, a one-line progress bar, a viewer that prints the log
-// as a table.
+// preset file names, a one-line progress bar (plain lines when the output is
+// not a terminal), a viewer that prints the log as a table and, when a save
+// file is preset, saves it there through its "Gravar como" button.
 #include "platform/ui/addin_ui.h"
 #include "ui_console/console_message_box.h"
 #include "ui_console/console_message_loop.h"
+#include "ui_console/console_progress_bar.h"
 #include "ui_console/console_viewer.h"
 
 #include <QString>
@@ -21,7 +23,7 @@ struct ConsoleAnswers {
 
 class ConsoleDesktop : public ui::AddinUi {
 public:
-    explicit ConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
+    ConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {}, ProgressOutput progress = ProgressOutput::Terminal);
 
     ui::MessageBox& messages() override { return messages_; }
     ui::MessageLoop& messageLoop() override { return loop_; }
@@ -33,12 +35,15 @@ public:
 private:
     std::ostream& out_;
     ConsoleAnswers answers_;
+    ProgressOutput progress_;
     ConsoleMessageBox messages_;
     ConsoleMessageLoop loop_;
     ConsoleShell shell_;
 };
 
-// Registers one console desktop, printing to `out`, as the desktop of the process.
+// Registers one console desktop, printing to `out`, as the desktop of the
+// process; its progress bar redraws in place only when `out` is the
+// standard output or error and that is a terminal.
 void registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
 
 }  // namespace tvx::ui_console

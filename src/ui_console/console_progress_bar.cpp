@@ -5,7 +5,8 @@
 
 namespace tvx::ui_console {
 
-ConsoleProgressBar::ConsoleProgressBar(std::ostream& out, int barWidth) : out_(out), barWidth_(std::max(1, barWidth)) {}
+ConsoleProgressBar::ConsoleProgressBar(std::ostream& out, int barWidth, ProgressOutput output)
+    : out_(out), barWidth_(std::max(1, barWidth)), output_(output) {}
 
 ConsoleProgressBar::~ConsoleProgressBar() { Hide(); }
 
@@ -13,8 +14,11 @@ void ConsoleProgressBar::SetBarMax(int max) { max_ = std::max(0, max); }
 
 void ConsoleProgressBar::SetBarValue(int value) {
     value_ = std::clamp(value, 0, max_);
-    // The last row always shows, whatever the percentage did.
-    if (percent() != drawnPercent_ || value_ == max_) draw();
+    if (step() != drawnStep_) {
+        draw();
+    } else if (value_ == max_ && output_ == ProgressOutput::Terminal) {
+        draw();  // the last row always shows, whatever the percentage did
+    }
 }
 
 void ConsoleProgressBar::Show() {
@@ -25,11 +29,14 @@ void ConsoleProgressBar::Show() {
 void ConsoleProgressBar::Hide() {
     if (!shown_) return;
     shown_ = false;
-    out_ << '\n';
+    // Lines end as they are written; the redrawn line ends here.
+    if (output_ == ProgressOutput::Terminal) out_ << '\n';
     out_.flush();
 }
 
 int ConsoleProgressBar::percent() const { return max_ == 0 ? 0 : int(qint64(value_) * 100 / max_); }
+
+int ConsoleProgressBar::step() const { return output_ == ProgressOutput::Terminal ? percent() : percent() / 10; }
 
 QString ConsoleProgressBar::line() const {
     const int filled = max_ == 0 ? 0 : int(qint64(value_) * barWidth_ / max_);
@@ -41,13 +48,17 @@ QString ConsoleProgressBar::line() const {
 void ConsoleProgressBar::draw() {
     if (!shown_) return;
     QString text = line();
-    const qsizetype length = text.size();
-    // Blanks over what a longer previous line left behind.
-    if (length < drawnLength_) text += QString(drawnLength_ - length, QLatin1Char(' '));
-    out_ << '\r' << text.toStdString();
+    if (output_ == ProgressOutput::Lines) {
+        out_ << text.toStdString() << '\n';
+    } else {
+        const qsizetype length = text.size();
+        // Blanks over what a longer previous line left behind.
+        if (length < drawnLength_) text += QString(drawnLength_ - length, QLatin1Char(' '));
+        out_ << '\r' << text.toStdString();
+        drawnLength_ = length;
+    }
     out_.flush();
-    drawnLength_ = length;
-    drawnPercent_ = percent();
+    drawnStep_ = step();
 }
 
 }  // namespace tvx::ui_console

@@ -1,9 +1,11 @@
 #pragma once
-// The progress window of batch runs: one line in the terminal, redrawn in
-// place ("\r") as the bar moves: caption, bar, percentage and the window's
-// label. It is redrawn only when the percentage changes (and at the last
-// row), so a run of a hundred thousand rows writes about a hundred lines'
-// worth, not a hundred thousand.
+// The progress window of batch runs: caption, bar, percentage and the
+// window's label on one line. On a terminal the line is redrawn in place
+// ("\r") only when the percentage changes (and at the last row), so a run of
+// a hundred thousand rows writes about a hundred lines' worth, not a hundred
+// thousand. Into a file or a pipe, where "\r" would pile every redraw onto
+// one long line, a plain line is written when the window shows and at each
+// tenth of the way: a dozen lines per run.
 #include "platform/ui/progress_window.h"
 
 #include <QString>
@@ -11,9 +13,11 @@
 
 namespace tvx::ui_console {
 
+enum class ProgressOutput { Terminal, Lines };
+
 class ConsoleProgressBar : public ui::ProgressWindow {
 public:
-    explicit ConsoleProgressBar(std::ostream& out, int barWidth = 30);
+    explicit ConsoleProgressBar(std::ostream& out, int barWidth = 30, ProgressOutput output = ProgressOutput::Terminal);
     ~ConsoleProgressBar() override;
 
     void SetCaption(const QString& caption) override { caption_ = caption; }
@@ -28,16 +32,19 @@ public:
 
 private:
     int percent() const;
+    // What a new drawing needs to change: the percentage on a terminal, the tenth in lines.
+    int step() const;
     void draw();
 
     std::ostream& out_;
     int barWidth_;
+    ProgressOutput output_;
     QString caption_;
     QString label_;
     int max_ = 100;
     int value_ = 0;
     bool shown_ = false;
-    int drawnPercent_ = -1;
+    int drawnStep_ = -1;
     qsizetype drawnLength_ = 0;
 };
 

@@ -67,6 +67,17 @@ QString ConsoleDataGrid::table() const {
 void ConsoleViewerWindow::ShowModal() {
     out_ << "== " << caption_.toStdString() << " ==\n" << grid_.table().toStdString();
     out_.flush();
+    if (!saveAs_) return;
+    // A copy: the click may connect the buttons again.
+    const std::function<void()> click = clicks_.value(QStringLiteral("CmdGravarComo"));
+    if (click) click();
+}
+
+void ConsoleViewerWindow::OnClick(const QString& control, std::function<void()> handler) {
+    if (handler)
+        clicks_.insert(control, std::move(handler));
+    else
+        clicks_.remove(control);
 }
 
 bool ConsoleShell::OpenDocument(const QString& path) {

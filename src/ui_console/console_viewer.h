@@ -1,12 +1,16 @@
 #pragma once
 // The diagnostics viewer of batch runs: its grid keeps the bound record set
 // and columns as any grid does, and showing the window prints the visible
-// columns and the rows as a text table; the window then closes at once, as
+// columns and the rows as a text table; when the run has a file to save the
+// log in, the window then clicks its "Gravar como" button (CmdGravarComo),
+// whose save dialog is answered with that file. The window then closes, as
 // if by its close box. The shell of batch runs opens nothing and says so.
 #include "platform/ui/data_grid.h"
 #include "platform/ui/form_window.h"
 #include "platform/ui/shell.h"
 
+#include <QHash>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
@@ -34,16 +38,20 @@ private:
 
 class ConsoleViewerWindow : public ui::FormWindow {
 public:
-    ConsoleViewerWindow(std::ostream& out, const ConsoleDataGrid& grid) : out_(out), grid_(grid) {}
+    ConsoleViewerWindow(std::ostream& out, const ConsoleDataGrid& grid, bool saveAs = false)
+        : out_(out), grid_(grid), saveAs_(saveAs) {}
     void SetCaption(const QString& caption) override { caption_ = caption; }
     QString Caption() const override { return caption_; }
     void ShowModal() override;
     void Hide() override {}
+    void OnClick(const QString& control, std::function<void()> handler) override;
 
 private:
     std::ostream& out_;
     const ConsoleDataGrid& grid_;
+    bool saveAs_;
     QString caption_;
+    QHash<QString, std::function<void()>> clicks_;
 };
 
 class ConsoleShell : public ui::Shell {

@@ -12,7 +12,8 @@ namespace {
 
 TEST(HostCommandLineTest, EveryCommandDescribesItself) {
     for (const QString& command :
-         QStringList{QStringLiteral("setup-demo"), QStringLiteral("run"), QStringLiteral("sales-view")}) {
+         QStringList{QStringLiteral("setup-demo"), QStringLiteral("run"), QStringLiteral("sales-view"),
+                     QStringLiteral("gui")}) {
         const HostRun run = runHost({command, QStringLiteral("--help")});
         EXPECT_EQ(run.exitCode, 0) << command.toStdString();
         EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: telvarix-host ") + command + QStringLiteral(" [options]")))
@@ -22,6 +23,7 @@ TEST(HostCommandLineTest, EveryCommandDescribesItself) {
     const HostRun overview = runHost({QStringLiteral("--help")});
     EXPECT_EQ(overview.exitCode, 0);
     EXPECT_TRUE(overview.out.contains(QStringLiteral("sales-view")));
+    EXPECT_TRUE(overview.out.contains(QStringLiteral("gui")));
     EXPECT_EQ(runHost({}).exitCode, 2);
     const HostRun unknown = runHost({QStringLiteral("import")});
     EXPECT_EQ(unknown.exitCode, 2);
@@ -44,6 +46,12 @@ TEST(HostCommandLineTest, AWrongCommandLineExitsWithTwoAndSaysWhy) {
     expectUsage(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) +
                     QStringList{QStringLiteral("--operation"), QStringLiteral("mil")},
                 QStringLiteral("--operation must be a whole number"));
+    // Refused before anything is loaded: the base folder does not even exist.
+    const QString nowhere = base + QStringLiteral("/nowhere");
+    expectUsage(QStringList{QStringLiteral("run")} + onCompany(nowhere, QStringLiteral("EMPR01")) +
+                    QStringList{QStringLiteral("--operation"), QStringLiteral("1000"), QStringLiteral("--operation"),
+                                QStringLiteral("1005")},
+                QStringLiteral("--operation 1005 is not one of the add-in's operations: 1000 Importação de bilhetes"));
     expectUsage({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
                  QStringLiteral("EMP/01")},
                 QStringLiteral("company code 'EMP/01'"));
@@ -73,7 +81,10 @@ TEST(HostCommandLineTest, AnAddinThatCannotBeLoadedOrOpenedExitsWithOne) {
 
     const HostRun otherCompany = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR02")) + op);
     EXPECT_EQ(otherCompany.exitCode, 1);
-    EXPECT_TRUE(otherCompany.err.contains(QStringLiteral("could not be opened for company EMPR02")));
+    EXPECT_TRUE(otherCompany.err.contains(QStringLiteral("could not be opened for company EMPR02: there is no settings "
+                                                         "file %1/quorel/BRISKO.EMPR02")
+                                              .arg(base)))
+        << otherCompany.err.toStdString();
 
     const HostRun noLibrary = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) + op +
                                       QStringList{QStringLiteral("--addin"), base + QStringLiteral("/none.so")});
@@ -88,6 +99,31 @@ TEST(HostCommandLineTest, AnAddinThatCannotBeLoadedOrOpenedExitsWithOne) {
                                    QStringList{QStringLiteral("--addin"), notALibrary.fileName()});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_TRUE(broken.err.contains(QStringLiteral("cannot load the add-in")));
+
+    // The host says why it could not log on: a wrong password, then a company database gone.
+    const QString settings = base + QStringLiteral("/quorel/BRISKO.EMPR01");
+    QFile ini(settings);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    ini.close();
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(QByteArray(text).replace("password=demo", "password=outra"));
+    ini.close();
+    const QStringList runEmpr01 = QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) + op;
+    const HostRun wrongPassword = runHost(runEmpr01);
+    EXPECT_EQ(wrongPassword.exitCode, 1);
+    EXPECT_TRUE(wrongPassword.err.contains(
+        QStringLiteral("the host user 'demo' of %1 is unknown or inactive in company EMPR01, or its password is wrong")
+            .arg(settings)))
+        << wrongPassword.err.toStdString();
+    const QString database = base + QStringLiteral("/companies/local/empr01.db");
+    ASSERT_TRUE(QFile::rename(database, base + QStringLiteral("/elsewhere.db")));
+    const HostRun noDatabase = runHost(runEmpr01);
+    EXPECT_EQ(noDatabase.exitCode, 1);
+    EXPECT_TRUE(noDatabase.err.contains(
+        QStringLiteral("the company database EMPR01 on server (local), named in %1, does not exist (no file %2)")
+            .arg(settings, database)))
+        << noDatabase.err.toStdString();
 
     const HostRun noBase = runHost(QStringList{QStringLiteral("run")} +
                                    onCompany(base + QStringLiteral("/nowhere"), QStringLiteral("EMPR01")) + op);

@@ -1,5 +1,6 @@
-// The batch run's progress bar (one line redrawn in place, a hundred draws at
-// most) and the viewer that prints the log as a table.
+// The batch run's progress bar (on a terminal one line redrawn in place, a
+// hundred draws at most; into a file a plain line per tenth) and the viewer
+// that prints the log as a table.
 #include "platform/ado/recordset.h"
 #include "ui_console/console_progress_bar.h"
 #include "ui_console/console_viewer.h"
@@ -33,6 +34,26 @@ TEST(ConsoleProgressBar, RedrawsOneLineOnlyWhenThePercentageMoves) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 1 + 100);  // the show, then each percent
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);              // ended once, by Hide
     EXPECT_NE(text.find("[#####.....]  50% A importar: linha 500  de 1000"), std::string::npos);
+}
+
+TEST(ConsoleProgressBar, IntoAFileWritesAPlainLineAsItShowsAndAtEachTenth) {
+    std::ostringstream out;
+    {
+        ConsoleProgressBar bar(out, 10, ProgressOutput::Lines);
+        bar.SetCaption(QStringLiteral("Importação de Movimentos"));
+        bar.Show();
+        for (int i = 1; i <= 100000; ++i) {
+            bar.SetLabelCaption(QStringLiteral("A importar: linha %1  de 100000").arg(i));
+            bar.SetBarMax(100000);
+            bar.SetBarValue(i);
+        }
+        bar.Hide();
+    }
+    const std::string text = out.str();
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 10);
+    EXPECT_NE(text.find("[#####.....]  50% A importar: linha 50000  de 100000\n"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("[##########] 100% A importar: linha 100000  de 100000\n")) << text;
 }
 
 TEST(ConsoleViewer, PrintsTheVisibleColumnsAndTheRows) {

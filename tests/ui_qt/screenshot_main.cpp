@@ -1,8 +1,7 @@
 // Draws the add-in's Qt windows with sample data into PNG files, so that a
 // person can look at them: the diagnostics viewer after a run (flat, then
 // grouped by Estado), the progress window half-way, and the message boxes
-// the runs show. Each picture gets a drawn title bar with the window's
-// caption, since the captured window has no frame of its own.
+// the runs show (see window_picture.h).
 // Usage: telvarix_ui_qt_screenshots OUTDIR
 #include "diagnostics/diagnostico_log.h"
 #include "diagnostics/frm_view_diagnosticos.h"
@@ -21,11 +20,11 @@
 #include "ui_qt/qt_shell.h"
 #include "ui_qt/qt_viewer_window.h"
 #include "ui_qt/recordset_table_model.h"
+#include "ui_qt/window_picture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QPainter>
 #include <QTimer>
 #include <iostream>
 
@@ -36,27 +35,7 @@ namespace {
 
 QString outDir;
 
-// The window as a person sees it: a plain title bar with its caption over its inside.
-void save(QWidget& window, const QString& name) {
-    QApplication::processEvents();
-    const QPixmap inside = window.grab();
-    const int bar = window.fontMetrics().height() + 12;
-    QImage picture(inside.width() + 2, inside.height() + bar + 1, QImage::Format_RGB32);
-    picture.fill(QColor(0x8a, 0x8a, 0x8a));
-    QPainter painter(&picture);
-    painter.fillRect(1, 1, inside.width(), bar - 1, QColor(0x2b, 0x57, 0x9a));
-    painter.setPen(Qt::white);
-    QFont font = window.font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(10, 1, inside.width() - 20, bar - 1), Qt::AlignVCenter | Qt::AlignLeft,
-                     window.windowTitle());
-    painter.drawPixmap(1, bar, inside);
-    painter.end();
-    const QString path = QDir(outDir).filePath(name);
-    if (!picture.save(path)) std::cerr << "could not write " << path.toStdString() << '\n';
-    std::cout << path.toStdString() << '\n';
-}
+void save(QWidget& window, const QString& name) { testing::saveWindowPicture(window, QDir(outDir).filePath(name)); }
 
 // A run's log as the ticket and transfer imports write it.
 std::shared_ptr<ado::Recordset> runLog() {

@@ -79,6 +79,12 @@ std::int32_t CLng(const Variant& v) {
                                        std::numeric_limits<std::int32_t>::max()));
 }
 
+std::int32_t CLngOr(const QString& text, std::int32_t fallback) {
+    std::int32_t result = fallback;
+    tryIgnoringError([&] { result = CLng(Variant(text)); });
+    return result;
+}
+
 double CDbl(const Variant& v) {
     return convertValue<double>(v, 0, Overloaded{
         [](bool b) -> double { return booleanNumber(b); },

@@ -14,6 +14,8 @@ namespace tvx {
 
 std::int16_t CInt(const Variant& v);
 std::int32_t CLng(const Variant& v);
+// CLng of a text, or `fallback` when the text is not a number that fits.
+std::int32_t CLngOr(const QString& text, std::int32_t fallback);
 double CDbl(const Variant& v);
 Currency CCur(const Variant& v);
 // Empty → "", Boolean → "True"/"False", Date → defaultDateText, numbers in

@@ -1,0 +1,68 @@
+#include "telvarix-host/open_failure_cause.h"
+
+#include "host_erp/company_files.h"
+#include "host_erp/company_open.h"
+#include "host_erp/connection_settings.h"
+#include "host_erp/host_users.h"
+#include "host_erp/settings_file.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/automation_error.h"
+#include "platform/sql/connection.h"
+
+#include <QFileInfo>
+
+namespace tvx::host_app {
+
+namespace {
+
+QString companyCode(sql::Connection& company) {
+    const auto rs = company.Query(QStringLiteral("SELECT CODIGO FROM EMPRESA"));
+    return rs->RecordCount() > 0 ? rs->value(0).asString() : QString();
+}
+
+QString apiSetting(const QString& file, const char* key) {
+    return host_erp::readSetting(file, host_erp::ApiSection, QString::fromLatin1(key));
+}
+
+}  // namespace
+
+QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
+    if (!QFileInfo(settingsFile).isFile()) return QStringLiteral("there is no settings file %1.").arg(settingsFile);
+
+    // The connection values as the host completes them.
+    host_erp::ConnectionSettings connection(host);
+    connection.Carregar(settingsFile);
+    connection.Modo(0);
+    connection.Recarregar();
+    const QString server = connection.Servidor();
+    const QString catalogue = connection.BaseDados();
+    if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty())
+        return QStringLiteral("%1 names no company database (BaseDados in [%2], or Empresa in [%3]).")
+            .arg(settingsFile, host_erp::ConnectionSection, host_erp::ApiSection);
+    const QString path = host_erp::companyFilePath(host->baseFolder(), server, catalogue);
+    std::unique_ptr<sql::Connection> company;
+    try {
+        company = host_erp::openCompany(*host, server, catalogue);
+    } catch (const AutomationError& e) {
+        return QStringLiteral("the company database %1 cannot be used: %2").arg(path, e.description());
+    }
+    if (!company)
+        return QStringLiteral("the company database %1 on server %2, named in %3, does not exist (no file %4).")
+            .arg(catalogue, server, settingsFile, path);
+
+    const QString login = apiSetting(settingsFile, "Login");
+    if (login.isEmpty())
+        return QStringLiteral("%1 names no host user (Login in [%2]).").arg(settingsFile, host_erp::ApiSection);
+    const QString empresa = apiSetting(settingsFile, "Empresa");
+    const QString code = companyCode(*company);
+    if (code.isEmpty() || code.compare(empresa, Qt::CaseInsensitive) != 0)
+        return QStringLiteral("%1 logs on to company '%2' (Empresa in [%3]), but the database %4 holds company '%5'.")
+            .arg(settingsFile, empresa, host_erp::ApiSection, path, code);
+    if (!host_erp::checkUser(*company, login, apiSetting(settingsFile, "password")))
+        return QStringLiteral("the host user '%1' of %2 is unknown or inactive in company %3, or its password is "
+                              "wrong.")
+            .arg(login, settingsFile, code);
+    return {};
+}
+
+}  // namespace tvx::host_app

@@ -1,0 +1,16 @@
+#pragma once
+// Why the host's logon to a company fails, found by the host itself from what
+// the company's settings file names: the file, the company database, the
+// database's company and the host user with its password, checked in the
+// order the host's session checks them.
+#include "host_erp/host_settings.h"
+
+#include <QString>
+
+namespace tvx::host_app {
+
+// The first thing that stops the logon with `settingsFile`, as a sentence;
+// empty when the host finds nothing wrong.
+QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& settingsFile);
+
+}  // namespace tvx::host_app
