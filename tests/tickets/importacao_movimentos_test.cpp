@@ -3,51 +3,23 @@
 // and messages, the progress window and the error path.
 #include "tickets/importacao_movimentos.h"
 
-#include "agency/marker_batch.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_company_db.h"
 #include "support/fake_message_box.h"
-#include "support/fake_shell.h"
-#include "tickets/host_document_fakes.h"
-#include "tickets/import_fakes.h"
+#include "support/fake_message_loop.h"
+#include "support/linhas_do_log.h"
+#include "support/lotes_origem.h"
+#include "support/recording_commercial_session.h"
+#include "support/recording_progress_window.h"
+#include "support/ticket_row.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace tvx::testing {
 namespace {
-
-// A source that commits markers in batches: a batch's markers count only
-// once committed, and a commit may be made to fail.
-class LotesOrigem : public FakeOrigem, public MarkerBatch {
-public:
-    bool beginMarkers() override {
-        log << QStringLiteral("begin");
-        emLote = true;
-        return true;
-    }
-    void commitMarkers() override {
-        log << QStringLiteral("commit");
-        if (commitsFalhados-- > 0) throw AutomationError(-2147467259, QStringLiteral("Disco cheio"));
-        emLote = false;
-        pendentes.clear();
-    }
-    void rollbackMarkers() override {
-        log << QStringLiteral("rollback");
-        for (const std::int32_t id : pendentes) marcas.erase(id);
-        pendentes.clear();
-        emLote = false;
-    }
-    void UpdateTktIssued(std::int32_t Id, const QString& sFactura) override {
-        FakeOrigem::UpdateTktIssued(Id, sFactura);
-        if (emLote) pendentes.push_back(Id);
-    }
-
-    int commitsFalhados = 0;
-    bool emLote = false;
-    std::vector<std::int32_t> pendentes;
-};
 
 TicketRow ticket(std::int32_t id, const char* ref, const char* account) {
     TicketRow t;
@@ -89,10 +61,8 @@ protected:
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             EXPECT_EQ(rs->value(QStringLiteral("Num.Cliente")), Variant(QString()));
             EXPECT_TRUE(rs->value(QStringLiteral("Documento")).isNull());
-            rows << CStr(rs->value(QStringLiteral("Linha"))) + QLatin1Char('|') +
-                        CStr(rs->value(QStringLiteral("Estado"))) + QLatin1Char('|') +
-                        CStr(rs->value(QStringLiteral("Descrição")));
         }
+        rows << linhasDoLog(*rs);
     }
     QStringList prompts() const {
         QStringList out;
@@ -115,7 +85,7 @@ protected:
     ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(10, 0))};
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
     DalComandos comandos;
-    std::shared_ptr<FakeSessao> sessao = std::make_shared<FakeSessao>();
+    std::shared_ptr<RecordingCommercialSession> sessao = std::make_shared<RecordingCommercialSession>();
     DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     std::shared_ptr<OrigemDados> campo;  // the entry object's field for the run's source
     std::shared_ptr<FakeOrigem> fonte;
@@ -171,8 +141,9 @@ TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenIsLoggedAndTheOthersAreSti
                                  "3|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
                                  "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3"}));
     EXPECT_EQ(sessao->inseridos().size(), 1u);
-    EXPECT_EQ(fonte->log.mid(0, 2), (QStringList{"open /agencia/agencia.db", "read TKT Issued"}));
-    EXPECT_EQ(fonte->log.last(), QStringLiteral("close"));
+    EXPECT_EQ(fonte->calls.mid(0, 2),
+              (QStringList{"ConnectionOpen(C:\\Agencia\\agencia.accdb,,)", "GetRecordSet(TKT Issued)"}));
+    EXPECT_EQ(fonte->calls.last(), QStringLiteral("ConnectionClose"));
     EXPECT_EQ(campo, fonte);                  // the run's source stays, closed, in its field
     EXPECT_EQ(log.rsDiagnostico(), nullptr);  // closed after the viewer
 }
@@ -182,10 +153,11 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrElseWrittenOn
     novaFonte = [&] { return lotes; };
     falhaMarca = {2};
     correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R1", "A"), ticket(4, "R2", "A")});
-    EXPECT_EQ(lotes->log.mid(2, 10),
-              (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024",
-                           "mark 3 Tumo Vesk-FT 45/1/2024", "commit", "begin", "mark 4 Tumo Vesk-FT 46/1/2024",
-                           "commit", "close"}));
+    EXPECT_EQ(lotes->calls.mid(2, 10),
+              (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 45/1/2024)",
+                           "UpdateTktIssued(2,Tumo Vesk-FT 45/1/2024)", "UpdateTktIssued(3,Tumo Vesk-FT 45/1/2024)",
+                           "commitMarkers", "beginMarkers", "UpdateTktIssued(4,Tumo Vesk-FT 46/1/2024)",
+                           "commitMarkers", "ConnectionClose"}));
     EXPECT_EQ(rows, (QStringList{"4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
                                  "4|Erro|Disco cheio. Foi gerada factura. FT 45/1/2024 TKT Issued ID 2",
                                  "4|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 3",
@@ -197,9 +169,11 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrElseWrittenOn
     falhaMarca = {};
     rows.clear();
     correr({ticket(1, "R1", "A"), ticket(2, "R1", "A")});
-    EXPECT_EQ(lotes->log.mid(2, 8),
-              (QStringList{"begin", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "commit",
-                           "rollback", "mark 1 Tumo Vesk-FT 47/1/2024", "mark 2 Tumo Vesk-FT 47/1/2024", "close"}));
+    EXPECT_EQ(lotes->calls.mid(2, 8),
+              (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 47/1/2024)",
+                           "UpdateTktIssued(2,Tumo Vesk-FT 47/1/2024)", "commitMarkers", "rollbackMarkers",
+                           "UpdateTktIssued(1,Tumo Vesk-FT 47/1/2024)", "UpdateTktIssued(2,Tumo Vesk-FT 47/1/2024)",
+                           "ConnectionClose"}));
     EXPECT_EQ(lotes->marcas.size(), 2u);
     EXPECT_EQ(rows, (QStringList{"2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 1",
                                  "2|Processado|Factura em Preparação FT 47/1/2024 TKT Issued ID 2"}));
@@ -247,7 +221,8 @@ TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoice) {
 
     // A customer query that fails ends the run the same way.
     messages.clear();
-    db->falhaClientes = AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x"));
+    db->falha.emplace(QStringLiteral("CLIENTES"),
+                      AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x")));
     correr({ticket(1, "R1", "A")});
     EXPECT_EQ(messages.calls().at(0).prompt, QStringLiteral("Erro ao importar.\r\nSem ligação"));
 }
