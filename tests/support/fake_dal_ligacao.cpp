@@ -1,0 +1,48 @@
+#include "support/fake_dal_ligacao.h"
+
+#include "platform/ado/recordset.h"
+
+namespace tvx::testing {
+
+bool FakeDalLigacao::Abrir(const QString& s) {
+    log(QStringLiteral("Abrir(") + s + u')');
+    return host.abrirAnswer;
+}
+
+void FakeDalLigacao::Fechar() {
+    log(QStringLiteral("Fechar"));
+    closed_ = true;
+}
+
+void FakeDalLigacao::Consultar(const QString&, const QString& sql, std::shared_ptr<ado::Recordset>& rs, int, int) {
+    log(QStringLiteral("Consultar(") + sql.trimmed() + u')');
+    failIfClosed();
+    failIf(host.consultarError);
+    if (!sql.contains(QStringLiteral("sys.objects"))) {
+        rs = parametrosRecordset(host.parametros);
+        return;
+    }
+    rs = std::make_shared<ado::Recordset>();
+    rs->Fields().Append(QStringLiteral("name"), ado::adVarWChar, 128);
+    rs->Open();
+    if (host.tableExists) {
+        rs->AddNew();
+        rs->setValue(0, Variant(QStringLiteral("qrl_PARAMETROS")));
+        rs->Update();
+        rs->MoveFirst();
+    }
+}
+
+std::int16_t FakeDalLigacao::Executar(const QString&, const QString& sql) {
+    log(QStringLiteral("Executar(") + sql.section(QStringLiteral("\r\n"), 0, 0) + u')');
+    failIfClosed();
+    failIf(host.executarError);
+    host.tableExists = true;
+    return 0;
+}
+
+void FakeDalLigacao::failIfClosed() const {
+    if (closed_) err::raise(err::ObjectClosed, QStringLiteral("DalLigacao"));
+}
+
+}  // namespace tvx::testing
