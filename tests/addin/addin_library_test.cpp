@@ -2,10 +2,11 @@
 // "Telvarix.Solucao" created by name and its members called by name. The
 // test program links the runtime and the fakes of the host, nothing of the
 // add-in, and no special link option: it is the plain host a plug-in meets.
-#include "addin/fake_host.h"
 #include "platform/automation/class_registry.h"
 #include "platform/automation/conversions.h"
 #include "platform/automation/dispatch.h"
+#include "support/fake_desktop.h"
+#include "support/fake_host.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

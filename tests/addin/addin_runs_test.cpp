@@ -2,9 +2,10 @@
 // its source apart from the sales view's, shows its summary and its log,
 // and the viewer operation outside a run asks for a saved log.
 #include "addin/addin_runs.h"
-#include "addin/fake_host.h"
 #include "addin/solucao.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_desktop.h"
+#include "support/fake_host.h"
 
 #include <gtest/gtest.h>
 

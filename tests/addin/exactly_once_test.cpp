@@ -4,7 +4,7 @@
 // writes and agency writes made to fail — once with an error, once by ending
 // the process there as a crash would — and then a run without faults.
 #include "addin/addin_runs.h"
-#include "addin/fake_host.h"
+#include "support/fake_desktop.h"
 #include "addin/solucao.h"
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"

@@ -1,9 +1,11 @@
 #pragma once
 // An entry object over the fake host, with a recording desktop and runs.
-#include "addin/fake_host.h"
 #include "addin/recording_runs.h"
 #include "addin/solucao.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_desktop.h"
+#include "support/fake_host.h"
+#include "support/view_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The entry object over the stand-in host: a real company database, the
 // host's logon and connection settings read from the settings file.
-#include "addin/fake_host.h"
 #include "addin/recording_runs.h"
 #include "addin/solucao.h"
 #include "host_erp/host_fixture.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_desktop.h"
 
 #include <QDir>
 

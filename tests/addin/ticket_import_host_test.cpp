@@ -3,7 +3,6 @@
 // opens it, the menu operations and the sales-view hooks; the results read
 // back from both databases and from the log the viewer showed.
 #include "addin/addin_runs.h"
-#include "addin/fake_host.h"
 #include "addin/solucao.h"
 #include "agency/access.h"
 #include "agency/csv.h"
@@ -15,6 +14,7 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_desktop.h"
 
 #include <QDir>
 
@@ -138,7 +138,7 @@ TEST_F(TicketImportOverHostTest, GroupsTicketsIntoInvoicesAndNeverInvoicesAMarke
                                      "<Null>"}));
     EXPECT_EQ(ultimaMensagem(), ComErros);
     EXPECT_EQ(desktop->progress.first(), QStringLiteral("caption Importação de Movimentos"));
-    EXPECT_TRUE(desktop->progress.contains(QStringLiteral("A importar: linha 7  de 7")));
+    EXPECT_TRUE(desktop->progress.contains(QStringLiteral("label A importar: linha 7  de 7")));
 
     // The same day again: only the two rejected tickets come back, and are rejected again.
     operacao(addin::OpImportarBilhetes);

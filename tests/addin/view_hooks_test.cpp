@@ -63,7 +63,7 @@ TEST_F(ViewHooksTest, HookErrorsAreShownUnderTheHooksOwnNames) {
     EXPECT_EQ(boxes().size(), 3u);
 
     // A view argument that is no document.
-    host.parametros = ParametrosRow{};
+    host.parametros = Parametros{};
     gravar(Variant(QStringLiteral("FT")));
     EXPECT_EQ(desktop->messages_.last().prompt, QStringLiteral("Erro Type mismatch"));
     EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("OnVistaVendasGravar"));

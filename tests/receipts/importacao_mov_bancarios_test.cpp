@@ -1,9 +1,11 @@
 #include "receipts/importacao_mov_bancarios.h"
 
 #include "receipts/receipts_test_support.h"
-#include "receipts/recording_finance_host.h"
-#include "receipts/transfer_fakes.h"
+#include "support/fake_origem.h"
 #include "support/free_run_guard.h"
+#include "support/recording_finance_session.h"
+#include "support/run_desktop_fake.h"
+#include "support/transferencia.h"
 
 namespace tvx {
 namespace {
@@ -13,7 +15,8 @@ using testing::Transferencia;
 class TransferImportRun : public testing::CompanyDbTest {
 protected:
     void run(const std::vector<Transferencia>& rows) {
-        fonte = std::make_shared<testing::FakeOrigem>(testing::transferencias(rows));
+        fonte = std::make_shared<testing::FakeOrigem>();
+        fonte->transferencias = testing::transferenciasRecordset(rows);
         if (prepararFonte) prepararFonte(*fonte);
         ImportacaoMovBancarios run({host, comandos, diagnostico, origem, [this] { return fonte; }, ui.desktop(),
                                     QStringLiteral("EMPR01"),
@@ -22,7 +25,7 @@ protected:
                                     }});
         run.pImportarMovBancarios();
     }
-    QStringList marks() const { return fonte->calls.filter(QStringLiteral("Marcar")); }
+    QStringList marks() const { return fonte->calls.filter(QStringLiteral("UpdateMovBancarioComRecibo")); }
 
     std::shared_ptr<testing::RecordingFinanceSession> host = std::make_shared<testing::RecordingFinanceSession>();
     DiagnosticoLog diagnostico{DalComandos::HlpDb_DiagnosticoCreate};
@@ -65,13 +68,14 @@ TEST_F(TransferImportRun, EachTransferGetsItsRowAndOnlyReceiptsAreMarked) {
                            "4|AVISO|ID=4 Um dos documentos a liquidar não Existe. FT-404-1-2024. Vai criar  "
                            "Recebimento por conta.",
                            "4|OK|ID=4 RA-18-2024", "5|Erro|ID=5 Recibo recusado pelo anfitrião"}));
-    EXPECT_EQ(marks(), (QStringList{"Marcar(3,RE-17-2024)", "Marcar(4,RA-18-2024)"}));
+    EXPECT_EQ(marks(),
+              (QStringList{"UpdateMovBancarioComRecibo(3,RE-17-2024)", "UpdateMovBancarioComRecibo(4,RA-18-2024)"}));
     EXPECT_EQ(ui.messages.last().prompt, QStringLiteral("Ocorreram erros na importação de movimentos."));
     EXPECT_EQ(fonte->calls.last(), QStringLiteral("ConnectionClose"));
 
     EXPECT_EQ(ui.progresso.mid(0, 7),
-              (QStringList{"caption=Importação de Movimentos", "caption=Importação de Mov. Bancários", "show",
-                           "label=A importar: linha 1  de 5", "max=5", "value=1", "label=A importar: linha 2  de 5"}));
+              (QStringList{"caption Importação de Movimentos", "caption Importação de Mov. Bancários", "show",
+                           "label A importar: linha 1  de 5", "max 5", "value 1", "label A importar: linha 2  de 5"}));
     EXPECT_EQ(ui.progresso.mid(ui.progresso.size() - 2), (QStringList{"hide", "unload"}));
     EXPECT_EQ(ui.loop.turns, 5);
 }
@@ -85,7 +89,7 @@ TEST_F(TransferImportRun, AnErrorInsideARowEndsTheRunAndKeepsWhatWasDoneBefore) 
     Transferencia depois{3};
     run({primeira, duplicada, depois});
 
-    EXPECT_EQ(marks(), (QStringList{"Marcar(1,RE-17-2024)"}));
+    EXPECT_EQ(marks(), (QStringList{"UpdateMovBancarioComRecibo(1,RE-17-2024)"}));
     EXPECT_EQ(host->recibosInseridos, 1);
     ASSERT_EQ(ui.messages.calls().size(), 1u);  // no summary
     EXPECT_EQ(ui.messages.last().prompt, QStringLiteral("Erro ao importar.\r\nThis key is already associated with an "
@@ -99,7 +103,7 @@ TEST_F(TransferImportRun, AnErrorInsideARowEndsTheRunAndKeepsWhatWasDoneBefore) 
 }
 
 TEST_F(TransferImportRun, AFailedMarkStopsTheRunAndNamesTheReceiptAlreadyInTheHost) {
-    prepararFonte = [](testing::FakeOrigem& f) { f.falhaAoMarcar = 2; };
+    prepararFonte = [](testing::FakeOrigem& f) { f.falhaMarca = {2}; };
     run({Transferencia{1}, Transferencia{2}, Transferencia{3}});
     EXPECT_EQ(host->recibosInseridos, 2);
     EXPECT_EQ(ui.messages.last().prompt,
@@ -108,7 +112,7 @@ TEST_F(TransferImportRun, AFailedMarkStopsTheRunAndNamesTheReceiptAlreadyInTheHo
 
 TEST_F(TransferImportRun, SourceAndParameterFailuresEndInTheErrorMessage) {
     prepararFonte = [](testing::FakeOrigem& f) {
-        f.falhaAoAbrir = AutomationError(-2147467259, QStringLiteral("Ficheiro não encontrado"));
+        f.falhaAbrir = AutomationError(-2147467259, QStringLiteral("Ficheiro não encontrado"));
     };
     run({Transferencia{1}});
     EXPECT_EQ(ui.messages.last().prompt, QStringLiteral("Erro ao importar.\r\nFicheiro não encontrado"));

@@ -2,8 +2,9 @@
 
 #include "receipts/doc_contabilistico_insere.h"
 #include "receipts/receipts_test_support.h"
-#include "receipts/recording_finance_host.h"
-#include "receipts/transfer_fakes.h"
+#include "support/linhas_do_log.h"
+#include "support/recording_finance_session.h"
+#include "support/transferencia.h"
 
 namespace tvx {
 namespace {
@@ -18,7 +19,7 @@ protected:
         diagnostico.pDiagnosticoCreate();
     }
     bool inserir(const Transferencia& t, const QString& fatura) {
-        rs = testing::transferencias({t});
+        rs = testing::transferenciasRecordset({t});
         return pDocFinanceiroInsere(host, comandos, diagnostico, *rs, fatura, mensagem);
     }
     QStringList log() { return testing::linhasDoLog(*diagnostico.rsDiagnostico()); }

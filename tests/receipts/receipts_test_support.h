@@ -2,8 +2,8 @@
 // What the receipt tests share: the company database the helpers query, and
 // the error a call raises.
 #include "platform/automation/automation_error.h"
-#include "receipts/fake_company_db.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_company_db.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -9,8 +9,8 @@
 #include "platform/automation/class_registry.h"
 #include "platform/automation/conversions.h"
 #include "receipts/importacao_mov_bancarios.h"
-#include "receipts/transfer_fakes.h"
 #include "settings/dal_comandos.h"
+#include "support/run_desktop_fake.h"
 #include "telvarix-host/demo_invoices.h"
 #include "telvarix-host/demo_parameters.h"
 

@@ -1,7 +1,7 @@
 #include "runs/frm_progresso_import.h"
 
-#include "support/fake_shell.h"
-#include "tickets/import_fakes.h"
+#include "support/fake_message_loop.h"
+#include "support/recording_progress_window.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>

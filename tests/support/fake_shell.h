@@ -1,6 +1,5 @@
 #pragma once
-// Shell and message-loop fakes: they only record what was asked of them.
-#include "platform/ui/message_loop.h"
+// A shell that records the documents it was asked to open.
 #include "platform/ui/shell.h"
 
 #include <QStringList>
@@ -15,12 +14,6 @@ public:
     }
     QStringList opened;
     bool succeeds = true;
-};
-
-class FakeMessageLoop : public ui::MessageLoop {
-public:
-    void DoEvents() override { ++turns; }
-    int turns = 0;
 };
 
 }  // namespace tvx::testing

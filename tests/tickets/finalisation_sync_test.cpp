@@ -2,8 +2,8 @@
 // reading of the document and the markers rewritten.
 #include "tickets/finalisation_sync.h"
 
-#include "tickets/host_document_fakes.h"
-#include "tickets/import_fakes.h"
+#include "support/fake_origem.h"
+#include "support/recording_commercial_session.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ protected:
     void sincronizar() {
         pDocComerciaActualizaOrigem(&sessao, &origem, QStringLiteral("FT"), 123, std::int16_t(1), std::int16_t(2024));
     }
-    FakeSessao sessao;
+    RecordingCommercialSession sessao;
     FakeOrigem origem;
 };
 
@@ -24,7 +24,7 @@ TEST_F(FinalisationSyncTest, AFinalDocumentGivesItsTicketsTheFinalMarker) {
     sincronizar();
     EXPECT_EQ(sessao.journal.filter(QStringLiteral("Ler")),
               QStringList{"D1.Ler(String:\"FT\",Long:123,Integer:1,Integer:2024)"});
-    EXPECT_EQ(origem.log, QStringList{"final R1 C0001 FT-123"});
+    EXPECT_EQ(origem.calls, QStringList{"UpdateTktIssuedFacturaFinalizada(R1,C0001,FT-123)"});
 }
 
 TEST_F(FinalisationSyncTest, DocumentsInPreparationOrNotCertifiedChangeNothing) {
@@ -38,7 +38,7 @@ TEST_F(FinalisationSyncTest, DocumentsInPreparationOrNotCertifiedChangeNothing) 
     sessao.script.serieAssinada = Variant(true);
     sessao.script.certificacao = Variant(false);
     sincronizar();
-    EXPECT_TRUE(origem.log.isEmpty());
+    EXPECT_TRUE(origem.calls.isEmpty());
     EXPECT_EQ(sessao.docs().size(), 4u);
 }
 

@@ -3,52 +3,24 @@
 // and messages, the progress window and the error path.
 #include "tickets/importacao_movimentos.h"
 
-#include "agency/marker_batch.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_company_db.h"
 #include "support/fake_message_box.h"
-#include "support/fake_shell.h"
+#include "support/fake_message_loop.h"
 #include "support/free_run_guard.h"
-#include "tickets/host_document_fakes.h"
-#include "tickets/import_fakes.h"
+#include "support/linhas_do_log.h"
+#include "support/lotes_origem.h"
+#include "support/recording_commercial_session.h"
+#include "support/recording_progress_window.h"
+#include "support/ticket_row.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace tvx::testing {
 namespace {
-
-// A source that commits markers in batches: a batch's markers count only
-// once committed, and a commit may be made to fail.
-class LotesOrigem : public FakeOrigem, public MarkerBatch {
-public:
-    bool beginMarkers() override {
-        log << QStringLiteral("begin");
-        emLote = true;
-        return true;
-    }
-    void commitMarkers() override {
-        log << QStringLiteral("commit");
-        if (commitsFalhados-- > 0) throw AutomationError(-2147467259, QStringLiteral("Disco cheio"));
-        emLote = false;
-        pendentes.clear();
-    }
-    void rollbackMarkers() override {
-        log << QStringLiteral("rollback");
-        for (const std::int32_t id : pendentes) marcas.erase(id);
-        pendentes.clear();
-        emLote = false;
-    }
-    void UpdateTktIssued(std::int32_t Id, const QString& sFactura) override {
-        FakeOrigem::UpdateTktIssued(Id, sFactura);
-        if (emLote) pendentes.push_back(Id);
-    }
-
-    int commitsFalhados = 0;
-    bool emLote = false;
-    std::vector<std::int32_t> pendentes;
-};
 
 TicketRow ticket(std::int32_t id, const char* ref, const char* account) {
     TicketRow t;
@@ -92,10 +64,8 @@ protected:
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             EXPECT_EQ(rs->value(QStringLiteral("Num.Cliente")), Variant(QString()));
             EXPECT_TRUE(rs->value(QStringLiteral("Documento")).isNull());
-            rows << CStr(rs->value(QStringLiteral("Linha"))) + QLatin1Char('|') +
-                        CStr(rs->value(QStringLiteral("Estado"))) + QLatin1Char('|') +
-                        CStr(rs->value(QStringLiteral("Descrição")));
         }
+        rows << linhasDoLog(*rs);
     }
     QStringList prompts() const {
         QStringList out;
@@ -119,7 +89,7 @@ protected:
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
     DalComandos comandos;
     FreeRunGuard::Estado bloqueios;
-    std::shared_ptr<FakeSessao> sessao = std::make_shared<FakeSessao>();
+    std::shared_ptr<RecordingCommercialSession> sessao = std::make_shared<RecordingCommercialSession>();
     DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     std::shared_ptr<OrigemDados> campo;  // the entry object's field for the run's source
     std::shared_ptr<FakeOrigem> fonte;
@@ -186,11 +156,11 @@ TEST_F(TicketImportRunTest, AMarkerThatCannotBeWrittenEndsTheRunBeforeAnotherInv
     EXPECT_EQ(bloqueios.registados[0].ids, (std::vector<std::int32_t>{1, 2, 3}));
     EXPECT_EQ(bloqueios.registados[0].conta, QStringLiteral("A"));
     EXPECT_EQ(bloqueios.registados[0].referencia, QStringLiteral("R1"));
-    EXPECT_EQ(bloqueios.registados[0].agencia, QStringLiteral("/agencia/agencia.db"));
+    EXPECT_EQ(bloqueios.registados[0].agencia, QStringLiteral("C:\\Agencia\\agencia.accdb"));
     EXPECT_EQ(bloqueios.registados[0].linhas.size(), 3);
     EXPECT_EQ(bloqueios.resolvidos, 0);
     EXPECT_EQ(bloqueios.libertados, 1);
-    EXPECT_EQ(fonte->log.last(), QStringLiteral("close"));
+    EXPECT_EQ(fonte->calls.last(), QStringLiteral("ConnectionClose"));
     EXPECT_EQ(campo, fonte);                  // the run's source stays, closed, in its field
     EXPECT_EQ(log.rsDiagnostico(), nullptr);  // closed after the viewer
 }
@@ -199,9 +169,9 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrNotAtAll) {
     auto lotes = std::make_shared<LotesOrigem>();
     novaFonte = [&] { return lotes; };
     correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
-    EXPECT_EQ(lotes->log.mid(2, 8),
-              (QStringList{"begin", "mark 1 Tumo Vesk-FT 45/1/2024", "mark 2 Tumo Vesk-FT 45/1/2024", "commit", "begin",
-                           "mark 4 Tumo Vesk-FT 46/1/2024", "commit", "close"}));
+    EXPECT_EQ(lotes->calls.mid(2, 8),
+              (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 45/1/2024)", "UpdateTktIssued(2,Tumo Vesk-FT 45/1/2024)", "commitMarkers", "beginMarkers",
+                           "UpdateTktIssued(4,Tumo Vesk-FT 46/1/2024)", "commitMarkers", "ConnectionClose"}));
     EXPECT_EQ(rows, (QStringList{"3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
                                  "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 2",
                                  "3|Processado|Factura em Preparação FT 46/1/2024 TKT Issued ID 4"}));
@@ -215,7 +185,7 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrNotAtAll) {
         falhaMarca = noCommit ? std::set<std::int32_t>{} : std::set<std::int32_t>{2};
         rows.clear();
         correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
-        EXPECT_EQ(lotes->log.last(2), (QStringList{"rollback", "close"})) << noCommit;
+        EXPECT_EQ(lotes->calls.last(2), (QStringList{"rollbackMarkers", "ConnectionClose"})) << noCommit;
         EXPECT_TRUE(lotes->marcas.empty()) << noCommit;
         ASSERT_EQ(rows.size(), 1) << noCommit;
         EXPECT_TRUE(rows[0].startsWith(QStringLiteral("3|Erro|Erro ao importar. Disco cheio. Foi gerada factura FT")))
@@ -262,7 +232,7 @@ TEST_F(TicketImportRunTest, ValuesThatDoNotConvertAreLoggedAndTheRunGoesOn) {
 TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoiceAndIsLogged) {
     // A customer query that fails ends the run: the error is shown and logged,
     // so the summary does not speak of success.
-    db->falhaClientes = AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x"));
+    db->falha.emplace(QStringLiteral("CLIENTES"), AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x")));
     correr({ticket(1, "R1", "A")});
     ASSERT_EQ(messages.calls().size(), 2u);
     EXPECT_EQ(messages.calls()[0].title, QStringLiteral("Importação"));
@@ -283,7 +253,7 @@ TEST_F(TicketImportRunTest, ARunRefusedByItsLocksChangesNothingAndShowsOnlyWhy) 
     EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Está em curso outra operação."));
     EXPECT_TRUE(sessao->inseridos().empty());
     EXPECT_EQ(campo, nullptr);  // no source was even made
-    EXPECT_TRUE(fonte->log.isEmpty());
+    EXPECT_TRUE(fonte->calls.isEmpty());
     EXPECT_EQ(viewerShown, 0);
 }
 

@@ -4,9 +4,11 @@
 #include "tickets/invoice_builder.h"
 
 #include "platform/automation/clock.h"
+#include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
-#include "tickets/host_document_fakes.h"
-#include "tickets/import_fakes.h"
+#include "support/fake_company_db.h"
+#include "support/recording_commercial_session.h"
+#include "support/ticket_row.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
@@ -27,13 +29,13 @@ protected:
         return pImportarDocComercialSave(sessao, comandos, csv, doc, *rs, *parametros(), factura, mensagem);
     }
     std::shared_ptr<ado::Recordset> parametros() { return parametrosRecordset(param); }
-    FakeDoc& d(int n) { return *sessao.docs().at(std::size_t(n - 1)); }
+    RecordingDocComercial& d(int n) { return *sessao.docs().at(std::size_t(n - 1)); }
 
     ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(14, 5, 9))};
     std::shared_ptr<FakeCompanyDb> db = std::make_shared<FakeCompanyDb>();
     DalComandos comandos;
     Parametros param;
-    FakeSessao sessao;
+    RecordingCommercialSession sessao;
     DocComercialRef doc;
     IdentidadeFactura factura;
     QString mensagem;

@@ -4,8 +4,9 @@
 #include "tickets/ticket_lines.h"
 
 #include "platform/automation/conversions.h"
-#include "tickets/host_document_fakes.h"
-#include "tickets/import_fakes.h"
+#include "support/parametros.h"
+#include "support/recording_commercial_session.h"
+#include "support/ticket_row.h"
 #include "tickets/tickets_test_support.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ protected:
         auto rsParam = parametrosRecordset(p);
         pImportarDocComercialAddNewTicket(sessao, doc, *rs, *rsParam);
     }
-    FakeDoc& fakeDoc() { return dynamic_cast<FakeDoc&>(*doc); }
+    RecordingDocComercial& fakeDoc() { return dynamic_cast<RecordingDocComercial&>(*doc); }
     QStringList descricoes() {
         QStringList out;
         for (const auto& l : fakeDoc().linhas) out << CStr(l->Descricao());
@@ -32,7 +33,7 @@ protected:
         return out;
     }
 
-    FakeSessao sessao;
+    RecordingCommercialSession sessao;
     DocComercialRef doc = sessao.DocComercial();
 };
 
@@ -134,7 +135,7 @@ TEST_F(TicketLinesTest, ANullPaymentFailsUnderTheProceduresNameAfterTheCommentLi
 
     DocComercialRef nenhum;
     auto rs = ticketsRecordset({TicketRow{}});
-    auto rsParam = parametrosRecordset({});
+    auto rsParam = parametrosRecordset(Parametros{});
     EXPECT_RAISED_FROM(pImportarDocComercialAddNewTicket(sessao, nenhum, *rs, *rsParam), err::ObjectNotSet,
                        "pImportarDocComercialAddNewTicket");
 }

@@ -1,19 +1,23 @@
 #pragma once
-// A company database connection that answers the add-in's three queries
-// from tables kept in memory: invoice headers by key, customers by code and
-// the parameters row. Every query text is recorded; a query containing a
-// scripted text raises the scripted error.
+// A company database connection that answers the add-in's queries from
+// tables kept in memory: the parameters row, customers and VAT exemption
+// reasons by code, and invoice headers by key. Every query text is recorded;
+// a query containing a scripted text raises the scripted error, and any
+// other query is refused.
 #include "host_api/dal_ligacao.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/currency.h"
+#include "support/parametros.h"
 
 #include <QStringList>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace tvx::testing {
 
+// One DOCGCCAB row, found by type, year, series and number.
 struct CabecalhoFactura {
     QString tipo;
     std::int32_t numero = 0;
@@ -26,8 +30,6 @@ struct CabecalhoFactura {
 
 class FakeCompanyDb : public DalLigacao {
 public:
-    FakeCompanyDb();
-
     bool Abrir(const QString&) override { return true; }
     void Fechar() override {}
     void Consultar(const QString& sChave, const QString& sSql, std::shared_ptr<ado::Recordset>& rs, int iCursor,
@@ -37,10 +39,11 @@ public:
 
     void addFactura(const CabecalhoFactura& f) { facturas.push_back(f); }
 
+    std::optional<Parametros> parametros = Parametros{};  // nullopt: an empty table
+    std::set<QString> clientes{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C0001"),
+                               QStringLiteral("C0002")};
+    std::map<QString, QString> motivos{{QStringLiteral("M99"), QStringLiteral("Isento artigo 9.º do CIVA")}};
     std::vector<CabecalhoFactura> facturas;
-    QStringList clientes{QStringLiteral("C0001"), QStringLiteral("C0002")};
-    // The parameters row, field by field.
-    std::map<QString, Variant> parametros;
     QStringList queries;
     std::optional<std::pair<QString, AutomationError>> falha;  // text in the query, error
 };

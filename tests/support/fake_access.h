@@ -1,0 +1,22 @@
+#pragma once
+// The agency source the entry object creates by name ("Telvarix.Access"),
+// as the fake host registers it: it logs its calls to the host, opens or
+// fails as the host's script says and has no ticket to import.
+#include "agency/origem_dados.h"
+#include "support/fake_host_part.h"
+
+namespace tvx::testing {
+
+class FakeAccess : public OrigemDados, public FakeHostPart {
+public:
+    explicit FakeAccess(FakeHost& h) : FakeHostPart(h, QStringLiteral("Access")) {}
+    bool ConnectionOpen(const QString& d, const QString& u, const QString& p) override;
+    bool ConnectionClose() override;
+    std::shared_ptr<ado::Recordset> GetRecordSet(const QString& t) override;
+    void UpdateTktIssued(std::int32_t, const QString&) override {}
+    void UpdateMovBancarioComRecibo(std::int32_t, const QString&) override {}
+    void UpdateTktIssuedFacturaFinalizada(const QString&, const QString&, const QString&) override {}
+    std::shared_ptr<Collection> GetTabelas() override { return nullptr; }
+};
+
+}  // namespace tvx::testing

@@ -1,0 +1,50 @@
+#include "support/fake_origem.h"
+
+namespace tvx::testing {
+
+namespace {
+
+// What the agency file answers when it cannot write.
+AutomationError discoCheio(const char* membro) {
+    return AutomationError(-2147467259, QStringLiteral("Disco cheio"),
+                           QStringLiteral("Access::") + QString::fromLatin1(membro));
+}
+
+}  // namespace
+
+bool FakeOrigem::ConnectionOpen(const QString& sDataSource, const QString& sUser, const QString& sPassWord) {
+    calls << QStringLiteral("ConnectionOpen(%1,%2,%3)").arg(sDataSource, sUser, sPassWord);
+    if (falhaAbrir) throw falhaAbrir->withSource(QStringLiteral("Access::ConnectionOpen"));
+    open = true;
+    return true;
+}
+
+bool FakeOrigem::ConnectionClose() {
+    calls << QStringLiteral("ConnectionClose");
+    open = false;  // closing a source that never opened does nothing, as Access's does
+    return true;
+}
+
+std::shared_ptr<ado::Recordset> FakeOrigem::GetRecordSet(const QString& sTable) {
+    calls << QStringLiteral("GetRecordSet(%1)").arg(sTable);
+    return sTable == u"Extratos_bancos" ? transferencias : tickets;
+}
+
+void FakeOrigem::UpdateTktIssued(std::int32_t Id, const QString& sFactura) {
+    calls << QStringLiteral("UpdateTktIssued(%1,%2)").arg(Id).arg(sFactura);
+    if (falhaMarca.count(Id)) throw discoCheio("UpdateTktIssued");
+    marcas[Id] = sFactura;
+}
+
+void FakeOrigem::UpdateMovBancarioComRecibo(std::int32_t Id, const QString& sRecibo) {
+    calls << QStringLiteral("UpdateMovBancarioComRecibo(%1,%2)").arg(Id).arg(sRecibo);
+    if (falhaMarca.count(Id)) throw discoCheio("UpdateMovBancarioComRecibo");
+    recibos[Id] = sRecibo;
+}
+
+void FakeOrigem::UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente,
+                                                  const QString& sFactura) {
+    calls << QStringLiteral("UpdateTktIssuedFacturaFinalizada(%1,%2,%3)").arg(sRefFact, sCliente, sFactura);
+}
+
+}  // namespace tvx::testing

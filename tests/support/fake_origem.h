@@ -1,0 +1,39 @@
+#pragma once
+// An agency source that hands out prepared record sets (the tickets, or the
+// pending transfers for "Extratos_bancos") and records every call, in order,
+// as "Member(arguments)", and the markers it was given: invoice markers of
+// tickets and receipt references of transfers. A marker can be made to fail
+// for chosen IDs, the opening to fail with a chosen error; closing a source
+// that never opened does nothing, as the agency's does.
+#include "agency/origem_dados.h"
+#include "platform/automation/automation_error.h"
+
+#include <QStringList>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace tvx::testing {
+
+class FakeOrigem : public OrigemDados {
+public:
+    bool ConnectionOpen(const QString& sDataSource, const QString& sUser, const QString& sPassWord) override;
+    bool ConnectionClose() override;
+    std::shared_ptr<ado::Recordset> GetRecordSet(const QString& sTable) override;
+    void UpdateTktIssued(std::int32_t Id, const QString& sFactura) override;
+    void UpdateMovBancarioComRecibo(std::int32_t Id, const QString& sRecibo) override;
+    void UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente,
+                                          const QString& sFactura) override;
+    std::shared_ptr<Collection> GetTabelas() override { return std::make_shared<Collection>(); }
+
+    std::shared_ptr<ado::Recordset> tickets;
+    std::shared_ptr<ado::Recordset> transferencias;
+    std::set<std::int32_t> falhaMarca;  // IDs whose marker (invoice or receipt) cannot be written
+    std::optional<AutomationError> falhaAbrir;
+    bool open = false;
+    QStringList calls;
+    std::map<std::int32_t, QString> marcas;   // ticket ID -> invoice marker
+    std::map<std::int32_t, QString> recibos;  // transfer ID -> receipt
+};
+
+}  // namespace tvx::testing

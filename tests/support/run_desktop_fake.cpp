@@ -1,0 +1,16 @@
+#include "support/run_desktop_fake.h"
+
+#include "support/linhas_do_log.h"
+#include "support/recording_progress_window.h"
+
+namespace tvx::testing {
+
+RunDesktop RunDesktopFake::desktop() {
+    return RunDesktop{messages, loop, [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
+                      [this](std::shared_ptr<ado::Recordset> log) {
+                          ++viewerShows;
+                          linhasNoViewer = log ? linhasDoLog(*log) : QStringList{QStringLiteral("Nothing")};
+                      }};
+}
+
+}  // namespace tvx::testing
