@@ -87,6 +87,13 @@ TabelaCsv CSV::pFicheiroLer(const QString& path) {
     leitor.setOpcaoLeitura(LeitorCsv::OpcaoAspas);
     // A file that cannot be read is an error, not a file without tickets.
     if (!leitor.Abrir(path)) err::raise(leitor.ErroAbertura());
+    // A quote never closed would leave every later line out of the import:
+    // the file is refused whole, nothing of it imported.
+    if (const std::int32_t linha = leitor.LinhaAspasPorFechar())
+        err::raise(
+            err::InvalidCall,
+            QStringLiteral("O ficheiro %1 tem aspas por fechar na linha %2: nada foi importado.").arg(path).arg(linha),
+            QStringLiteral("CSV::pFicheiroLer"));
     const std::int32_t linhas = leitor.Linhas();
     const std::int32_t colunas = leitor.Colunas();
     return TabelaCsv(std::move(leitor), linhas, colunas);

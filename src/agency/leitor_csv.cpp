@@ -43,6 +43,7 @@ void LeitorCsv::clear() {
     cells_.clear();
     rowFirstCell_.clear();
     colunas_ = 0;
+    linhaAspasPorFechar_ = 0;
 }
 
 bool LeitorCsv::Abrir(const QString& path) {
@@ -78,9 +79,10 @@ bool LeitorCsv::separatorAt(std::size_t pos) const {
 
 // End of the cell starting at pos: the next separator or line end, outside the
 // quotes when the cell is quoted. Sets quoted when the cell needs unquoting.
-std::size_t LeitorCsv::cellEnd(std::size_t pos, bool& quoted) const {
+std::size_t LeitorCsv::cellEnd(std::size_t pos, bool& quoted, bool& unterminated) const {
     const auto size = std::size_t(text_.size());
     quoted = (opcao_ & OpcaoAspas) != 0 && pos < size && text_[qsizetype(pos)] == Quote;
+    unterminated = false;
     if (quoted) {
         for (++pos; pos < size; ++pos) {
             if (text_[qsizetype(pos)] != Quote) continue;
@@ -89,6 +91,7 @@ std::size_t LeitorCsv::cellEnd(std::size_t pos, bool& quoted) const {
             else
                 break;
         }
+        unterminated = pos >= size;
     }
     while (pos < size && !isLineEnd(text_[qsizetype(pos)]) && !separatorAt(pos)) ++pos;
     return pos;
@@ -102,7 +105,15 @@ void LeitorCsv::parse() {
         rowFirstCell_.push_back(std::uint32_t(cells_.size()));
         for (;;) {
             bool quoted = false;
-            const std::size_t end = cellEnd(pos, quoted);
+            bool unterminated = false;
+            const std::size_t end = cellEnd(pos, quoted, unterminated);
+            if (unterminated) {
+                // The table keeps the whole lines before it, and says where it stopped.
+                linhaAspasPorFechar_ = lineOf(pos);
+                cells_.resize(rowFirstCell_.back());
+                rowFirstCell_.pop_back();
+                return;
+            }
             Span span{std::uint32_t(pos), std::uint32_t(end - pos), quoted ? 1u : 0u};
             // The common quoted cell, "text" with no inner quotes, is kept as a plain span.
             if (quoted && span.length >= 2 && text_[qsizetype(pos)] == Quote && text_[qsizetype(end - 1)] == Quote &&
@@ -125,6 +136,15 @@ void LeitorCsv::parse() {
             if (cr && pos < size && text_[qsizetype(pos)] == u'\n') ++pos;
         }
     }
+}
+
+std::int32_t LeitorCsv::lineOf(std::size_t pos) const {
+    std::int32_t line = 1;
+    for (std::size_t i = 0; i < pos; ++i) {
+        const QChar c = text_[qsizetype(i)];
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= pos || text_[qsizetype(i) + 1] != u'\n'))) ++line;
+    }
+    return line;
 }
 
 QString LeitorCsv::Celula(std::int32_t row, std::int32_t column) const {

@@ -11,6 +11,10 @@
 // - The file's bytes are decoded as the profile files are: UTF-8 or UTF-16 with
 //   a byte-order mark, UTF-8 when valid, otherwise Windows-1252.
 //
+// A quoted cell whose closing quote never comes would swallow the rest of the
+// file into one cell: the reader stops there, and LinhaAspasPorFechar names the
+// line where that cell starts (so the whole file can be refused).
+//
 // Linhas is the number of lines read and Colunas the number of cells of the
 // widest line; both are counts, 0 for an empty file. A caller that visits rows
 // 0..Linhas and columns 0..Colunas (bounds included) therefore reads every cell,
@@ -38,6 +42,8 @@ public:
     void Ler(const QString& text);
     // 0 after a good Abrir, else err::FileNotFound or err::PathFileAccess.
     std::int32_t ErroAbertura() const { return erroAbertura_; }
+    // The line (from 1) where a quoted cell starts that is never closed; 0 when none.
+    std::int32_t LinhaAspasPorFechar() const { return linhaAspasPorFechar_; }
 
     std::int32_t Linhas() const { return std::int32_t(rowFirstCell_.size()); }
     std::int32_t Colunas() const { return colunas_; }
@@ -53,7 +59,8 @@ private:
     };
     void clear();
     void parse();
-    std::size_t cellEnd(std::size_t pos, bool& quoted) const;
+    std::size_t cellEnd(std::size_t pos, bool& quoted, bool& unterminated) const;
+    std::int32_t lineOf(std::size_t pos) const;
     bool separatorAt(std::size_t pos) const;
 
     QString separador_ = QStringLiteral(";");
@@ -63,6 +70,7 @@ private:
     std::vector<Span> cells_;
     std::vector<std::uint32_t> rowFirstCell_;  // index into cells_ of each row's first cell
     std::int32_t colunas_ = 0;
+    std::int32_t linhaAspasPorFechar_ = 0;
 };
 
 }  // namespace tvx

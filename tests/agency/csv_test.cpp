@@ -182,6 +182,20 @@ TEST_F(CsvSource, BadFilesFailTheWholeReadUnderGetRecordSet) {
     EXPECT_RAISED_FROM(read({ticket(1, QStringLiteral("FR/1"), {{40, QStringLiteral("C00000000000001X")}})}),
                        err::MultipleStep, source);  // 16 characters for an account of 15
     EXPECT_RAISED_FROM(CSV().GetRecordSet(dir_.filePath(QStringLiteral("missing.csv"))), err::FileNotFound, source);
+    // A quote never closed refuses the whole file, naming the line.
+    const QString aberta = dir_.filePath(QStringLiteral("aberta.csv"));
+    {
+        QFile f(aberta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1;x\r\n2;\"sem fim\r\n3;y\r\n");
+    }
+    try {
+        CSV().GetRecordSet(aberta);
+        ADD_FAILURE() << "a file with a quote never closed was read";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.source(), source);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("aspas por fechar na linha 2"))) << e.what();
+    }
     // A row the filter drops is never converted.
     EXPECT_EQ(read({ticket(1, QStringLiteral("FR/1"), {{0, QStringLiteral("X")}, {8, QStringLiteral("VOID")}})})
                   ->RecordCount(),

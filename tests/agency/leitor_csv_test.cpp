@@ -49,8 +49,11 @@ TEST(LeitorCsv, QuotedCellsHoldSeparatorsLineEndsAndQuotes) {
     EXPECT_EQ(l.Celula(0, 4), QStringLiteral("xy"));    // text after the closing quote is kept
     EXPECT_EQ(l.Celula(0, 5), QStringLiteral("z\"q"));  // a quote inside an unquoted cell is text
     EXPECT_EQ(l.Celula(1, 0), QStringLiteral("2"));
-    // An unterminated quote runs to the end of the text.
-    EXPECT_EQ(read(QStringLiteral("\"open;\nstill")).Celula(0, 0), QStringLiteral("open;\nstill"));
+    // A quote never closed is told, with the line where its cell starts
+    // (a quoted line end before it counts), instead of swallowing the rest.
+    EXPECT_EQ(read(QStringLiteral("a\r\n\"x\ny\";\"open;\nstill")).LinhaAspasPorFechar(), 3);
+    EXPECT_EQ(read(QStringLiteral("a\rb\r\"open")).LinhaAspasPorFechar(), 3);
+    EXPECT_EQ(l.LinhaAspasPorFechar(), 0);
     // Without the quote option quotes are plain characters.
     const LeitorCsv raw = read(QStringLiteral("\"a;b\""), 0);
     EXPECT_EQ(raw.Colunas(), 2);
