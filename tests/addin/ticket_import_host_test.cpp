@@ -266,5 +266,21 @@ TEST_F(TicketImportOverHostTest, EveryGeneratedTicketOfTheDayIsInvoicedOrLogged)
             << row.toStdString();
 }
 
+TEST_F(TicketImportOverHostTest, ValuesThatDoNotConvertAndCaseOfTheAgencysCodesAreHandledAsAccessWould) {
+    bilhete(1, "R1", "C0001");
+    bilhete(2, "R1", "C0001");
+    bilhete(3, "R1", "C0001", "cas");  // Access reads "cas" as "CAS"
+    bilhete(4, "R2", "c0002");         // the host's customer, whatever the case
+    agencia->exec(QStringLiteral("UPDATE [TKT Issued] SET Fare = 'cem' WHERE ID = 2"));
+    agencia->exec(QStringLiteral("UPDATE [TKT Issued] SET [Serviço] = 'emi' WHERE ID = 4"));
+    operacao(addin::OpImportarBilhetes);
+
+    EXPECT_EQ(ultimoLog().filter(QStringLiteral("|Erro|")),
+              QStringList{QStringLiteral("2|Erro|Valor inválido em Fare (cem). TKT Issued ID =2")});
+    EXPECT_EQ(marcas(),
+              (QStringList{"Tumo Vesk-FT 1/1/2024", "<Null>", "Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 2/1/2024"}));
+    EXPECT_EQ(ultimaMensagem(), ComErros);
+}
+
 }  // namespace
 }  // namespace tvx::testing

@@ -213,5 +213,24 @@ TEST_F(TransferImportOverHost, AnErrorInsideARowStopsTheRunAfterTheEarlierReceip
     EXPECT_EQ(empresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB")), QStringList{"1"});
 }
 
+TEST_F(TransferImportOverHost, ValuesThatDoNotConvertAreLoggedWithTheirRowAndTheRunGoesOn) {
+    const DemoDocument ft = documento(QStringLiteral("FT"), QStringLiteral("C0001"), 100);
+    const auto textoNoValor = transferencia(Cliente1, Atlantico, Currency::fromLong(10), QString());
+    agencia->exec(QStringLiteral("UPDATE Transferencias SET Valor = 'dez' WHERE ID = %1").arg(textoNoValor));
+    const auto faturaSemNumero = transferencia(Cliente1, Atlantico, ft.total, QStringLiteral("FT-doze-1-2024"));
+    const auto paga = transferencia(Cliente1, Atlantico, ft.total, ft.reference());
+    importar();
+
+    // Each bad row is an "Erro" row naming it and the field; the run reached the last one.
+    EXPECT_EQ(
+        ui.linhasNoViewer.filter(QStringLiteral("|Erro|")),
+        (QStringList{QStringLiteral("1|Erro|ID=%1 Valor inválido em Valor (dez)").arg(textoNoValor),
+                     QStringLiteral("2|Erro|ID=%1 Valor inválido em Fatura (FT-doze-1-2024)").arg(faturaSemNumero)}));
+    EXPECT_TRUE(estadoImportado(textoNoValor).isNull());
+    EXPECT_TRUE(estadoImportado(faturaSemNumero).isNull());
+    EXPECT_EQ(estadoImportado(paga).toString(), QStringLiteral("RE-1-") + anoDa(paga));
+    EXPECT_EQ(empresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB")), QStringList{"1"});
+}
+
 }  // namespace
 }  // namespace tvx
