@@ -16,6 +16,8 @@
 
 #include <map>
 
+#include <signal.h>
+
 namespace tvx::testing {
 namespace {
 
@@ -106,18 +108,45 @@ DemoFolder demoComTransferencias(const QString& base, int tickets, int transfere
     return demo;
 }
 
+// Waits until the process holds the company's run lock (its row in
+// qrl_EXECUCOES names it); false when it ended first.
+bool esperarBloqueio(const DemoFolder& d, QProcess& p) {
+    const QString pid = QString::number(p.processId());
+    while (p.state() != QProcess::NotRunning) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("espreita"));
+        db.setDatabaseName(d.companyDatabase());
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=50"));
+        bool detido = false;
+        if (db.open()) {
+            QSqlQuery q(db);
+            detido =
+                q.exec(QStringLiteral("SELECT 1 FROM qrl_EXECUCOES WHERE RECURSO = 'EMPRESA' AND PROCESSO = ") + pid) &&
+                q.next();
+        }
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("espreita"));
+        if (detido) return true;
+        QThread::msleep(2);
+    }
+    return false;
+}
+
 TEST(ExactlyOnceE2e, TwoRunsStartedTogetherOneIsRefusedAndNothingIsDoubled) {
     QTemporaryDir dir;
-    const DemoFolder d = demoComTransferencias(dir.path(), 1200, 60);
+    const DemoFolder d = demoComTransferencias(dir.path(), 1200, 400);
     const auto iniciais = marcasIniciais(d);
     for (const int code : {1000, 1003}) {
+        // The first run is frozen while it holds the lock, so the second one
+        // surely starts while the first is half-way, however fast the machine.
         auto primeiro = iniciar(operacao(d, code));
-        QThread::msleep(300);
+        ASSERT_TRUE(esperarBloqueio(d, *primeiro)) << "operation " << code << " ended before it was seen running";
+        ::kill(pid_t(primeiro->processId()), SIGSTOP);
         const HostRun segundo = runHost(operacao(d, code));
+        ::kill(pid_t(primeiro->processId()), SIGCONT);
         primeiro->waitForFinished(600000);
-        const QString saida = QString::fromUtf8(primeiro->readAllStandardOutput()) + segundo.out;
+        EXPECT_EQ(primeiro->exitCode(), 0);
         EXPECT_EQ(segundo.exitCode, 0);
-        EXPECT_TRUE(saida.contains(QStringLiteral("Está em curso outra operação na empresa EMPR01")))
+        EXPECT_TRUE(segundo.out.contains(QStringLiteral("Está em curso outra operação na empresa EMPR01")))
             << "operation " << code << ": the second run was not refused:\n"
             << segundo.out.toStdString();
     }
