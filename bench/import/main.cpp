@@ -9,93 +9,25 @@
 //   into receipts per second.
 // Usage: bench_import [TICKETS ...] [--transfers TRANSFERS ...]; without
 // arguments 10,000 and 100,000 tickets, then 1,000 and 5,000 transfers.
-#include "agency_demo/agency_db.h"
-#include "telvarix-host/setup_demo.h"
-#include "telvarix-host/today_tickets.h"
+#include "host_demo/bench_demo.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <vector>
 
 namespace {
 
 using namespace tvx;
-
-struct Timed {
-    double seconds = 0;
-    int exitCode = -1;
-};
-
-Timed runHost(const QStringList& arguments) {
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    process.start(QStringLiteral(TELVARIX_HOST_PROGRAM), arguments);
-    process.waitForFinished(-1);
-    const Timed t{double(timer.nsecsElapsed()) / 1e9,
-                  process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
-    if (t.exitCode != 0) std::fprintf(stderr, "%s\n", process.readAllStandardError().constData());
-    return t;
-}
-
-// A demo company in a folder of its own, and how long setting it up took.
-class Demo {
-public:
-    Demo(int tickets, int transfers) : options_(optionsFor(dir_.path(), tickets, transfers)), report_(setUp()) {}
-
-    const host_app::DemoReport& report() const { return report_; }
-    double setupSeconds() const { return setupSeconds_; }
-    Timed run(const char* operation) const {
-        return runHost({QStringLiteral("run"), QStringLiteral("--base"), options_.base, QStringLiteral("--company"),
-                        options_.company, QStringLiteral("--user"), options_.logon.login,
-                        QStringLiteral("--operation"), QString::fromLatin1(operation)});
-    }
-    int agencyCount(const QString& sql) const {
-        agency::AgencyDb db = agency::AgencyDb::open(report_.layout.agencyDatabase());
-        return db.column(sql).at(0).toInt();
-    }
-
-private:
-    static host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers) {
-        host_app::DemoOptions options;
-        options.base = base;
-        options.company = QStringLiteral("BENCH");
-        options.tickets = tickets;
-        options.transfers = transfers;
-        return options;
-    }
-    host_app::DemoReport setUp() {
-        QElapsedTimer timer;
-        timer.start();
-        std::ostringstream shown;
-        host_app::DemoReport report = host_app::setupDemo(options_, shown);
-        setupSeconds_ = double(timer.nsecsElapsed()) / 1e9;
-        return report;
-    }
-
-    QTemporaryDir dir_;
-    host_app::DemoOptions options_;
-    double setupSeconds_ = 0;
-    host_app::DemoReport report_;
-};
-
-int toInvoiceToday(const QString& agencyFile) {
-    agency::AgencyDb db = agency::AgencyDb::open(agencyFile);
-    return host_app::ticketsToInvoice(db, QDate::currentDate());
-}
+using bench::BenchDemo;
+using bench::Timed;
 
 bool benchTicketImport(int tickets) {
-    const Demo demo(tickets, 0);
+    const BenchDemo demo(tickets, 0);
     const int selected = demo.report().ticketsToInvoice;
     const Timed run = demo.run("1000");
-    const int left = toInvoiceToday(demo.report().layout.agencyDatabase());
+    const int left = demo.ticketsLeftToday();
     if (run.exitCode != 0 || left != 0) {
         std::fprintf(stderr, "ticket import of %d tickets failed: exit %d, %d tickets left\n", tickets, run.exitCode,
                      left);
@@ -108,7 +40,7 @@ bool benchTicketImport(int tickets) {
 }
 
 bool benchTransferImport(int transfers) {
-    const Demo demo(0, transfers);
+    const BenchDemo demo(0, transfers);
     const Timed run = demo.run("1003");
     const int pending = demo.agencyCount(
         QStringLiteral("SELECT COUNT(*) FROM Transferencias WHERE estado_importado IS NULL OR estado_importado = ''"));
