@@ -1,0 +1,37 @@
+#pragma once
+// What a ticket import run wrote, read back from its files after the run, so
+// that the raw replay writes the very same rows into an untouched copy.
+#include "sqlite_db.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace tvx::bench {
+
+struct ReplayInvoice {
+    std::vector<StoredValue> header;              // DOCGCCAB, the plan's headerColumns
+    std::vector<std::vector<StoredValue>> lines;  // DOCGCLIN, the plan's lineColumns
+    QString tipo;                                 // its numbering key
+    qint64 serie = 0;
+    qint64 ano = 0;
+    std::vector<std::int32_t> tickets;
+    QString marker;    // their Factura
+    QString inFlight;  // the in-flight record written before it is stored
+};
+
+struct ReplayPlan {
+    std::string createExecucoes;  // the run lock's table, as the run made it
+    QStringList headerColumns;    // all but ID
+    QStringList lineColumns;      // all but ID and IDCAB
+    std::vector<ReplayInvoice> invoices;
+};
+
+// The invoices and markers in the run's company and agency files (`run*`)
+// that the untouched copy (`copy*`) lacks. The in-flight records name
+// `copyAgency`, as the run's name its own agency file.
+ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, const QString& copyCompany,
+                          const QString& copyAgency);
+
+}  // namespace tvx::bench
