@@ -3,6 +3,7 @@
 #include "agency_demo/agency_db.h"
 #include "telvarix-host/today_tickets.h"
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -27,14 +28,22 @@ host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers
 
 }  // namespace
 
+double cpuSeconds(bool children) {
+    rusage usage{};
+    getrusage(children ? RUSAGE_CHILDREN : RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 Timed runHost(const QStringList& arguments) {
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
+    const double cpuBefore = cpuSeconds(true);
     QElapsedTimer timer;
     timer.start();
     process.start(QStringLiteral(TELVARIX_HOST_PROGRAM), arguments);
     process.waitForFinished(-1);
-    const Timed t{double(timer.nsecsElapsed()) / 1e9,
+    const Timed t{double(timer.nsecsElapsed()) / 1e9, cpuSeconds(true) - cpuBefore,
                   process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
     if (t.exitCode != 0) std::fprintf(stderr, "%s\n", process.readAllStandardError().constData());
     return t;

@@ -12,8 +12,12 @@ namespace tvx::bench {
 
 struct Timed {
     double seconds = 0;
-    int exitCode = -1;  // -1 when the program crashed
+    double cpuSeconds = 0;  // user and system
+    int exitCode = -1;      // -1 when the program crashed
 };
+
+// User and system seconds of this process, or of its waited-for children.
+double cpuSeconds(bool children = false);
 
 // Runs telvarix-host with `arguments`, its output dropped; prints its error
 // output when it fails.

@@ -13,6 +13,7 @@
 // clears the in-flight record. Same WAL files, foreign keys and synchronous =
 // FULL as the run. It leaves out every read (tickets, customers, articles,
 // parameters), the heartbeat (at most one per 30 s) and the process start.
+// CPU seconds are user and system time, the run's of the host process.
 //
 // Usage: bench_import_overhead [TICKETS ...]; without arguments 2,000 and 10,000.
 #include "host_demo/bench_demo.h"
@@ -57,7 +58,7 @@ bool benchOverhead(int tickets) {
     }
     const ReplayPlan plan = readReplayPlan(demo.layout().companyDatabase(), demo.layout().agencyDatabase(),
                                            copy.companyDatabase(), copy.agencyDatabase());
-    const double replay = rawReplay(plan, copy.companyDatabase(), copy.agencyDatabase());
+    const Timed replay = rawReplay(plan, copy.companyDatabase(), copy.agencyDatabase());
 
     qint64 differing = 0;
     for (const char* table : {"DOCGCCAB", "DOCGCLIN", "NUMERACAO"})
@@ -70,10 +71,10 @@ bool benchOverhead(int tickets) {
     }
     const int selected = demo.report().ticketsToInvoice;
     std::printf(
-        "%7d tickets (%6d of today, %5zu invoices)  run %7.2f s %7.0f tickets/s  replay %7.2f s %7.0f tickets/s"
-        "  run/replay %5.2f\n",
-        tickets, selected, plan.invoices.size(), run.seconds, selected / run.seconds, replay, selected / replay,
-        run.seconds / replay);
+        "%7d tickets (%6d of today, %5zu invoices)  run %7.2f s (cpu %6.2f s) %6.0f tickets/s  "
+        "replay %7.2f s (cpu %6.2f s) %6.0f tickets/s  run/replay %5.2f\n",
+        tickets, selected, plan.invoices.size(), run.seconds, run.cpuSeconds, selected / run.seconds, replay.seconds,
+        replay.cpuSeconds, selected / replay.seconds, run.seconds / replay.seconds);
     std::fflush(stdout);
     return true;
 }

@@ -77,7 +77,8 @@ private:
 
 }  // namespace
 
-double rawReplay(const ReplayPlan& plan, const QString& companyFile, const QString& agencyFile) {
+Timed rawReplay(const ReplayPlan& plan, const QString& companyFile, const QString& agencyFile) {
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
     {
@@ -121,7 +122,7 @@ double rawReplay(const ReplayPlan& plan, const QString& companyFile, const QStri
         }
         lock.release();
     }
-    return double(timer.nsecsElapsed()) / 1e9;
+    return {double(timer.nsecsElapsed()) / 1e9, cpuSeconds() - cpuBefore, 0};
 }
 
 }  // namespace tvx::bench
