@@ -7,9 +7,8 @@
 namespace tvx::bench {
 
 // Writes `plan` into the company and agency files with the run's transaction
-// grouping and durability (see main.cpp); returns the seconds it took (wall
-// and CPU), the
-// connections' opening and closing included.
+// grouping and durability (see main.cpp); returns the seconds it took, wall
+// and CPU, the connections' opening and closing included.
 Timed rawReplay(const ReplayPlan& plan, const QString& company, const QString& agency);
 
 }  // namespace tvx::bench
