@@ -13,7 +13,7 @@ void Solucao::pConfiguracaoEditar() {
         FrmConfiguracao frm({*janela.window, *janela.grid, *janela.dialog, ui_->messages()}, m_.m_Comandos);
         frm.Editar();
         // The window is gone from the screen; it is unloaded once the command has run.
-        runs_->runMaintenanceCommand(*this, frm.Comando());
+        runs_->runMaintenanceCommand(*this, frm.Comando(), frm.UtilizadorGuardado());
     } catch (...) {
         ui::showError(ui_->messages(), currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
     }

@@ -24,7 +24,9 @@ public:
     // item when "Confirmar" was pressed ("" when it was not): a receipt
     // removal command or the script keyword, run from here. An error raised
     // here ends in the editor's operation message ("Configuração").
-    virtual void runMaintenanceCommand(Solucao&, const QString& /*sComando*/) {}
+    // `sUtilizadorAntes`: BDUSER as the editor read it, written back once
+    // the command has run so that it runs only once.
+    virtual void runMaintenanceCommand(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}
     // 1003
     virtual void runTransferImport(Solucao&) {}
     // A saved sales document of the ticket import's invoice type.

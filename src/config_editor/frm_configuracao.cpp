@@ -15,6 +15,7 @@ namespace tvx {
 
 using configuracao::ItemLayout;
 using configuracao::Lista;
+using configuracao::reraiseChained;
 
 const QString FrmConfiguracao::DesignCaption = QStringLiteral("Configuração");
 const QString FrmConfiguracao::cmdConfCaption = QStringLiteral("&Confirmar");
@@ -132,7 +133,11 @@ void FrmConfiguracao::pParametrosOpen() {
     reraiseChained(QStringLiteral("pParametrosOpen"), [&] {
         m_rsParametros = comandos_.HlpDb_ParametrosGet();
         ado::Recordset& rs = parametros();
-        if (rs.RecordCount() != 0) return;
+        m_sUtilizadorGuardado.clear();
+        if (rs.RecordCount() != 0) {
+            m_sUtilizadorGuardado = textoOuVazio(rs.value(QStringLiteral("BDUSER")));
+            return;
+        }
         // A new table: its first row, in memory until "Confirmar" saves it.
         rs.AddNew();
         for (const auto& [coluna, texto] : PrimeiraLinha)

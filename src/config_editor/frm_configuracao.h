@@ -58,6 +58,9 @@ public:
     // The command text (m_sComando): the "Utilizador" value taken when
     // "Confirmar" was pressed (even when the save then failed); empty otherwise.
     const QString& Comando() const { return m_sComando; }
+    // BDUSER as last read from the database ("" for a new table): what the
+    // "Utilizador" item held before a command was typed into it.
+    const QString& UtilizadorGuardado() const { return m_sUtilizadorGuardado; }
 
     // The grid's events. A failure of the value-changed handling is reported
     // as the buttons report theirs, and the window stays.
@@ -95,6 +98,7 @@ private:
     ListasConfiguracao listas_;
     RecordsetRef m_rsParametros;
     QString m_sComando;
+    QString m_sUtilizadorGuardado;
 };
 
 }  // namespace tvx

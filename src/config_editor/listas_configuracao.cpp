@@ -15,6 +15,7 @@ namespace {
 
 using RecordsetRef = ListasConfiguracao::RecordsetRef;
 using Filtro = std::function<bool(const ado::Recordset&)>;
+using configuracao::reraiseChained;
 
 const QString Codigo = QStringLiteral("CODIGO");
 const QString Descr = QStringLiteral("DESCR");

@@ -15,11 +15,23 @@
 
 namespace tvx::ui_qt {
 
+namespace {
+
+// The grid's tree, telling whether a value is being edited in it.
+class PropertyTree : public QTreeView {
+public:
+    bool editing() const { return state() == EditingState; }
+};
+
+bool editing(const QTreeView* view) { return static_cast<const PropertyTree*>(view)->editing(); }
+
+}  // namespace
+
 PropertyGridWidget::PropertyGridWidget(ui::PropertyGrid& grid, QWidget* parent)
     : QWidget(parent),
       model_(new PropertyGridModel(grid, this)),
       delegate_(new PropertyGridDelegate(*model_, this)),
-      view_(new QTreeView),
+      view_(new PropertyTree),
       title_(new QLabel),
       text_(new QLabel) {
     view_->setObjectName(QStringLiteral("propriedades"));
@@ -99,7 +111,7 @@ QRect PropertyGridWidget::buttonAt(const QModelIndex& value) const {
 
 bool PropertyGridWidget::keyPressed(QKeyEvent* key) {
     const QModelIndex current = view_->currentIndex();
-    if (!model_->itemAt(current) || view_->state() == QAbstractItemView::EditingState) return false;
+    if (!model_->itemAt(current) || editing(view_)) return false;
     const QModelIndex value = current.siblingAtColumn(PropertyGridModel::ValueColumn);
     switch (key->key()) {
     case Qt::Key_Return:
@@ -131,8 +143,8 @@ bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
         // One click on a value edits it (the in-place button is the delegate's).
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex at = view_->indexAt(mouse->position().toPoint());
-        if (mouse->button() == Qt::LeftButton && model_->itemAt(at) &&
-            at.column() == PropertyGridModel::ValueColumn && view_->state() != QAbstractItemView::EditingState) {
+        if (mouse->button() == Qt::LeftButton && model_->itemAt(at) && at.column() == PropertyGridModel::ValueColumn &&
+            !editing(view_)) {
             if (!buttonAt(at).contains(mouse->position().toPoint())) {
                 QMetaObject::invokeMethod(
                     this, [this, index = QPersistentModelIndex(at)] { if (index.isValid()) view_->edit(index); },

@@ -17,8 +17,8 @@ public:
     void runViewer(addin::Solucao&) override { log << QStringLiteral("viewer"); }
     void runConfigEditor(addin::Solucao&) override { log << QStringLiteral("config"); }
     void runTransferImport(addin::Solucao&) override { log << QStringLiteral("transfers"); }
-    // Logs "command <text>"; raises `commandError` when one is set.
-    void runMaintenanceCommand(addin::Solucao&, const QString& sComando) override;
+    // Logs "command <text> (was <BDUSER before>)"; raises `commandError` when one is set.
+    void runMaintenanceCommand(addin::Solucao&, const QString& sComando, const QString& sUtilizadorAntes) override;
     void pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
                                      std::int16_t iSerie, std::int16_t iAno) override;
 

@@ -77,7 +77,7 @@ TEST_F(SolucaoOverHostTest, TheConfigurationEditorHandsOnTheCommandTakenAtConfir
     };
     desktop->configUser = {confirma(QStringLiteral("RE 2024 1 3"))};
     solucao->pConfiguracaoEditar();
-    EXPECT_EQ(runs->log, QStringList{QStringLiteral("command RE 2024 1 3")});
+    EXPECT_EQ(runs->log, QStringList{QStringLiteral("command RE 2024 1 3 (was )")});
     const auto rs = solucao->estado().m_Comandos.HlpDb_ParametrosGet();
     ASSERT_EQ(rs->RecordCount(), 1);  // the first row, added by the editor
     EXPECT_EQ(rs->value(QStringLiteral("BDUSER")), Variant("RE 2024 1 3"));
@@ -95,7 +95,7 @@ TEST_F(SolucaoOverHostTest, TheConfigurationEditorHandsOnTheCommandTakenAtConfir
     runs->commandError.reset();
     desktop->configUser = {[](ui::PropertyGrid&, FakeFormWindow& window) { window.click(QStringLiteral("cmdSair")); }};
     solucao->pConfiguracaoEditar();
-    EXPECT_EQ(runs->log.last(), QStringLiteral("command "));
+    EXPECT_EQ(runs->log.last(), QStringLiteral("command  (was  RE 2024 1 3)"));
     EXPECT_EQ(desktop->configWindowsShown, 3);
 }
 

@@ -204,6 +204,7 @@ TEST(QtConfigWindow, TheGridsEditorsAndButtonsReachTheForm) {
         line->selectAll();
         QTest::keyClicks(line, QStringLiteral("novo"));
         QTest::keyClick(line, Qt::Key_Return);
+        QCoreApplication::processEvents();  // Return commits on the next turn
         EXPECT_EQ(events.last(), QStringLiteral("1011=novo"));
 
         // The name's in-place button, drawn in its cell.
