@@ -25,7 +25,7 @@ QString CompanyLayout::companyDatabase() const {
 }
 
 QString CompanyLayout::agencyDatabase() const {
-    return QDir(base).filePath(QStringLiteral("agencia/%1.db").arg(company));
+    return QDir(base).filePath(QStringLiteral("agencia/%1.accdb").arg(company));
 }
 
 QStringList CompanyLayout::files() const { return {settingsFile(), companyDatabase(), agencyDatabase()}; }

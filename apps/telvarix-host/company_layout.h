@@ -2,7 +2,8 @@
 // Where a company's files live under the host's base folder:
 //   <base>/quorel/BRISKO.<company>          the add-in's settings file
 //   <base>/companies/<server>/<company>.db  the company database
-//   <base>/agencia/<company>.db             the agency's back-office database
+//   <base>/agencia/<company>.accdb          the agency's back-office database (a SQLite
+//                                           file, named as the Access file it stands for)
 #include <QString>
 #include <QStringList>
 

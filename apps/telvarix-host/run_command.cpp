@@ -7,6 +7,8 @@
 #include "telvarix-host/open_addin.h"
 
 #include <QFileInfo>
+#include <limits>
+#include <optional>
 #include <ostream>
 
 namespace tvx::host_app {
@@ -21,6 +23,28 @@ std::vector<std::int32_t> operationCodes(const QCommandLineParser& parser) {
     return codes;
 }
 
+// --set ID=VALUE, each an edit of the configuration window's item ID.
+std::vector<ui_console::PropertyEdit> propertyEdits(const QCommandLineParser& parser) {
+    std::vector<ui_console::PropertyEdit> edits;
+    for (const QString& value : parser.values(QStringLiteral("set"))) {
+        const qsizetype equals = value.indexOf(u'=');
+        if (equals < 0) throw UsageError(QStringLiteral("--set %1: expected ID=VALUE.").arg(value));
+        const int id = toInt(value.left(equals), QStringLiteral("--set"), std::numeric_limits<std::int16_t>::min(),
+                             std::numeric_limits<std::int16_t>::max());
+        edits.push_back({std::int16_t(id), value.mid(equals + 1)});
+    }
+    return edits;
+}
+
+// --button: one of the configuration window's three buttons, by caption.
+std::optional<QString> configButton(const QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("button"))) return std::nullopt;
+    const QString button = parser.value(QStringLiteral("button"));
+    for (const QString& caption : {QStringLiteral("Confirmar"), QStringLiteral("Cancelar"), QStringLiteral("Sair")})
+        if (caption.compare(button, Qt::CaseInsensitive) == 0) return caption;
+    throw UsageError(QStringLiteral("--button %1: expected Confirmar, Cancelar or Sair.").arg(button));
+}
+
 }  // namespace
 
 int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -29,7 +53,8 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
         "Loads the add-in, opens it for a company and runs menu operations in the order given: 1000 ticket "
         "import, 1001 diagnostics viewer, 1002 configuration, 1003 bank transfer import, 1004 ticket import "
         "from a CSV file. Message boxes are printed and answered with their default buttons; the diagnostics "
-        "viewer prints its log as a table and, with --save-log, saves it through its \"Gravar como\" button.\n"
+        "viewer prints its log as a table and, with --save-log, saves it through its \"Gravar como\" button; the "
+        "configuration window prints its items, makes the --set edits and clicks the --button.\n"
         "Exit status: 0 when the operations ran (their logs may hold errors), 1 when the add-in could not be "
         "loaded or opened, 2 for a wrong command line."));
     parser.addOptions(addinTargetOptions());
@@ -42,7 +67,17 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
                        {QStringLiteral("save-log"),
                         QStringLiteral("The file the viewer saves the log in: XML, or a spreadsheet with an XML copy "
                                        "beside it when the name does not end in XML."),
-                        QStringLiteral("FILE")}});
+                        QStringLiteral("FILE")},
+                       {QStringLiteral("set"),
+                        QStringLiteral("An edit in the configuration window (code 1002): item ID gets VALUE, a text, or "
+                                       "for a list item the caption or code of one of its entries; repeat the option "
+                                       "for several, made in turn."),
+                        QStringLiteral("ID=VALUE")},
+                       {QStringLiteral("button"),
+                        QStringLiteral("The configuration window's button clicked after the edits: Confirmar (save), "
+                                       "Cancelar (show the stored values again) or Sair (leave without saving); "
+                                       "without it the window closes unsaved."),
+                        QStringLiteral("NAME")}});
     if (const auto code = parseCommand(parser, QStringLiteral("run"), arguments, out, err)) return *code;
     return guarded(QStringLiteral("run"), err, [&] {
         noPositionalArguments(parser);
@@ -53,6 +88,8 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
             answers.openFile = QFileInfo(parser.value(QStringLiteral("csv"))).absoluteFilePath();
         if (parser.isSet(QStringLiteral("save-log")))
             answers.saveFile = QFileInfo(requiredValue(parser, QStringLiteral("save-log"))).absoluteFilePath();
+        answers.propertyEdits = propertyEdits(parser);
+        answers.configButton = configButton(parser);
 
         HostProgram host(target.base, out, answers);
         const AddinLibrary library(findAddinLibrary(target.library));

@@ -46,6 +46,8 @@ void AddinRuns::runViewer(Solucao& s) {
     });
 }
 
+void AddinRuns::runConfigEditor(Solucao& s) { s.pConfiguracaoEditar(); }
+
 void AddinRuns::pDocComerciaActualizaOrigem(Solucao& s, const QString& sTipoDocumento, std::int32_t lNumero,
                                             std::int16_t iSerie, std::int16_t iAno) {
     SolucaoEstado& m = s.estado();

@@ -14,6 +14,8 @@ public:
     void runTicketImport(Solucao& s) override;
     // 1001: the viewer outside a run ("Consulta Diagnósticos").
     void runViewer(Solucao& s) override;
+    // 1002: the configuration editor.
+    void runConfigEditor(Solucao& s) override;
     // 1003: the bank transfers, into receipts.
     void runTransferImport(Solucao& s) override;
     void pDocComerciaActualizaOrigem(Solucao& s, const QString& sTipoDocumento, std::int32_t lNumero,

@@ -18,8 +18,15 @@ public:
     virtual void runTicketImport(Solucao&) {}
     // 1001
     virtual void runViewer(Solucao&) {}
-    // 1002, with the maintenance command typed into it.
+    // 1002: the configuration editor (Solucao::pConfiguracaoEditar).
     virtual void runConfigEditor(Solucao&) {}
+    // After the editor has closed, the text that stood in its "Utilizador"
+    // item when "Confirmar" was pressed ("" when it was not): a receipt
+    // removal command or the script keyword, run from here. An error raised
+    // here ends in the editor's operation message ("Configuração").
+    // `sUtilizadorAntes`: BDUSER as the editor read it, written back once
+    // the command has run so that it runs only once.
+    virtual void runMaintenanceCommand(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}
     // 1003
     virtual void runTransferImport(Solucao&) {}
     // A saved sales document of the ticket import's invoice type.

@@ -35,6 +35,7 @@ enum OperationCode : std::int32_t {
 inline const QString TituloLigacao = QStringLiteral("Ligação ao Servidor");
 inline const QString TituloValidacao = QStringLiteral("Validação da ligação ao Servidor");
 inline const QString TituloOperacoes = QStringLiteral("Operações");
+inline const QString TituloConfiguracao = QStringLiteral("Configuração");
 
 class Solucao : public Dispatch {
 public:
@@ -74,6 +75,10 @@ public:
     void comViewerDiagnosticos(const std::function<void(FrmViewDiagnosticos&)>& use);
     // A run's log in a new viewer, modal (a null log: the viewer asks for a file).
     void pViewDiagnostico(std::shared_ptr<ado::Recordset> log);
+    // Operation 1002: the configuration window, modal; once it has closed,
+    // the command typed into it goes to the runs (runMaintenanceCommand).
+    // Any error ends here, in a message box titled "Configuração".
+    void pConfiguracaoEditar();
 
 private:
     // Connection steps; each raises its errors again under its own name.

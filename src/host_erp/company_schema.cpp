@@ -57,7 +57,7 @@ CREATE TABLE SECTORES (
 );
 CREATE TABLE ARMAZENS (
     CODIGO      nvarchar(6)   NOT NULL COLLATE NOCASE PRIMARY KEY,
-    DESCR       nvarchar(50)  NOT NULL,
+    NOME        nvarchar(50)  NOT NULL,
     MORADA      nvarchar(100) NOT NULL DEFAULT ''
 );
 CREATE TABLE ARTIGOS (
@@ -88,7 +88,7 @@ CREATE TABLE TPDOC (
     CODIGO      nvarchar(3)   NOT NULL COLLATE NOCASE PRIMARY KEY,
     DESCR       nvarchar(50)  NOT NULL,
     AREAG       smallint      NOT NULL,
-    ENTIDADE    nvarchar(1)   NOT NULL DEFAULT 'C',
+    ENTIDADE    smallint      NOT NULL DEFAULT 2,
     TPOPER      smallint      NOT NULL,
     NATCONTA    smallint      NOT NULL,
     SINALCT     smallint      NOT NULL DEFAULT 1,

@@ -11,10 +11,12 @@
 // (Terceiro), article, warehouse and exemption codes held by documents, and
 // user logins. Names, descriptions and free texts compare exactly.
 //
-// Numeric codes (document headers and types):
-//   AREAG    1 commercial (sales), 2 financial (treasury)
-//   TPOPER   1 sale, 2 credit note, 3 receipt, 4 on-account receipt
-//   NATCONTA 1 debit (the customer owes), 2 credit
+// Numeric codes (document headers and types), as the add-in's configuration
+// lists filter on them:
+//   AREAG    4 commercial (sales), 6 financial (treasury)
+//   ENTIDADE 2 customers
+//   TPOPER   2 sale, 3 credit note, 7 receipt (settling or on account)
+//   NATCONTA 1 debit (the customer owes; receipts too), 2 credit
 //   SINALCT  1 counts positive when settled, 2 negative (credit documents)
 //   TPDOC.CATEGORIA  'FACTURA', 'NOTA_CREDITO', 'RECIBO', 'RECIBO_CONTA'
 //   DOCGCLIN.TIPOLINHA 1 normal line (an article line, or a text line

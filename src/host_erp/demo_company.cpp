@@ -1,5 +1,6 @@
 #include "host_erp/demo_company.h"
 
+#include "host_erp/host_catalogue.h"
 #include "host_erp/host_users.h"
 
 namespace tvx::host_erp {
@@ -38,7 +39,7 @@ void addCatalogues(const QSqlDatabase& db) {
     insertRows(db, QStringLiteral("CARTEIRAS"), cols("CODIGO,DESCR"), {{1, QStringLiteral("Carteira")}});
     insertRows(db, QStringLiteral("SECTORES"), cols("CODIGO,DESCR"),
                {{demo::Sector, QStringLiteral("Sede")}, {QStringLiteral("2"), QStringLiteral("Loja do Porto")}});
-    insertRows(db, QStringLiteral("ARMAZENS"), cols("CODIGO,DESCR"), {{demo::Armazem, QStringLiteral("Armazém principal")}});
+    insertRows(db, QStringLiteral("ARMAZENS"), cols("CODIGO,NOME"), {{demo::Armazem, QStringLiteral("Armazém principal")}});
     insertRows(db, QStringLiteral("ARTIGOS"), cols("CODIGO,NOME,TIPOIVA,MOTISENCAO,CONTACTB"),
                {{demo::ArtigoFare, QStringLiteral("Bilhete - tarifa"), 1, demo::MotivoIsencao, QStringLiteral("7211")},
                 {demo::ArtigoTaxas, QStringLiteral("Bilhete - taxas"), 1, demo::MotivoIsencao, QStringLiteral("7212")},
@@ -47,12 +48,14 @@ void addCatalogues(const QSqlDatabase& db) {
 
 void addDocumentTypes(const QSqlDatabase& db) {
     insertRows(db, QStringLiteral("TPDOC"), cols("CODIGO,DESCR,AREAG,TPOPER,NATCONTA,SINALCT,CATEGORIA,CERTIFICADO,DIARIO"),
-               {{demo::Factura, QStringLiteral("Factura"), 1, 1, 1, 1, QStringLiteral("FACTURA"), 1, QStringLiteral("VND")},
-                {demo::NotaCredito, QStringLiteral("Nota de crédito"), 1, 2, 2, 2, QStringLiteral("NOTA_CREDITO"), 1,
+               {{demo::Factura, QStringLiteral("Factura"), AreaComercial, 2, 1, 1, QStringLiteral("FACTURA"), 1,
                  QStringLiteral("VND")},
-                {demo::Recibo, QStringLiteral("Recibo"), 2, 3, 2, 1, QStringLiteral("RECIBO"), 0, QStringLiteral("TES")},
-                {demo::ReciboConta, QStringLiteral("Recebimento por conta"), 2, 4, 2, 1, QStringLiteral("RECIBO_CONTA"), 0,
-                 QStringLiteral("TES")}});
+                {demo::NotaCredito, QStringLiteral("Nota de crédito"), AreaComercial, 3, 2, 2,
+                 QStringLiteral("NOTA_CREDITO"), 1, QStringLiteral("VND")},
+                {demo::Recibo, QStringLiteral("Recibo"), AreaFinanceira, 7, 1, 1, QStringLiteral("RECIBO"), 0,
+                 QStringLiteral("TES")},
+                {demo::ReciboConta, QStringLiteral("Recebimento por conta"), AreaFinanceira, 7, 1, 1,
+                 QStringLiteral("RECIBO_CONTA"), 0, QStringLiteral("TES")}});
     QList<Row> series;
     for (const QString& type : {demo::Factura, demo::NotaCredito, demo::Recibo, demo::ReciboConta})
         series << Row{type, demo::Serie, QStringLiteral("Série %1").arg(demo::Serie), 1};

@@ -26,8 +26,8 @@ inline const QString ReciboConta = QStringLiteral("RECIBO_CONTA");
 }  // namespace categoria
 
 // TPDOC.AREAG values.
-inline constexpr int AreaComercial = 1;
-inline constexpr int AreaFinanceira = 2;
+inline constexpr int AreaComercial = 4;
+inline constexpr int AreaFinanceira = 6;
 
 struct DocumentType {
     QString codigo;  // as the host keeps it (the caller may have given another case)

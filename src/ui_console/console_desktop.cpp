@@ -37,6 +37,15 @@ ui::ViewerWindow ConsoleDesktop::newViewerWindow() {
     return viewer;
 }
 
+ui::ConfigWindow ConsoleDesktop::newConfigWindow() {
+    ui::ConfigWindow config;
+    config.grid = std::make_unique<ui::PropertyGrid>();
+    config.dialog = newCommonDialog();
+    config.window =
+        std::make_unique<ConsoleConfigWindow>(out_, *config.grid, answers_.propertyEdits, answers_.configButton);
+    return config;
+}
+
 void registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers) {
     // One desktop for the whole process, as a platform has.
     auto desktop = std::make_shared<ConsoleDesktop>(out, std::move(answers), progressOutputFor(out));

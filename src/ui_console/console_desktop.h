@@ -3,8 +3,11 @@
 // their default buttons, no message-loop work, file dialogs answered from
 // preset file names, a one-line progress bar (plain lines when the output is
 // not a terminal), a viewer that prints the log as a table and, when a save
-// file is preset, saves it there through its "Gravar como" button.
+// file is preset, saves it there through its "Gravar como" button, and a
+// configuration window that prints its grid, applies preset edits and clicks
+// a preset button.
 #include "platform/ui/addin_ui.h"
+#include "ui_console/console_config_window.h"
 #include "ui_console/console_message_box.h"
 #include "ui_console/console_message_loop.h"
 #include "ui_console/console_progress_bar.h"
@@ -13,12 +16,15 @@
 #include <QString>
 #include <iosfwd>
 #include <optional>
+#include <vector>
 
 namespace tvx::ui_console {
 
 struct ConsoleAnswers {
     std::optional<QString> openFile;  // answers every open dialog; none: cancel
     std::optional<QString> saveFile;  // answers every save dialog; none: cancel
+    std::vector<PropertyEdit> propertyEdits;  // made in the configuration window, in turn
+    std::optional<QString> configButton;      // then clicked there, by caption
 };
 
 class ConsoleDesktop : public ui::AddinUi {
@@ -30,6 +36,7 @@ public:
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
     std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
     ui::ViewerWindow newViewerWindow() override;
+    ui::ConfigWindow newConfigWindow() override;
     ui::Shell& shell() override { return shell_; }
 
 private:

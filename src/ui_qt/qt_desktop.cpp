@@ -2,6 +2,7 @@
 
 #include "platform/automation/class_registry.h"
 #include "ui_qt/qt_common_dialog.h"
+#include "ui_qt/qt_config_window.h"
 #include "ui_qt/qt_progress_window.h"
 #include "ui_qt/qt_viewer_window.h"
 
@@ -12,6 +13,8 @@ std::unique_ptr<ui::CommonDialog> QtDesktop::newCommonDialog() { return std::mak
 std::unique_ptr<ui::ProgressWindow> QtDesktop::newProgressWindow() { return newQtProgressWindow(); }
 
 ui::ViewerWindow QtDesktop::newViewerWindow() { return newQtViewerWindow(); }
+
+ui::ConfigWindow QtDesktop::newConfigWindow() { return newQtConfigWindow(messages_); }
 
 void registerQtDesktop() {
     // One desktop for the whole process, as a platform has.

@@ -1,6 +1,6 @@
 #pragma once
 // The add-in's desktop with real windows: message boxes, file dialogs,
-// progress windows and viewers as Qt windows over the application's active
+// progress windows, viewers and the configuration window as Qt windows over the application's active
 // window, one turn of Qt's event loop per progress update, and the
 // desktop's associated programs for opening files.
 #include "platform/ui/addin_ui.h"
@@ -17,6 +17,7 @@ public:
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
     std::unique_ptr<ui::ProgressWindow> newProgressWindow() override;
     ui::ViewerWindow newViewerWindow() override;
+    ui::ConfigWindow newConfigWindow() override;
     ui::Shell& shell() override { return shell_; }
 
 private:

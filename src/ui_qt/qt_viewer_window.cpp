@@ -1,5 +1,6 @@
 #include "ui_qt/qt_viewer_window.h"
 
+#include "ui_qt/command_button.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/dialog_parent.h"
 #include "ui_qt/form_dialog.h"
@@ -11,19 +12,6 @@
 #include <QVBoxLayout>
 
 namespace tvx::ui_qt {
-
-namespace {
-
-// A button named for its control; the form's logic gives it its caption.
-QPushButton* commandButton(const QString& control, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(control);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 14 + 32);
-    return button;
-}
-
-}  // namespace
 
 ui::ViewerWindow newQtViewerWindow(QWidget* parent) {
     auto* dialog = new FormDialog(parent ? parent : dialogParent());

@@ -64,14 +64,16 @@ TEST(AddinLibraryTest, AHostRegistersTheLibraryAndCreatesSolucaoByName) {
         std::vector<Variant> open{Variant("EMPR01"), Variant("joao")};
         EXPECT_EQ(CInt(solucao->Invoke(QStringLiteral("ConnectionOpen"), open)), -1);
         EXPECT_EQ(host.log.filter(QStringLiteral("Iniciar(")).size(), 1);
-        // The library's own runs: the configuration editor is not there yet, so nothing happens.
+        // The library's own runs: the configuration editor finds no document types and says so.
         std::vector<Variant> op{Variant(), Variant(std::int32_t(1002)), Variant("joao")};
         solucao->Invoke(QStringLiteral("Operacoes"), op);
+        ASSERT_EQ(desktop->messages_.calls().size(), 1u);
+        EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("pFrmPropBuild"));
         // An error of a hook comes back through the host's desktop.
         host.parametros.reset();
         std::vector<Variant> hook(5);
         solucao->Invoke(QStringLiteral("OnVistaVendasAbrir"), hook);
-        ASSERT_EQ(desktop->messages_.calls().size(), 1u);
+        ASSERT_EQ(desktop->messages_.calls().size(), 2u);
         EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("OnVistaVendasAbrir"));
         std::vector<Variant> none;
         EXPECT_EQ(CInt(solucao->Invoke(QStringLiteral("ConnectionClose"), none)), -1);

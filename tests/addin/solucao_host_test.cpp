@@ -67,6 +67,38 @@ TEST_F(SolucaoOverHostTest, OpensCreatesTheParametersTableAndDispatches) {
     EXPECT_TRUE(solucao->ConnectionClose());
 }
 
+TEST_F(SolucaoOverHostTest, TheConfigurationEditorHandsOnTheCommandTakenAtConfirmar) {
+    ASSERT_TRUE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")));
+    const auto confirma = [](const QString& comando) {
+        return [comando](ui::PropertyGrid& grid, FakeFormWindow& window) {
+            grid.userSetValue(*grid.FindItem(1010), Variant(comando));
+            window.click(QStringLiteral("cmdConf"));
+        };
+    };
+    desktop->configUser = {confirma(QStringLiteral("RE 2024 1 3"))};
+    solucao->pConfiguracaoEditar();
+    EXPECT_EQ(runs->log, QStringList{QStringLiteral("command RE 2024 1 3 (was )")});
+    const auto rs = solucao->estado().m_Comandos.HlpDb_ParametrosGet();
+    ASSERT_EQ(rs->RecordCount(), 1);  // the first row, added by the editor
+    EXPECT_EQ(rs->value(QStringLiteral("BDUSER")), Variant("RE 2024 1 3"));
+
+    // A command that fails ends in the editor's own message.
+    runs->commandError = AutomationError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+    desktop->configUser = {confirma(QStringLiteral(" RE 2024 1 3"))};
+    solucao->pConfiguracaoEditar();
+    ASSERT_EQ(desktop->messages_.calls().size(), 1u);
+    EXPECT_EQ(desktop->messages_.last().prompt, QStringLiteral("Type mismatch"));
+    EXPECT_EQ(desktop->messages_.last().title, QStringLiteral("Configuração"));
+    EXPECT_EQ(desktop->messages_.last().style, ui::vbOKOnly);
+
+    // Sair: no command.
+    runs->commandError.reset();
+    desktop->configUser = {[](ui::PropertyGrid&, FakeFormWindow& window) { window.click(QStringLiteral("cmdSair")); }};
+    solucao->pConfiguracaoEditar();
+    EXPECT_EQ(runs->log.last(), QStringLiteral("command  (was  RE 2024 1 3)"));
+    EXPECT_EQ(desktop->configWindowsShown, 3);
+}
+
 TEST_F(SolucaoOverHostTest, AWrongPasswordIsARefusedLogon) {
     settings(QStringLiteral("errada"));
     EXPECT_FALSE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")));

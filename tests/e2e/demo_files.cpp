@@ -12,23 +12,39 @@
 
 namespace tvx::testing {
 
-std::vector<std::vector<QVariant>> rows(const QString& path, const QString& sql) {
+namespace {
+
+// Runs `sql` on the file and hands the query to `read`.
+template <class F>
+void onFile(const QString& path, const QString& sql, bool readOnly, F&& read) {
     const QString name = QUuid::createUuid().toString();
-    std::vector<std::vector<QVariant>> result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (readOnly) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
         QSqlQuery query(db);
         if (!query.exec(sql)) throw std::runtime_error((query.lastError().text() + u' ' + sql).toStdString());
+        read(query);
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+}  // namespace
+
+void execute(const QString& path, const QString& sql) {
+    onFile(path, sql, false, [](QSqlQuery&) {});
+}
+
+std::vector<std::vector<QVariant>> rows(const QString& path, const QString& sql) {
+    std::vector<std::vector<QVariant>> result;
+    onFile(path, sql, true, [&](QSqlQuery& query) {
         while (query.next()) {
             std::vector<QVariant> row;
             for (int i = 0; i < query.record().count(); ++i) row.push_back(query.value(i));
             result.push_back(std::move(row));
         }
-    }
-    QSqlDatabase::removeDatabase(name);
+    });
     return result;
 }
 

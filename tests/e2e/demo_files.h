@@ -1,5 +1,6 @@
 #pragma once
-// Looking into a demo folder's databases, read-only, as sqlite3 would.
+// Looking into a demo folder's databases, read-only, as sqlite3 would (and
+// changing them, for a test's starting point).
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -12,6 +13,8 @@ std::vector<QVariant> column(const QString& path, const QString& sql);
 QVariant scalar(const QString& path, const QString& sql);
 // Every row of a select, each as its columns.
 std::vector<std::vector<QVariant>> rows(const QString& path, const QString& sql);
+// Runs one statement on the SQLite file `path`.
+void execute(const QString& path, const QString& sql);
 
 // A demo folder made by `telvarix-host setup-demo`.
 struct DemoFolder {

@@ -45,8 +45,9 @@ TEST_F(DocComercialTest, BuildsAnInvoiceAsTheAddinDoesAndStoresItInPreparation) 
     EXPECT_EQ(header->value(QStringLiteral("Terceiro")), Variant(QStringLiteral("C0001")));
     EXPECT_EQ(header->value(QStringLiteral("EMPREPARACAO")), Variant(true));
     EXPECT_EQ(header->value(QStringLiteral("ORIGEM")), Variant(std::int16_t(3)));
-    for (const char* column : {"AREAG", "TPOPER", "NATCONTA", "SINALCT"})
-        EXPECT_EQ(header->value(QLatin1String(column)), Variant(std::int16_t(1))) << column;
+    // The type's codes copied: commercial area, a sale, a debit counted positive.
+    for (const auto& [column, code] : {std::pair{"AREAG", 4}, {"TPOPER", 2}, {"NATCONTA", 1}, {"SINALCT", 1}})
+        EXPECT_EQ(header->value(QLatin1String(column)), Variant(std::int16_t(code))) << column;
     auto lines = consultar(QStringLiteral("SELECT * FROM DOCGCLIN ORDER BY NUMLINHA"));
     ASSERT_EQ(lines->RecordCount(), 4);
     lines->setAbsolutePosition(2);

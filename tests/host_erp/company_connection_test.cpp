@@ -109,7 +109,7 @@ TEST_F(CompanyConnectionTest, ReadsTheHostCataloguesAsTheAddInAsks) {
     EXPECT_EQ(cliente->value(QStringLiteral("CODIGO")), Variant(QStringLiteral("C0002")));
     RecordsetRef tipos = consultar(QStringLiteral("SELECT   * FROM     TPDOC ORDER BY   CODIGO"));
     EXPECT_EQ(tipos->RecordCount(), 4);
-    EXPECT_EQ(tipos->value(QStringLiteral("AREAG")), Variant(std::int16_t(1)));
+    EXPECT_EQ(tipos->value(QStringLiteral("AREAG")), Variant(std::int16_t(4)));
     EXPECT_EQ(consultar(QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='FT') AND (ANO=2021) AND (SERIE=1) "
                                        "AND (NNUMDOC=123 )  \r\n"))->RecordCount(),
               0);

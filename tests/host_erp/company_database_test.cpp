@@ -71,6 +71,9 @@ TEST_F(DemoCompanyTest, HoldsTheHostTablesWithTheColumnsTheAddInReads) {
     EXPECT_TRUE(columns("NOMSERIE").startsWith(u"TIPODOC,SERIE,DESCR"));
     EXPECT_TRUE(columns("ARTIGOS").startsWith(u"CODIGO,NOME"));
     EXPECT_TRUE(columns("MOTIVO_ISENCAO_IVA").startsWith(u"CODIGO,DESCRICAO"));
+    // The configuration lists' captions.
+    EXPECT_TRUE(columns("ARMAZENS").startsWith(u"CODIGO,NOME"));
+    EXPECT_TRUE(columns("SECTORES").startsWith(u"CODIGO,DESCR"));
     for (const char* table : {"CLIENTES", "ARMAZENS", "SECTORES", "DOCGCLIN", "DOCFINCAB", "DOCFINLIN", "MOVCTBCAB", "MOVCTBLIN"})
         EXPECT_FALSE(columns(table).isEmpty()) << table;
 }
@@ -79,8 +82,8 @@ TEST_F(DemoCompanyTest, HoldsTheDemoCataloguesAndFileSettings) {
     EXPECT_EQ(rows(db(), "PRAGMA journal_mode"), QStringList{QStringLiteral("wal")});
     EXPECT_EQ(rows(db(), "PRAGMA application_id").value(0).toInt(), CompanyApplicationId);
     EXPECT_EQ(rows(db(), "SELECT CODIGO || ':' || SINALCT || ':' || AREAG FROM TPDOC ORDER BY CODIGO"),
-              (QStringList{QStringLiteral("FT:1:1"), QStringLiteral("NC:2:1"), QStringLiteral("RA:1:2"),
-                           QStringLiteral("RE:1:2")}));
+              (QStringList{QStringLiteral("FT:1:4"), QStringLiteral("NC:2:4"), QStringLiteral("RA:1:6"),
+                           QStringLiteral("RE:1:6")}));
     EXPECT_EQ(rows(db(), "SELECT count(*) FROM NOMSERIE WHERE SERIE = 1 AND ASSINADA = 1").value(0), QStringLiteral("4"));
     EXPECT_EQ(rows(db(), "SELECT count(*) FROM CLIENTES").value(0), QStringLiteral("12"));
     EXPECT_EQ(rows(db(), "SELECT DESCRICAO FROM MOTIVO_ISENCAO_IVA WHERE CODIGO = 'M99'").value(0),

@@ -3,7 +3,8 @@
 // window opens with the real add-in on the Qt desktop, operation 1000 runs
 // (its progress window, its closing message and the viewer grouped by Estado
 // are pictured and answered on the way), the sales view finalises the first
-// invoice in preparation, and the receipts of operation 1003 are listed.
+// invoice in preparation, the receipts of operation 1003 are listed, and the
+// configuration editor of operation 1002 is pictured and left with Sair.
 // Usage: telvarix_host_screenshots OUTDIR
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/company_layout.h"
@@ -70,6 +71,9 @@ private:
             grid->groupBy(grid->tableModel()->columnOf(QStringLiteral("Estado")));
             save(*modal, doing_ + QStringLiteral("-viewer-grouped-by-estado.png"));
             modal->hide();  // as Sair after saving: the modal loop ends
+        } else if (modal->objectName() == u"FrmConfiguracao") {
+            if (!pictured(modal)) save(*modal, doing_ + QStringLiteral("-configuration.png"));
+            if (auto* sair = modal->findChild<QPushButton*>(QStringLiteral("cmdSair"))) sair->click();
         } else if (auto* view = qobject_cast<host_gui::SalesViewWindow*>(modal)) {
             salesView(*view);
         }
@@ -124,6 +128,8 @@ int pictures() {
     window.runOperation(1003);
     window.findChild<QTabWidget*>()->setCurrentWidget(window.receipts());
     save(window, QStringLiteral("host-main-receipts.png"));
+    user.doing(QStringLiteral("host-1002"));
+    window.runOperation(1002);
     window.close();
     addin.close();
     return 0;

@@ -2,7 +2,6 @@
 
 #include "platform/automation/automation_error.h"
 #include "support/fake_data_grid.h"
-#include "support/fake_form_window.h"
 #include "support/linhas_do_log.h"
 #include "support/recording_progress_window.h"
 
@@ -30,6 +29,18 @@ ui::ViewerWindow FakeDesktop::newViewerWindow() {
     viewer.grid = std::move(grid);
     viewer.window = std::move(window);
     return viewer;
+}
+
+ui::ConfigWindow FakeDesktop::newConfigWindow() {
+    ui::ConfigWindow config;
+    config.grid = std::make_unique<ui::PropertyGrid>();
+    config.dialog = std::make_unique<FakeCommonDialog>();
+    auto window = std::make_unique<FakeFormWindow>();
+    window->whileShown([this] { ++configWindowsShown; });
+    for (const ConfigAction& action : configUser)
+        window->whileShown([action, grid = config.grid.get(), w = window.get()] { action(*grid, *w); });
+    config.window = std::move(window);
+    return config;
 }
 
 }  // namespace tvx::testing

@@ -18,4 +18,19 @@ void FakeFormWindow::ShowModal() {
     }
 }
 
+void FakeFormWindow::OnClick(const QString& control, std::function<void()> handler) {
+    if (handler)
+        clicks_.insert(control, std::move(handler));
+    else
+        clicks_.remove(control);
+}
+
+bool FakeFormWindow::click(const QString& control) {
+    // A copy: the click may connect the buttons again.
+    const std::function<void()> handler = clicks_.value(control);
+    if (!handler) return false;
+    handler();
+    return true;
+}
+
 }  // namespace tvx::testing

@@ -1,10 +1,12 @@
 #pragma once
 // A form window whose modal show plays scripted user actions (button clicks
-// forwarded to the form's logic) while the window stays shown. When the
+// forwarded to the form's logic) while the window stays shown. It keeps the
+// captions and click handlers the form's logic gives its buttons. When the
 // script runs out with the window still shown, the user closes it with the
 // close box.
 #include "platform/ui/form_window.h"
 
+#include <QHash>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -21,6 +23,12 @@ public:
     QString Caption() const override { return caption_; }
     void ShowModal() override;
     void Hide() override { shown_ = false; }
+    void OnClick(const QString& control, std::function<void()> handler) override;
+    void SetControlCaption(const QString& control, const QString& caption) override { captions_[control] = caption; }
+
+    // The user clicks the button named `control`; false when nothing is connected to it.
+    bool click(const QString& control);
+    QString controlCaption(const QString& control) const { return captions_.value(control); }
 
     bool shown() const { return shown_; }
     int modalShows() const { return modalShows_; }
@@ -34,6 +42,8 @@ private:
     int modalShows_ = 0;
     std::vector<QString> captionsAtShow_;
     std::deque<std::function<void()>> script_;
+    QHash<QString, std::function<void()>> clicks_;
+    QHash<QString, QString> captions_;
 };
 
 }  // namespace tvx::testing

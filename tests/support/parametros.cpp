@@ -37,6 +37,7 @@ std::shared_ptr<ado::Recordset> parametrosRecordset(const std::optional<Parametr
         texto("ARTIGOSERVICEFEE", Variant(v.ARTIGOSERVICEFEE)),
         texto("ARTIGOISENCAOIVA", Variant(v.ARTIGOISENCAOIVA)),
         texto("BDNOME", Variant(v.BDNOME)),
+        texto("BDUSER", Variant(v.BDUSER)),
         texto("BDPASSW", Variant(v.BDPASSW)),
         texto("RECTIPODOCUM", Variant(v.RECTIPODOCUM)),
         inteiro("RECSERIE", Variant(v.RECSERIE)),

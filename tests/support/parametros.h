@@ -26,6 +26,7 @@ struct Parametros {
     QString ARTIGOISENCAOIVA = QStringLiteral("M99");
     // The agency source.
     QString BDNOME = QStringLiteral("C:\\Agencia\\agencia.accdb");
+    QString BDUSER;
     QString BDPASSW;
     // The transfer import's receipts, and its receipts on account.
     QString RECTIPODOCUM = QStringLiteral("RE");

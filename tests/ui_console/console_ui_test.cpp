@@ -81,7 +81,7 @@ TEST(ConsoleCommonDialogTest, AnswersFromPresetNamesOrCancels) {
 
 TEST(ConsoleDesktopTest, IsTheProcessDesktopOnceRegistered) {
     std::ostringstream out;
-    registerConsoleDesktop(out, {QStringLiteral("/dados/a.csv"), std::nullopt});
+    registerConsoleDesktop(out, {QStringLiteral("/dados/a.csv"), std::nullopt, {}, std::nullopt});
     const auto desktop = ui::registeredDesktop();
     ASSERT_NE(desktop, nullptr);
     EXPECT_EQ(desktop, ui::registeredDesktop());  // one desktop, whoever asks

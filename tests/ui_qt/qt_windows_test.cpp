@@ -1,5 +1,6 @@
 // Each Qt window reaches its logic, offscreen: the viewer's buttons, Escape
-// and close box; the progress window of the runs; the message box's and the
+// and close box; the configuration window's grid editors and buttons; the
+// progress window of the runs; the message box's and the
 // file dialog's platform behaviour; the grid's headings; window placement.
 #include "diagnostics/diagnostico_log.h"
 #include "diagnostics/frm_view_diagnosticos.h"
@@ -17,7 +18,10 @@
 #include "ui_qt/group_by_bar.h"
 #include "ui_qt/grouping_proxy_model.h"
 #include "ui_qt/progress_dialog.h"
+#include "ui_qt/property_grid_model.h"
+#include "ui_qt/property_grid_widget.h"
 #include "ui_qt/qt_common_dialog.h"
+#include "ui_qt/qt_config_window.h"
 #include "ui_qt/qt_data_grid.h"
 #include "ui_qt/qt_form_window.h"
 #include "ui_qt/qt_message_box.h"
@@ -27,9 +31,12 @@
 #include "ui_qt/qt_window_placement.h"
 #include "ui_qt/recordset_table_model.h"
 
+#include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
@@ -117,6 +124,100 @@ TEST(QtViewerWindow, ButtonsEscapeAndTheCloseBoxReachTheViewer) {
     viewer.ViewDiagnostico();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(messages.calls().size(), 1u);
+}
+
+TEST(QtConfigWindow, TheGridsEditorsAndButtonsReachTheForm) {
+    testing::FakeMessageBox messages;
+    ui::ConfigWindow janela = newQtConfigWindow(messages);
+    ui::PropertyGrid& grid = *janela.grid;
+    auto* form = dynamic_cast<QtFormWindow&>(*janela.window).dialog();
+    auto* widget = form->findChild<PropertyGridWidget*>(QStringLiteral("wndPropertyGrid"));
+    ASSERT_TRUE(widget);
+    PropertyGridModel* model = widget->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    grid.SetAppearance(2);
+    ui::PropertyGridCategory& documento = grid.AddCategory(QStringLiteral("Documento Comercial"));
+    documento.SetDescription(QStringLiteral("Configuração do documento comercial"));
+    documento.Expand();
+    ui::PropertyGridItem& tipo = documento.AddChildItem(ui::PropertyItemList, QStringLiteral("Tipo de Documento"), {});
+    tipo.SetId(1000);
+    tipo.SetDescription(QStringLiteral("Tipo de documento"));
+    tipo.AddConstraint(QStringLiteral("Factura"), 5, QStringLiteral("FT"));
+    tipo.AddConstraint(QStringLiteral("Factura simplificada"), 7, QStringLiteral("FS"));
+    tipo.SetValue(Variant(std::int32_t(5)));
+    ui::PropertyGridCategory& origem = grid.AddCategory(QStringLiteral("Base dados origem"));
+    origem.Expand();
+    ui::PropertyGridItem& nome = origem.AddChildItem(ui::PropertyItemText, QStringLiteral("Nome"), Variant(QString()));
+    nome.SetId(1009);
+    nome.SetFlags(ui::PropertyItemHasEdit | ui::PropertyItemHasButton);
+    nome.SetValue(Variant("agencia.accdb"));
+    ui::PropertyGridItem& senha = origem.AddChildItem(ui::PropertyItemText, QStringLiteral("Password"), Variant(QString()));
+    senha.SetId(1011);
+    senha.SetPasswordMask(true);
+    senha.SetValue(Variant("segredo"));
+
+    QStringList events;
+    grid.OnValueChanged([&](ui::PropertyGridItem& i) { events << QStringLiteral("%1=%2").arg(i.Id()).arg(i.ValueText()); });
+    grid.OnInplaceButtonDown([&](ui::PropertyGridItem& i) { events << QStringLiteral("button %1").arg(i.Id()); });
+    int sair = 0;
+    janela.window->SetControlCaption(QStringLiteral("cmdSair"), QStringLiteral("&Sair"));
+    janela.window->OnClick(QStringLiteral("cmdSair"), [&] {
+        ++sair;
+        janela.window->Hide();
+    });
+
+    ModalScript user;
+    user.then([&](QWidget* modal) {
+        ASSERT_EQ(modal, static_cast<QWidget*>(form));
+        QTreeView* view = widget->view();
+        const QModelIndex tipoValor = model->index(0, 1, model->index(0, 0));
+        const QModelIndex nomeValor = model->index(0, 1, model->index(1, 0));
+        const QModelIndex senhaValor = model->index(1, 1, model->index(1, 0));
+        EXPECT_TRUE(view->isExpanded(model->index(1, 0)));
+        EXPECT_TRUE(view->isFirstColumnSpanned(0, {}));
+        EXPECT_EQ(tipoValor.data().toString(), QStringLiteral("Factura"));
+        EXPECT_EQ(senhaValor.data().toString(), QString(7, QChar(0x2022)));
+        EXPECT_EQ(button(modal, "cmdSair")->text(), QStringLiteral("&Sair"));
+
+        view->setCurrentIndex(tipoValor);
+        EXPECT_EQ(widget->descriptionTitle()->text(), QStringLiteral("Tipo de Documento"));
+        EXPECT_EQ(widget->descriptionText()->text(), QStringLiteral("Tipo de documento"));
+
+        // A list: a drop-down of its entries, whose pick is the user's change.
+        QTest::keyClick(view, Qt::Key_F2);
+        auto* combo = view->viewport()->findChild<QComboBox*>();
+        ASSERT_TRUE(combo);
+        EXPECT_EQ(combo->count(), 2);
+        EXPECT_EQ(combo->currentText(), QStringLiteral("Factura"));
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        EXPECT_EQ(events, QStringList{"1000=Factura simplificada"});
+        EXPECT_EQ(tipo.Value(), Variant(std::int32_t(7)));
+
+        // A text, edited in place from the keyboard; the password's masked.
+        view->setCurrentIndex(senhaValor.siblingAtColumn(0));
+        QTest::keyClick(view, Qt::Key_Return);
+        auto* line = view->viewport()->findChild<QLineEdit*>();
+        ASSERT_TRUE(line);
+        EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+        line->selectAll();
+        QTest::keyClicks(line, QStringLiteral("novo"));
+        QTest::keyClick(line, Qt::Key_Return);
+        QCoreApplication::processEvents();  // Return commits on the next turn
+        EXPECT_EQ(events.last(), QStringLiteral("1011=novo"));
+
+        // The name's in-place button, drawn in its cell.
+        const QRect cell = view->visualRect(nomeValor);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 4, cell.center().y()));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(events.last(), QStringLiteral("button 1009"));
+
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    janela.window->ShowModal();
+    EXPECT_EQ(sair, 1);
+    EXPECT_TRUE(user.done());
 }
 
 // Offscreen Qt has no drag and drop of its own: the drop of a heading on the

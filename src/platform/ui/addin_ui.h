@@ -10,6 +10,7 @@
 #include "platform/ui/message_box.h"
 #include "platform/ui/message_loop.h"
 #include "platform/ui/progress_window.h"
+#include "platform/ui/property_grid.h"
 #include "platform/ui/shell.h"
 
 #include <QString>
@@ -25,6 +26,14 @@ struct ViewerWindow {
     std::unique_ptr<FormWindow> window;  // may refer to the grid, so it is declared (and let go) after it
 };
 
+// The configuration window: its property grid, its own file dialog, and the
+// window with the buttons cmdConf, cmdCancel and cmdSair.
+struct ConfigWindow {
+    std::unique_ptr<PropertyGrid> grid;
+    std::unique_ptr<CommonDialog> dialog;
+    std::unique_ptr<FormWindow> window;  // draws the grid, so it is declared (and let go) after it
+};
+
 class AddinUi : public AutomationObject {
 public:
     virtual MessageBox& messages() = 0;
@@ -35,6 +44,8 @@ public:
     virtual std::unique_ptr<ProgressWindow> newProgressWindow() = 0;
     // A new diagnostics viewer window with its grid, loaded and hidden.
     virtual ViewerWindow newViewerWindow() = 0;
+    // A new configuration window with its grid and dialog, loaded and hidden.
+    virtual ConfigWindow newConfigWindow() = 0;
     // Opens files with the programs associated with their types.
     virtual Shell& shell() = 0;
 };

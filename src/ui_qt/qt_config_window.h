@@ -1,0 +1,17 @@
+#pragma once
+// The configuration window: the property grid wndPropertyGrid filling it,
+// with its description pane, and below it on the right the buttons cmdConf,
+// cmdCancel and cmdSair (Escape clicks cmdSair). Resizable; the grid takes
+// the room. FrmConfiguracao gives the captions and takes the clicks.
+#include "platform/ui/addin_ui.h"
+
+class QWidget;
+
+namespace tvx::ui_qt {
+
+// A new configuration window with its grid and file dialog (whose overwrite
+// questions go to `messages`), loaded and hidden; `parent` null: over the
+// active window.
+ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent = nullptr);
+
+}  // namespace tvx::ui_qt

@@ -1,0 +1,64 @@
+// run --operation 1002 with --set and --button: the configuration window of
+// the real add-in edits the parameters row of the demo company.
+#include "e2e/demo_files.h"
+#include "e2e/host_process.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tvx::testing {
+namespace {
+
+QStringList configuracao(const DemoFolder& d, const QStringList& options) {
+    return QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
+           QStringList{QStringLiteral("--operation"), QStringLiteral("1002")} + options;
+}
+
+QVariant parametro(const DemoFolder& d, const char* coluna) {
+    return scalar(d.companyDatabase(), QStringLiteral("SELECT %1 FROM qrl_PARAMETROS").arg(QLatin1String(coluna)));
+}
+
+TEST(ConfigEditorE2eTest, BatchEditsConfirmedChangeTheParametersRow) {
+    QTemporaryDir dir;
+    const DemoFolder d = setupDemo(dir.path(), 5);
+    EXPECT_TRUE(d.agency().endsWith(QStringLiteral(".accdb")));
+
+    HostRun run = runHost(configuracao(d, {"--set", "1001=Série 2 (não assinada)", "--set", "1003=Sim", "--set",
+                                           "1014=2", "--set", "1010=agente", "--button", "confirmar"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("== Configuração ==")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("  1000 Tipo de Documento: Factura\n       entries: Factura [FT]\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("  1009 Nome: ") + d.agency()));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("set 1014 Sector = Loja do Porto")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("click: Confirmar")));
+    EXPECT_EQ(parametro(d, "FATTIPODOCUM").toString(), QStringLiteral("FT"));
+    EXPECT_EQ(parametro(d, "FATSERIE").toInt(), 2);
+    EXPECT_EQ(parametro(d, "FATFINALIZA").toInt(), 1);
+    EXPECT_EQ(parametro(d, "RECSECTOR").toString(), QStringLiteral("2"));
+    EXPECT_EQ(parametro(d, "BDUSER").toString(), QStringLiteral("agente"));
+
+    // Sair leaves the row as it was; so does an edit that names no entry.
+    run = runHost(configuracao(d, {"--set", "1001=1", "--button", "Sair"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runHost(configuracao(d, {"--set", "1001=9", "--button", "Confirmar"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("set 1001 Série: no entry \"9\""))) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains(QStringLiteral("click:")));
+    EXPECT_EQ(parametro(d, "FATSERIE").toInt(), 2);
+
+    // An empty table: the editor adds the first row.
+    execute(d.companyDatabase(), QStringLiteral("DELETE FROM qrl_PARAMETROS"));
+    run = runHost(configuracao(d, {"--set", "1000=ft", "--button", "Confirmar"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM qrl_PARAMETROS")).toInt(), 1);
+    EXPECT_EQ(parametro(d, "FATTIPODOCUM").toString(), QStringLiteral("FT"));
+    EXPECT_EQ(parametro(d, "FATSERIE").toInt(), 0);
+
+    // A wrong --set or --button is a wrong command line, refused before anything loads.
+    EXPECT_EQ(runHost(configuracao(d, {"--set", "mil=FT"})).exitCode, 2);
+    EXPECT_EQ(runHost(configuracao(d, {"--button", "Gravar"})).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace tvx::testing
