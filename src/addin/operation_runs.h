@@ -22,6 +22,11 @@ public:
     virtual void runConfigEditor(Solucao&) {}
     // 1003
     virtual void runTransferImport(Solucao&) {}
+    // After 1002: the maintenance command the editor took at "Confirmar"
+    // (its m_sComando), run once its window has closed, then BDUSER written
+    // back to `sUtilizadorAntes`, the value the editor read from the
+    // database (maintenance/utilizador_repor.h). Any other text does nothing.
+    virtual void pManutencaoExecutar(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}
     // A saved sales document of the ticket import's invoice type.
     virtual void pDocComerciaActualizaOrigem(Solucao&, const QString& /*sTipoDocumento*/, std::int32_t /*lNumero*/,
                                              std::int16_t /*iSerie*/, std::int16_t /*iAno*/) {}
