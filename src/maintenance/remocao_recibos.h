@@ -8,6 +8,7 @@
 //
 // It is a run like the imports: it holds the company's run lock from start
 // to end, so it never runs beside an import or another removal.
+#include "platform/automation/automation_error.h"
 #include "runs/frm_progresso_import.h"
 #include "runs/run_context.h"
 

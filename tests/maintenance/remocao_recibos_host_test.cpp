@@ -14,6 +14,7 @@ namespace tvx {
 namespace {
 
 using namespace host_erp::testing;
+using host_erp::DocumentKey;
 
 class RemocaoRecibosOverHost : public DocumentsFixture {
 protected:
