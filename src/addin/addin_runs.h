@@ -18,6 +18,8 @@ public:
     void runConfigEditor(Solucao& s) override;
     // 1003: the bank transfers, into receipts.
     void runTransferImport(Solucao& s) override;
+    // The receipt removal or the SQL script typed into the editor, used once.
+    void pManutencaoExecutar(Solucao& s, const QString& sComando, const QString& sUtilizadorAntes) override;
     void pDocComerciaActualizaOrigem(Solucao& s, const QString& sTipoDocumento, std::int32_t lNumero,
                                      std::int16_t iSerie, std::int16_t iAno) override;
 };

@@ -1,6 +1,7 @@
 // Operation 1002: the configuration editor, then the maintenance command typed into it.
 #include "addin/solucao.h"
 #include "config_editor/frm_configuracao.h"
+#include "maintenance/comando_executar.h"
 #include "platform/ui/error_box.h"
 
 namespace tvx::addin {
@@ -13,7 +14,7 @@ void Solucao::pConfiguracaoEditar() {
         FrmConfiguracao frm({*janela.window, *janela.grid, *janela.dialog, ui_->messages()}, m_.m_Comandos);
         frm.Editar();
         // The window is gone from the screen; it is unloaded once the command has run.
-        runs_->runMaintenanceCommand(*this, frm.Comando(), frm.UtilizadorGuardado());
+        runs_->pManutencaoExecutar(*this, frm.Comando(), frm.UtilizadorGuardado());
     } catch (...) {
         ui::showError(ui_->messages(), currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
     }

@@ -20,15 +20,14 @@ public:
     virtual void runViewer(Solucao&) {}
     // 1002: the configuration editor (Solucao::pConfiguracaoEditar).
     virtual void runConfigEditor(Solucao&) {}
-    // After the editor has closed, the text that stood in its "Utilizador"
-    // item when "Confirmar" was pressed ("" when it was not): a receipt
-    // removal command or the script keyword, run from here. An error raised
-    // here ends in the editor's operation message ("Configuração").
-    // `sUtilizadorAntes`: BDUSER as the editor read it, written back once
-    // the command has run so that it runs only once.
-    virtual void runMaintenanceCommand(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}
     // 1003
     virtual void runTransferImport(Solucao&) {}
+    // After 1002: the maintenance command the editor took at "Confirmar"
+    // (its m_sComando), run once its window has closed, then BDUSER written
+    // back to `sUtilizadorAntes`, the value the editor read from the
+    // database (maintenance/utilizador_repor.h). Any other text does nothing.
+    // An error raised here ends in the editor's message ("Configuração").
+    virtual void pManutencaoExecutar(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}
     // A saved sales document of the ticket import's invoice type.
     virtual void pDocComerciaActualizaOrigem(Solucao&, const QString& /*sTipoDocumento*/, std::int32_t /*lNumero*/,
                                              std::int16_t /*iSerie*/, std::int16_t /*iAno*/) {}

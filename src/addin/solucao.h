@@ -35,7 +35,6 @@ enum OperationCode : std::int32_t {
 inline const QString TituloLigacao = QStringLiteral("Ligação ao Servidor");
 inline const QString TituloValidacao = QStringLiteral("Validação da ligação ao Servidor");
 inline const QString TituloOperacoes = QStringLiteral("Operações");
-inline const QString TituloConfiguracao = QStringLiteral("Configuração");
 
 class Solucao : public Dispatch {
 public:
@@ -76,7 +75,7 @@ public:
     // A run's log in a new viewer, modal (a null log: the viewer asks for a file).
     void pViewDiagnostico(std::shared_ptr<ado::Recordset> log);
     // Operation 1002: the configuration window, modal; once it has closed,
-    // the command typed into it goes to the runs (runMaintenanceCommand).
+    // the command typed into it goes to the runs (pManutencaoExecutar).
     // Any error ends here, in a message box titled "Configuração".
     void pConfiguracaoEditar();
 

@@ -1,6 +1,7 @@
 #include "host_erp/company_connection.h"
 
 #include "host_erp/company_open.h"
+#include "host_erp/company_script.h"
 #include "host_erp/host_settings.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
@@ -56,7 +57,7 @@ void CompanyConnection::Consultar(const QString&, const QString& sSql, std::shar
 
 std::int16_t CompanyConnection::Executar(const QString&, const QString& sSql) {
     settings_->sondar("DalLigacao.Executar");
-    const qint64 changed = connection().Execute(sSql);
+    const qint64 changed = executeScript(connection(), sSql);
     return std::int16_t(std::min<qint64>(changed, std::numeric_limits<std::int16_t>::max()));
 }
 

@@ -33,7 +33,8 @@ public:
     void Consultar(const QString& sChave, const QString& sSql, std::shared_ptr<ado::Recordset>& rs, int iCursor,
                    int iOpcoes) override;
     // The rows changed, 32767 when more (the answer is a 16-bit integer, and
-    // work already done is never reported as an overflow).
+    // work already done is never reported as an overflow). A text of several
+    // statements runs as one transaction (company_script.h).
     std::int16_t Executar(const QString& sChave, const QString& sSql) override;
     void Gravar(const QString& sChave, std::shared_ptr<ado::Recordset>& rs) override;
 

@@ -2,6 +2,8 @@
 
 #include "platform/automation/automation_error.h"
 
+#include <limits>
+
 namespace tvx {
 
 const QString FrmProgressoImport::DesignCaption = QStringLiteral("Importação de Movimentos");
@@ -10,6 +12,10 @@ FrmProgressoImport::FrmProgressoImport(std::unique_ptr<ui::ProgressWindow> windo
     : window_(std::move(window)), messageLoop_(messageLoop) {
     if (!window_) err::raise(err::CannotCreateObject, QStringLiteral("FrmProgressoImport"));
     window_->SetCaption(DesignCaption);
+}
+
+void FrmProgressoImport::SetCaption(const QString& sCaption) {
+    if (window_) window_->SetCaption(sCaption);
 }
 
 void FrmProgressoImport::start() {
@@ -26,6 +32,18 @@ void FrmProgressoImport::update(std::int32_t lLinha, std::int32_t lTotal) {
     window_->SetLabelCaption(lblPaginaCaption(lLinha, lTotal));
     window_->SetBarMax(lTotal);
     window_->SetBarValue(lLinha);
+    messageLoop_.DoEvents();
+}
+
+void FrmProgressoImport::update(const QString& sLegenda, std::int64_t valor, std::int64_t minimo, std::int64_t maximo) {
+    if (!window_) return;
+    window_->SetLabelCaption(sLegenda);
+    // The window's bar starts at 0: the range is moved there, scaled down when
+    // wider than the bar takes; a range of one value shows the bar full.
+    const std::int64_t largura = maximo - minimo;
+    const std::int64_t passo = largura / std::numeric_limits<int>::max() + 1;
+    window_->SetBarMax(largura > 0 ? int(largura / passo) : 1);
+    window_->SetBarValue(largura > 0 ? int((valor - minimo) / passo) : 1);
     messageLoop_.DoEvents();
 }
 

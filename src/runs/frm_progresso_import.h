@@ -19,8 +19,13 @@ public:
     // Loading: the window gets its design-time caption.
     FrmProgressoImport(std::unique_ptr<ui::ProgressWindow> window, ui::MessageLoop& messageLoop);
 
+    // A run's own caption, over the design-time one.
+    void SetCaption(const QString& sCaption);
     void start();  // shown, not modal
     void update(std::int32_t lLinha, std::int32_t lTotal);
+    // A label of the run's own, and the bar at `valor` on its way from
+    // `minimo` to `maximo` (a run over a range of numbers).
+    void update(const QString& sLegenda, std::int64_t valor, std::int64_t minimo, std::int64_t maximo);
     void end();  // hidden, then unloaded
 
     // "A importar: linha 3  de 10": the count is written without a leading blank.

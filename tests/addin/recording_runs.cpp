@@ -15,7 +15,7 @@ void RecordingRuns::pDocComerciaActualizaOrigem(addin::Solucao&, const QString& 
     log << QStringLiteral("follow-up %1 %2 %3 %4").arg(sTipoDocumento).arg(lNumero).arg(iSerie).arg(iAno);
 }
 
-void RecordingRuns::runMaintenanceCommand(addin::Solucao&, const QString& sComando, const QString& sUtilizadorAntes) {
+void RecordingRuns::pManutencaoExecutar(addin::Solucao&, const QString& sComando, const QString& sUtilizadorAntes) {
     log << QStringLiteral("command %1 (was %2)").arg(sComando, sUtilizadorAntes);
     if (commandError) throw *commandError;
 }

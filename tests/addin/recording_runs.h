@@ -18,7 +18,7 @@ public:
     void runConfigEditor(addin::Solucao&) override { log << QStringLiteral("config"); }
     void runTransferImport(addin::Solucao&) override { log << QStringLiteral("transfers"); }
     // Logs "command <text> (was <BDUSER before>)"; raises `commandError` when one is set.
-    void runMaintenanceCommand(addin::Solucao&, const QString& sComando, const QString& sUtilizadorAntes) override;
+    void pManutencaoExecutar(addin::Solucao&, const QString& sComando, const QString& sUtilizadorAntes) override;
     void pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
                                      std::int16_t iSerie, std::int16_t iAno) override;
 

@@ -1,8 +1,10 @@
 // The entry object over the stand-in host: a real company database, the
 // host's logon and connection settings read from the settings file.
+#include "addin/addin_runs.h"
 #include "addin/recording_runs.h"
 #include "addin/solucao.h"
 #include "host_erp/host_fixture.h"
+#include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
 #include "support/fake_desktop.h"
@@ -30,6 +32,21 @@ protected:
                                      "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n")
                           .arg(password));
     }
+    // The parameters row, with the hidden switch on and BDUSER as given.
+    void parametros(const QString& bdUser) {
+        solucao->estado().m_Comandos.HlpDb_Executar(
+            QStringLiteral(
+                "INSERT INTO qrl_PARAMETROS (FATTIPODOCUM, FATSECTOR, FATSERIE, FATFINALIZA, ARMAZEM, ARTIGOFARE, "
+                "ARTIGOTAXAS, ARTIGOSERVICEFEE, ARTIGOISENCAOIVA, BDNOME, BDUSER, BDPASSW, RECTIPODOCUM, RECSECTOR, "
+                "RECSERIE, RPCTIPODOCUM, RPCSECTOR, RPCSERIE) VALUES ('FT', '1', 1, 1, 'A1', 'FARE', 'TAXAS', 'FEE', "
+                "'M99', 'agencia.db', '%1', 'Karven', 'RE', '1', 1, 'RA', '1', 1)")
+                .arg(bdUser));
+    }
+    QString valor(const QString& sql) {
+        std::shared_ptr<ado::Recordset> rs;
+        solucao->estado().m_Ligacao->Consultar(QString(), sql, rs, -1, 0);
+        return CStr(rs->value(0));
+    }
     void operacao(std::int32_t code) {
         Variant pai, op(code), user(QStringLiteral("vesk"));
         solucao->Operacoes(pai, op, user);
@@ -49,11 +66,7 @@ TEST_F(SolucaoOverHostTest, OpensCreatesTheParametersTableAndDispatches) {
     operacao(1002);
     EXPECT_EQ(runs->log, QStringList{QStringLiteral("config")});
 
-    solucao->estado().m_Comandos.HlpDb_Executar(QStringLiteral(
-        "INSERT INTO qrl_PARAMETROS (FATTIPODOCUM, FATSECTOR, FATSERIE, FATFINALIZA, ARMAZEM, ARTIGOFARE, "
-        "ARTIGOTAXAS, ARTIGOSERVICEFEE, ARTIGOISENCAOIVA, BDNOME, BDUSER, BDPASSW, RECTIPODOCUM, RECSECTOR, "
-        "RECSERIE, RPCTIPODOCUM, RPCSECTOR, RPCSERIE) VALUES ('FT', '1', 1, 1, 'A1', 'FARE', 'TAXAS', 'FEE', "
-        "'M99', 'agencia.db', '', 'Karven', 'RE', '1', 1, 'RA', '1', 1)"));
+    parametros(QString());
     desktop->dialog->chooseNext(QStringLiteral("/dados/bilhetes.csv"));
     operacao(1000);
     EXPECT_EQ(runs->log.last(), QStringLiteral("tickets csv /dados/bilhetes.csv"));
@@ -97,6 +110,20 @@ TEST_F(SolucaoOverHostTest, TheConfigurationEditorHandsOnTheCommandTakenAtConfir
     solucao->pConfiguracaoEditar();
     EXPECT_EQ(runs->log.last(), QStringLiteral("command  (was  RE 2024 1 3)"));
     EXPECT_EQ(desktop->configWindowsShown, 3);
+}
+
+TEST_F(SolucaoOverHostTest, AMaintenanceCommandRunsOnceThenBdUserIsAsItWasBefore) {
+    ASSERT_TRUE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")));
+    parametros(QStringLiteral("zunk "));  // as "Confirmar" saved it
+    writeSettings(QStringLiteral("quorel/ZUNK.TXT"),
+                  QStringLiteral("CREATE TABLE NOTAS (N INT);\r\nINSERT INTO NOTAS VALUES (1)\r\n"));
+    addin::AddinRuns manutencao;
+    manutencao.pManutencaoExecutar(*solucao, QStringLiteral("zunk "), QStringLiteral("sa"));
+    EXPECT_EQ(valor(QStringLiteral("SELECT BDUSER FROM qrl_PARAMETROS")), QStringLiteral("sa"));
+    // The next "Confirmar", made for another setting, takes BDUSER as it now is.
+    manutencao.pManutencaoExecutar(*solucao, QStringLiteral("sa"), QStringLiteral("sa"));
+    EXPECT_EQ(valor(QStringLiteral("SELECT COUNT(*) FROM NOTAS")), QStringLiteral("1"));
+    EXPECT_TRUE(desktop->messages_.calls().empty());
 }
 
 TEST_F(SolucaoOverHostTest, AWrongPasswordIsARefusedLogon) {

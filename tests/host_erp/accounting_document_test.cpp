@@ -82,6 +82,26 @@ TEST_F(DocContabilisticoTest, EntersAReceiptOnItsBankOrPaymentMethod) {
     EXPECT_EQ(count(QStringLiteral("MOVCTBLIN")), 2);
 }
 
+TEST_F(DocContabilisticoTest, RemovingASettlingReceiptTakesItsEntryAndOpensItsInvoicesAgain) {
+    const DocumentKey ft = storeInvoice({}, true);
+    auto receipt = buildReceipt(QStringLiteral("RE"), QStringLiteral("C0001"), {{ft, money("112.3")}});
+    ASSERT_EQ(receipt->Inserir(), 0) << receipt->UltimaMensagem().toStdString();
+    auto entry = api->DocContabilistico();
+    entry->DocumentoFinanceiro(receipt);
+    ASSERT_EQ(entry->Inserir(), 0) << entry->UltimaMensagem().toStdString();
+    const QStringList others = entryLines(QStringLiteral("FT"));
+
+    // As the receipt removal does it: a new object reads the number, then removes it.
+    auto remover = api->DocFinanceiro();
+    Variant t(QStringLiteral("re")), n(std::int32_t(1)), s(std::int16_t(1)), a(std::int16_t(2024));
+    ASSERT_EQ(remover->Ler(t, n, s, a), 0) << remover->UltimaMensagem().toStdString();
+    ASSERT_EQ(remover->Remover(), 0) << remover->UltimaMensagem().toStdString();
+    EXPECT_EQ(valorPago(ft), Currency());
+    EXPECT_EQ(count(QStringLiteral("MOVCTBCAB"), QStringLiteral("TPDOC = 'RE'")), 0);
+    EXPECT_EQ(count(QStringLiteral("MOVCTBLIN"), QStringLiteral("IDCAB NOT IN (SELECT ID FROM MOVCTBCAB)")), 0);
+    EXPECT_EQ(entryLines(QStringLiteral("FT")), others);
+}
+
 TEST_F(DocContabilisticoTest, RefusesWhenTheEntryCannotBeBuilt) {
     const DocumentKey ft = storeInvoice({}, true);
     auto receipt = buildReceipt(QStringLiteral("RE"), QStringLiteral("C0001"), {{ft, money("112.3")}});

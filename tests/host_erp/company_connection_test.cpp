@@ -5,6 +5,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/class_registry.h"
+#include "platform/automation/conversions.h"
 #include "platform/sql/memory_db.h"
 #include "platform/sql/sqlite_file.h"
 
@@ -99,6 +100,25 @@ TEST_F(CompanyConnectionTest, CreatesFindsReadsAndWritesTheParametersTableAsTheA
     ligacao->Fechar();
     ligacao->Fechar();
     EXPECT_EQ(errorNumber([&] { consultar(parametersRead()); }), err::ObjectClosed);
+}
+
+TEST_F(CompanyConnectionTest, AScriptRunsAsOneTransactionAndNamesTheStatementThatFailed) {
+    ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+    ligacao->Executar(QString(), QStringLiteral("CREATE TABLE NOTAS (N INT)"));
+    // As the script command sends a file: each line after a line break.
+    const QString script = QStringLiteral(
+        "\r\nINSERT INTO NOTAS VALUES (1);\r\n-- a seguir\r\nUPDATE NOTAS SET N = 2\r\nGO\r\n"
+        "INSERT INTO NAOHA\r\n  VALUES (3);");
+    EXPECT_EQ(errorNumber([&] { ligacao->Executar(QString(), script); }), err::ProviderCommandError);
+    EXPECT_EQ(lastError, QStringLiteral("A instrução 3 do script (linha 6: INSERT INTO NAOHA) falhou e nada foi "
+                                        "alterado: no such table: NAOHA"));
+    EXPECT_EQ(CLng(consultar(QStringLiteral("SELECT COUNT(*) FROM NOTAS"))->value(0)), 0);
+
+    EXPECT_EQ(ligacao->Executar(QString(), QString(script).replace(QStringLiteral("NAOHA"), QStringLiteral("NOTAS"))),
+              3);
+    EXPECT_EQ(CLng(consultar(QStringLiteral("SELECT SUM(N) FROM NOTAS"))->value(0)), 5);
+    // The connection is usable again at once: nothing was left open.
+    EXPECT_EQ(ligacao->Executar(QString(), QStringLiteral("DELETE FROM NOTAS")), 2);
 }
 
 TEST_F(CompanyConnectionTest, ReadsTheHostCataloguesAsTheAddInAsks) {

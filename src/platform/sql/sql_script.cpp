@@ -22,25 +22,37 @@ bool isBatchSeparator(const TokenList& t, qsizetype i) {
 
 }  // namespace
 
-QStringList splitStatements(const QString& script) {
+std::vector<ScriptStatement> scriptStatements(const QString& script) {
     const TokenList t(script);
-    QStringList statements;
+    std::vector<ScriptStatement> statements;
     qsizetype start = 0;
     bool significant = false;
+    int line = 1;  // the line token i starts on
+    int firstLine = 1;
+    qsizetype firstBegin = 0;
     auto flush = [&](qsizetype end) {
-        if (significant) statements << script.mid(start, end - start);
+        if (significant) statements.push_back({script.mid(start, end - start), firstBegin - start, firstLine});
         significant = false;
     };
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (t.isSymbol(i, u';') || isBatchSeparator(t, i)) {
             flush(t[i].begin);
             start = t[i].end;
-        } else if (t.isSignificant(i)) {
+        } else if (!significant && t.isSignificant(i)) {
             significant = true;
+            firstLine = line;
+            firstBegin = t[i].begin;
         }
+        line += int(t.textOf(i).count(u'\n'));
     }
     flush(script.size());
     return statements;
+}
+
+QStringList splitStatements(const QString& script) {
+    QStringList texts;
+    for (ScriptStatement& s : scriptStatements(script)) texts << std::move(s.text);
+    return texts;
 }
 
 }  // namespace tvx::sql

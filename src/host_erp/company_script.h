@@ -1,0 +1,19 @@
+#pragma once
+// A text of several statements sent through the company connection (the
+// add-in's SQL script command). Over the embedded database its statements
+// run one by one in one transaction: a failing statement leaves the database
+// as it was, and the error names that statement (its position in the
+// script, the line it starts on and its first line) before the database's
+// own message. A server connection gets the text as it is.
+#include <QString>
+
+namespace tvx::sql {
+class Connection;
+}
+
+namespace tvx::host_erp {
+
+// The rows the statements inserted, changed or deleted.
+qint64 executeScript(sql::Connection& db, const QString& script);
+
+}  // namespace tvx::host_erp
