@@ -60,5 +60,48 @@ TEST(ConfigEditorE2eTest, BatchEditsConfirmedChangeTheParametersRow) {
     EXPECT_EQ(runHost(configuracao(d, {"--button", "Gravar"})).exitCode, 2);
 }
 
+// A removal command typed into "Utilizador" removes the receipts of the
+// transfer run: the invoices they settled are open again, and BDUSER is
+// back as it was, so the next "Confirmar" removes nothing.
+TEST(ConfigEditorE2eTest, ARemovalCommandConfirmedRemovesTheReceiptsOnce) {
+    QTemporaryDir dir;
+    const DemoFolder d{dir.path(), QStringLiteral("EMPR01")};
+    ASSERT_EQ(runHost({"setup-demo", "--base", d.base, "--company", d.company, "--tickets", "40", "--transfers", "12"})
+                  .exitCode,
+              0);
+    const auto pago = [&] {
+        return scalar(d.companyDatabase(), QStringLiteral("SELECT TOTAL(VALORPAGO) FROM DOCGCCAB")).toDouble();
+    };
+    const double antes = pago();
+    const QString utilizador = parametro(d, "BDUSER").toString();
+    HostRun run = runHost(QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
+                          QStringList{QStringLiteral("--operation"), QStringLiteral("1003")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto recibos =
+        rows(d.companyDatabase(),
+             QStringLiteral("SELECT MIN(NNUMDOC), MAX(NNUMDOC), ANO FROM DOCFINCAB WHERE TPDOC = 'RE'"));
+    ASSERT_EQ(recibos.size(), 1u);
+    ASSERT_GT(pago(), antes);
+    const QString comando = QStringLiteral("RE %1 %2 %3")
+                                .arg(recibos[0][2].toInt())
+                                .arg(recibos[0][0].toInt())
+                                .arg(recibos[0][1].toInt() + 1);  // one number past the last: an "ERRO" row
+
+    run = runHost(configuracao(d, {"--set", "1010=" + comando, "--button", "Confirmar"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Ocorreram erros na remoção de recibos."))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("| OK     | RE %1").arg(recibos[0][0].toInt())))
+        << run.out.toStdString();
+    EXPECT_EQ(scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = 'RE'")).toInt(),
+              0);
+    EXPECT_EQ(pago(), antes);
+    EXPECT_EQ(parametro(d, "BDUSER").toString(), utilizador);
+
+    // The next "Confirmar", for another setting, runs no command.
+    run = runHost(configuracao(d, {"--set", "1003=Sim", "--button", "Confirmar"}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.out.contains(QStringLiteral("Remoção de Recibos"))) << run.out.toStdString();
+}
+
 }  // namespace
 }  // namespace tvx::testing
