@@ -35,7 +35,7 @@ ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent) {
     layout->addWidget(grid, 1);
     layout->addLayout(buttons);
     dialog->setMinimumSize(420, 360);
-    dialog->resize(600, 640);
+    dialog->resize(600, 720);  // every item of the editor in view at once
 
     config.window = std::make_unique<QtFormWindow>(dialog);
     return config;
