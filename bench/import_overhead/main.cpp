@@ -72,9 +72,9 @@ bool benchOverhead(int tickets) {
     const int selected = demo.report().ticketsToInvoice;
     std::printf(
         "%7d tickets (%6d of today, %5zu invoices)  run %7.2f s (cpu %6.2f s) %6.0f tickets/s  "
-        "replay %7.2f s (cpu %6.2f s) %6.0f tickets/s  run/replay %5.2f\n",
+        "replay %7.2f s (cpu %6.2f s) %6.0f tickets/s  run/replay %5.2f  speed real/raw %4.2f\n",
         tickets, selected, plan.invoices.size(), run.seconds, run.cpuSeconds, selected / run.seconds, replay.seconds,
-        replay.cpuSeconds, selected / replay.seconds, run.seconds / replay.seconds);
+        replay.cpuSeconds, selected / replay.seconds, run.seconds / replay.seconds, replay.seconds / run.seconds);
     std::fflush(stdout);
     return true;
 }
