@@ -6,6 +6,7 @@
 #include "host_api/host_classes.h"
 #include "host_api/pastas.h"
 #include "maintenance/comando_executar.h"
+#include "maintenance/comando_manutencao.h"
 #include "maintenance/utilizador_repor.h"
 #include "platform/ui/error_box.h"
 
@@ -22,12 +23,19 @@ void AddinRuns::pManutencaoExecutar(Solucao& s, const QString& sComando, const Q
                                  m.m_sEmpresa,
                                  {}},
                                 [] { return createObject<PastaBase>(host_classes::PastaBase)->Pasta(); }};
-    if (!pComandoExecutar(sComando, contexto)) return;
-    try {
-        pUtilizadorRepor(m.m_Comandos, sComando, sUtilizadorAntes);
-    } catch (...) {
-        ui::showError(s.ui().messages(), currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
+    // BDUSER is given back before the command runs: a run killed half-way
+    // (or a script committed just before a crash) is then never repeated by
+    // the next "Confirmar". A command whose BDUSER cannot be given back is
+    // not run.
+    if (ComandoManutencao::executavel(sComando)) {
+        try {
+            pUtilizadorRepor(m.m_Comandos, sComando, sUtilizadorAntes);
+        } catch (...) {
+            ui::showError(s.ui().messages(), currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
+            return;
+        }
     }
+    pComandoExecutar(sComando, contexto);
 }
 
 }  // namespace tvx::addin

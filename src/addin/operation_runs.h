@@ -23,8 +23,8 @@ public:
     // 1003
     virtual void runTransferImport(Solucao&) {}
     // After 1002: the maintenance command the editor took at "Confirmar"
-    // (its m_sComando), run once its window has closed, then BDUSER written
-    // back to `sUtilizadorAntes`, the value the editor read from the
+    // (its m_sComando), run once its window has closed, BDUSER written back
+    // first to `sUtilizadorAntes`, the value the editor read from the
     // database (maintenance/utilizador_repor.h). Any other text does nothing.
     // An error raised here ends in the editor's message ("Configuração").
     virtual void pManutencaoExecutar(Solucao&, const QString& /*sComando*/, const QString& /*sUtilizadorAntes*/) {}

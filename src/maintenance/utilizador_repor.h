@@ -2,9 +2,9 @@
 // A maintenance command is used once. The configuration editor saves the
 // command with the rest of the parameters row, in BDUSER ("Utilizador");
 // left there, every later "Confirmar" (made to change another setting)
-// would remove the same range again or run the script again. Once the
-// command has run, or failed, BDUSER is written back as it was before the
-// command was typed.
+// would remove the same range again or run the script again. Just before
+// the command runs, BDUSER is written back as it was before the command was
+// typed, so that not even a run killed half-way is repeated.
 #include <QString>
 
 namespace tvx {

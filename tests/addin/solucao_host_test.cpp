@@ -115,10 +115,13 @@ TEST_F(SolucaoOverHostTest, TheConfigurationEditorHandsOnTheCommandTakenAtConfir
 TEST_F(SolucaoOverHostTest, AMaintenanceCommandRunsOnceThenBdUserIsAsItWasBefore) {
     ASSERT_TRUE(solucao->ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk")));
     parametros(QStringLiteral("zunk "));  // as "Confirmar" saved it
+    // The script sees BDUSER given back already: a crash after its commit cannot repeat it.
     writeSettings(QStringLiteral("quorel/ZUNK.TXT"),
-                  QStringLiteral("CREATE TABLE NOTAS (N INT);\r\nINSERT INTO NOTAS VALUES (1)\r\n"));
+                  QStringLiteral("CREATE TABLE NOTAS (N NVARCHAR(10));\r\nINSERT INTO NOTAS SELECT BDUSER FROM "
+                                 "qrl_PARAMETROS\r\n"));
     addin::AddinRuns manutencao;
     manutencao.pManutencaoExecutar(*solucao, QStringLiteral("zunk "), QStringLiteral("sa"));
+    EXPECT_EQ(valor(QStringLiteral("SELECT N FROM NOTAS")), QStringLiteral("sa"));
     EXPECT_EQ(valor(QStringLiteral("SELECT BDUSER FROM qrl_PARAMETROS")), QStringLiteral("sa"));
     // The next "Confirmar", made for another setting, takes BDUSER as it now is.
     manutencao.pManutencaoExecutar(*solucao, QStringLiteral("sa"), QStringLiteral("sa"));
