@@ -9,6 +9,7 @@
 #include "runs/cliente_valido.h"
 #include "runs/field_values.h"
 #include "runs/frm_progresso_import.h"
+#include "runs/pendente_recuperar.h"
 #include "settings/dal_comandos.h"
 
 namespace tvx {
@@ -70,23 +71,10 @@ std::shared_ptr<ado::Recordset> ImportacaoMovBancarios::pMovimentosBancariosGet(
 
 void ImportacaoMovBancarios::pPendenteRecuperar(const QString& sDataSource) {
     if (!bloqueios_) return;
-    RunGuard& empresa = *bloqueios_;
-    const DocumentoPendente& pendente = empresa.anterior();
-    if (pendente.vazio()) return;
-    // The transfer is in the file the interrupted run read, which may no longer be BDNOME.
-    std::shared_ptr<OrigemDados> outra;
-    OrigemDados* fonte = c_.origem.get();
-    if (pendente.agencia != sDataSource) {
-        outra = c_.novaOrigem();
-        if (!outra) err::raise(err::ObjectNotSet);
-        outra->ConnectionOpen(pendente.agencia, QString(), QString());
-        fonte = outra.get();
-    }
-    auto* escrita = dynamic_cast<SourceWrites*>(fonte);
-    if (!escrita) err::raise(err::NotSupported, QStringLiteral("pPendenteRecuperar"));
-    pReciboPendenteRecuperar(api(), c_.comandos, pendente, tiposRecibo_, *escrita, c_.diagnostico);
-    if (outra) outra->ConnectionClose();
-    empresa.resolvido();
+    tvx::pPendenteRecuperar(
+        c_, *bloqueios_, sDataSource, [&](const DocumentoPendente& pendente, SourceWrites& escrita) {
+            pReciboPendenteRecuperar(api(), c_.comandos, pendente, tiposRecibo_, escrita, c_.diagnostico);
+        });
 }
 
 void ImportacaoMovBancarios::pLinhasImportar(ado::Recordset& rs) {

@@ -7,6 +7,7 @@
 #include "runs/cliente_valido.h"
 #include "runs/field_values.h"
 #include "runs/frm_progresso_import.h"
+#include "runs/pendente_recuperar.h"
 #include "settings/dal_comandos.h"
 #include "tickets/campo_invalido.h"
 #include "tickets/factura_pendente.h"
@@ -87,23 +88,10 @@ std::shared_ptr<ado::Recordset> ImportacaoMovimentos::pMovimentosGet(const QStri
 
 void ImportacaoMovimentos::pPendenteRecuperar(const QString& sDataSource) {
     if (!bloqueios_) return;
-    RunGuard& empresa = *bloqueios_;
-    const DocumentoPendente& pendente = empresa.anterior();
-    if (pendente.vazio()) return;
-    // The rows are in the file the interrupted run read, which may no longer be BDNOME.
-    std::shared_ptr<OrigemDados> outra;
-    OrigemDados* origem = c_.origem.get();
-    if (pendente.agencia != sDataSource) {
-        outra = c_.novaOrigem();
-        if (!outra) err::raise(err::ObjectNotSet);
-        outra->ConnectionOpen(pendente.agencia, QString(), QString());
-        origem = outra.get();
-    }
-    auto* escrita = dynamic_cast<SourceWrites*>(origem);
-    if (!escrita) err::raise(err::NotSupported, QStringLiteral("pPendenteRecuperar"));
-    pFacturaPendenteRecuperar(c_.comandos, pendente, *escrita, c_.diagnostico);
-    if (outra) outra->ConnectionClose();
-    empresa.resolvido();
+    tvx::pPendenteRecuperar(c_, *bloqueios_, sDataSource,
+                            [&](const DocumentoPendente& pendente, SourceWrites& escrita) {
+                                pFacturaPendenteRecuperar(c_.comandos, pendente, escrita, c_.diagnostico);
+                            });
 }
 
 void ImportacaoMovimentos::pLinhasImportar(ado::Recordset& rs, ado::Recordset& rsParam) {

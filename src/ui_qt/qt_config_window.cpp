@@ -1,15 +1,11 @@
 #include "ui_qt/qt_config_window.h"
 
-#include "ui_qt/command_button.h"
 #include "ui_qt/dialog_parent.h"
 #include "ui_qt/form_dialog.h"
+#include "ui_qt/form_layout.h"
 #include "ui_qt/property_grid_widget.h"
 #include "ui_qt/qt_common_dialog.h"
 #include "ui_qt/qt_form_window.h"
-
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tvx::ui_qt {
 
@@ -23,17 +19,7 @@ ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent) {
     auto* grid = new PropertyGridWidget(*config.grid, dialog);
     grid->setObjectName(QStringLiteral("wndPropertyGrid"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(commandButton(QStringLiteral("cmdConf"), dialog));
-    buttons->addWidget(commandButton(QStringLiteral("cmdCancel"), dialog));
-    auto* sair = commandButton(QStringLiteral("cmdSair"), dialog);
-    buttons->addWidget(sair);
-    dialog->setCancelButton(sair);
-
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(grid, 1);
-    layout->addLayout(buttons);
+    layOutForm(*dialog, grid, {}, {QStringLiteral("cmdConf"), QStringLiteral("cmdCancel"), QStringLiteral("cmdSair")});
     dialog->setMinimumSize(420, 360);
     dialog->resize(600, 720);  // every item of the editor in view at once
 

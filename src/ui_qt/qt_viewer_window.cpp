@@ -1,15 +1,11 @@
 #include "ui_qt/qt_viewer_window.h"
 
-#include "ui_qt/command_button.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/dialog_parent.h"
 #include "ui_qt/form_dialog.h"
+#include "ui_qt/form_layout.h"
 #include "ui_qt/qt_data_grid.h"
 #include "ui_qt/qt_form_window.h"
-
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tvx::ui_qt {
 
@@ -19,17 +15,8 @@ ui::ViewerWindow newQtViewerWindow(QWidget* parent) {
     auto* grid = new DataGridWidget(dialog);
     grid->setObjectName(QStringLiteral("grdDiag"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(commandButton(QStringLiteral("CmdAbrir"), dialog));
-    buttons->addWidget(commandButton(QStringLiteral("CmdGravarComo"), dialog));
-    buttons->addStretch(1);
-    auto* sair = commandButton(QStringLiteral("cmdSair"), dialog);
-    buttons->addWidget(sair);
-    dialog->setCancelButton(sair);
-
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(grid, 1);
-    layout->addLayout(buttons);
+    layOutForm(*dialog, grid, {QStringLiteral("CmdAbrir"), QStringLiteral("CmdGravarComo")},
+               {QStringLiteral("cmdSair")});
     dialog->setMinimumSize(520, 300);
     dialog->resize(860, 540);
 
