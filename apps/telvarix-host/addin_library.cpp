@@ -4,11 +4,11 @@
 #include "platform/automation/dispatch.h"
 #include "telvarix-host/command_line.h"
 
+#include <dlfcn.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdint>
-#include <dlfcn.h>
 
 namespace tvx::host_app {
 

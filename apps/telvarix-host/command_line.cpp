@@ -64,7 +64,8 @@ int toInt(const QString& text, const QString& what, int min, int max) {
     bool ok = false;
     const qlonglong n = text.trimmed().toLongLong(&ok);
     if (!ok || n < min || n > max)
-        throw UsageError(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'.").arg(what).arg(min).arg(max).arg(text));
+        throw UsageError(
+            QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'.").arg(what).arg(min).arg(max).arg(text));
     return int(n);
 }
 

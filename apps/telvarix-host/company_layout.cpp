@@ -18,7 +18,9 @@ CompanyLayout::CompanyLayout(const QString& baseFolder, const QString& companyCo
 
 QString CompanyLayout::settingsFolder() const { return QDir(base).filePath(QStringLiteral("quorel")); }
 
-QString CompanyLayout::settingsFile() const { return QDir(settingsFolder()).filePath(QStringLiteral("BRISKO.") + company); }
+QString CompanyLayout::settingsFile() const {
+    return QDir(settingsFolder()).filePath(QStringLiteral("BRISKO.") + company);
+}
 
 QString CompanyLayout::companyDatabase() const {
     return host_erp::companyFilePath(base, host_erp::HostSettings().defaultServer(), company);

@@ -10,7 +10,7 @@
 namespace tvx::host_app {
 
 struct CompanyLayout {
-    QString base;     // absolute
+    QString base;  // absolute
     QString company;
 
     // `base` is made absolute. A folder whose path holds a single quote is

@@ -52,7 +52,9 @@ Currency finalTotal(DalLigacao& company, const DemoDocument& d) {
 
 }  // namespace
 
-QString DemoDocument::reference() const { return QStringLiteral("%1-%2-%3-%4").arg(tipo).arg(numero).arg(serie).arg(ano); }
+QString DemoDocument::reference() const {
+    return QStringLiteral("%1-%2-%3-%4").arg(tipo).arg(numero).arg(serie).arg(ano);
+}
 
 DemoDocument createFinalDocument(SessaoApi& api, DalLigacao& company, const DemoDocumentRequest& request) {
     auto doc = api.DocComercial();

@@ -16,7 +16,7 @@ class SessaoApi;
 namespace tvx::host_app {
 
 struct DemoDocumentRequest {
-    QString tipo;     // FT or NC of the demo company
+    QString tipo;  // FT or NC of the demo company
     QString cliente;
     double fare = 0;  // exempt line (0: none)
     double fee = 0;   // service fee, VAT at the normal rate (0: none)

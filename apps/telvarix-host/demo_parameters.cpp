@@ -20,15 +20,24 @@ QString number(int value) { return QString::number(value); }
 void insertDemoParameters(DalLigacao& company, const DemoParameters& p) {
     namespace demo = host_erp::demo;
     const std::vector<std::pair<const char*, QString>> row = {
-        {"FATTIPODOCUM", text(demo::Factura)},      {"FATSECTOR", text(demo::Sector)},
-        {"FATSERIE", number(demo::Serie)},          {"FATFINALIZA", number(p.fatFinaliza)},
-        {"ARMAZEM", text(demo::Armazem)},           {"ARTIGOFARE", text(demo::ArtigoFare)},
-        {"ARTIGOTAXAS", text(demo::ArtigoTaxas)},   {"ARTIGOSERVICEFEE", text(demo::ArtigoFee)},
-        {"ARTIGOISENCAOIVA", text(demo::MotivoIsencao)}, {"BDNOME", text(p.bdNome)},
-        {"BDUSER", text(QString())},                {"BDPASSW", text(QString())},
-        {"RECTIPODOCUM", text(demo::Recibo)},       {"RECSECTOR", text(demo::Sector)},
-        {"RECSERIE", number(demo::Serie)},          {"RPCTIPODOCUM", text(demo::ReciboConta)},
-        {"RPCSECTOR", text(demo::Sector)},          {"RPCSERIE", number(demo::Serie)},
+        {"FATTIPODOCUM", text(demo::Factura)},
+        {"FATSECTOR", text(demo::Sector)},
+        {"FATSERIE", number(demo::Serie)},
+        {"FATFINALIZA", number(p.fatFinaliza)},
+        {"ARMAZEM", text(demo::Armazem)},
+        {"ARTIGOFARE", text(demo::ArtigoFare)},
+        {"ARTIGOTAXAS", text(demo::ArtigoTaxas)},
+        {"ARTIGOSERVICEFEE", text(demo::ArtigoFee)},
+        {"ARTIGOISENCAOIVA", text(demo::MotivoIsencao)},
+        {"BDNOME", text(p.bdNome)},
+        {"BDUSER", text(QString())},
+        {"BDPASSW", text(QString())},
+        {"RECTIPODOCUM", text(demo::Recibo)},
+        {"RECSECTOR", text(demo::Sector)},
+        {"RECSERIE", number(demo::Serie)},
+        {"RPCTIPODOCUM", text(demo::ReciboConta)},
+        {"RPCSECTOR", text(demo::Sector)},
+        {"RPCSERIE", number(demo::Serie)},
     };
     QStringList columns;
     QStringList values;

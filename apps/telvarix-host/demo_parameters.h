@@ -11,8 +11,8 @@ class DalLigacao;
 namespace tvx::host_app {
 
 struct DemoParameters {
-    QString bdNome;        // the agency database
-    int fatFinaliza = 0;   // 0: ticket invoices stay in preparation
+    QString bdNome;       // the agency database
+    int fatFinaliza = 0;  // 0: ticket invoices stay in preparation
 };
 
 // Inserts the row into qrl_PARAMETROS, which the add-in created when it was

@@ -13,10 +13,9 @@ namespace {
 
 using Kind = DemoTransferKind;
 
-constexpr std::array<Kind, 10> Cycle = {Kind::SettlesOne,  Kind::SettlesTwo,     Kind::SettlesOne,
-                                        Kind::AmountOff,   Kind::SettlesOne,     Kind::UnknownInvoice,
-                                        Kind::SettlesOne,  Kind::NoReference,    Kind::SettlesWithCredit,
-                                        Kind::OtherCustomer};
+constexpr std::array<Kind, 10> Cycle = {
+    Kind::SettlesOne,     Kind::SettlesTwo, Kind::SettlesOne,  Kind::AmountOff,         Kind::SettlesOne,
+    Kind::UnknownInvoice, Kind::SettlesOne, Kind::NoReference, Kind::SettlesWithCredit, Kind::OtherCustomer};
 
 // What one transfer says: the references it names and the amount sent.
 struct Payment {
@@ -33,19 +32,23 @@ public:
     Payment payment(Kind kind, int n, int customer) {
         const QString account = agency::customerAccount(customer);
         switch (kind) {
-        case Kind::SettlesOne: return settle({invoice(account, n)});
-        case Kind::SettlesTwo: return settle({invoice(account, n), invoice(account, n + 1)});
-        case Kind::SettlesWithCredit: return settle({invoice(account, n), credit(account, n)});
-        case Kind::AmountOff: {
-            Payment p = settle({invoice(account, n)});
-            p.valor += Currency::fromScaled(100);  // one cent
-            return p;
-        }
-        case Kind::UnknownInvoice:
-            return {{QStringLiteral("FT-%1-1-%2").arg(900000 + n).arg(today_.year())}, amount(n)};
-        case Kind::NoReference: return {{}, amount(n)};
-        case Kind::OtherCustomer:
-            return settle({invoice(agency::customerAccount(customer % customers_ + 1), n)});
+            case Kind::SettlesOne:
+                return settle({invoice(account, n)});
+            case Kind::SettlesTwo:
+                return settle({invoice(account, n), invoice(account, n + 1)});
+            case Kind::SettlesWithCredit:
+                return settle({invoice(account, n), credit(account, n)});
+            case Kind::AmountOff: {
+                Payment p = settle({invoice(account, n)});
+                p.valor += Currency::fromScaled(100);  // one cent
+                return p;
+            }
+            case Kind::UnknownInvoice:
+                return {{QStringLiteral("FT-%1-1-%2").arg(900000 + n).arg(today_.year())}, amount(n)};
+            case Kind::NoReference:
+                return {{}, amount(n)};
+            case Kind::OtherCustomer:
+                return settle({invoice(agency::customerAccount(customer % customers_ + 1), n)});
         }
         return {};
     }

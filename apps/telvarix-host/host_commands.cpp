@@ -29,7 +29,9 @@ void printDemoReport(std::ostream& out, const DemoReport& r, const DemoOptions& 
     printLine(out, QStringLiteral("  company database  %1").arg(l.companyDatabase()));
     printLine(out, QStringLiteral("  agency database   %1").arg(l.agencyDatabase()));
     printLine(out, QStringLiteral("  host user         %1").arg(o.logon.login));
-    printLine(out, QStringLiteral("  tickets           %1, %2 of them to invoice today").arg(o.tickets).arg(r.ticketsToInvoice));
+    printLine(
+        out,
+        QStringLiteral("  tickets           %1, %2 of them to invoice today").arg(o.tickets).arg(r.ticketsToInvoice));
     printLine(out, QStringLiteral("  transfers         %1 pending: %2 pay open invoices exactly, %3 go on account")
                        .arg(o.transfers)
                        .arg(r.transfers.settling)

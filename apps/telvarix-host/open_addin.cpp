@@ -11,7 +11,9 @@
 namespace tvx::host_app {
 
 QList<QCommandLineOption> addinTargetOptions() {
-    return {baseOption(), companyOption(), userOption(QStringLiteral("The host user the add-in is opened for.")),
+    return {baseOption(),
+            companyOption(),
+            userOption(QStringLiteral("The host user the add-in is opened for.")),
             {QStringLiteral("addin"),
              QStringLiteral("The add-in library (default: libtelvarix.so next to the program, or the build's)."),
              QStringLiteral("PATH")}};
@@ -23,14 +25,14 @@ AddinTarget addinTarget(const QCommandLineParser& parser) {
             requiredValue(parser, QStringLiteral("user")), parser.value(QStringLiteral("addin"))};
 }
 
-OpenAddin::OpenAddin(const AddinLibrary& library, const HostProgram& host, const QString& company,
-                     const QString& user)
+OpenAddin::OpenAddin(const AddinLibrary& library, const HostProgram& host, const QString& company, const QString& user)
     : solucao_(library.create(QStringLiteral("Telvarix.Solucao"))) {
     if (!CBool(call(QStringLiteral("ConnectionOpen"), {Variant(company), Variant(user)}))) {
         QString cause = openFailureCause(host.settings(), CompanyLayout(host.base(), company).settingsFile());
         if (cause.isEmpty())
-            cause = QStringLiteral("the settings file, the company database and the host user are in order; the "
-                                   "add-in's own message says what failed.");
+            cause = QStringLiteral(
+                "the settings file, the company database and the host user are in order; the "
+                "add-in's own message says what failed.");
         throw CommandFailure(QStringLiteral("the add-in could not be opened for company %1: %2").arg(company, cause));
     }
     open_ = true;

@@ -59,8 +59,9 @@ QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& s
         return QStringLiteral("%1 logs on to company '%2' (Empresa in [%3]), but the database %4 holds company '%5'.")
             .arg(settingsFile, empresa, host_erp::ApiSection, path, code);
     if (!host_erp::checkUser(*company, login, apiSetting(settingsFile, "password")))
-        return QStringLiteral("the host user '%1' of %2 is unknown or inactive in company %3, or its password is "
-                              "wrong.")
+        return QStringLiteral(
+                   "the host user '%1' of %2 is unknown or inactive in company %3, or its password is "
+                   "wrong.")
             .arg(login, settingsFile, code);
     return {};
 }

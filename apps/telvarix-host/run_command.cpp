@@ -58,26 +58,27 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
         "Exit status: 0 when the operations ran (their logs may hold errors), 1 when the add-in could not be "
         "loaded or opened, 2 for a wrong command line."));
     parser.addOptions(addinTargetOptions());
-    parser.addOptions({{QStringLiteral("operation"), QStringLiteral("A menu operation code; repeat the option for several."),
-                        QStringLiteral("N")},
-                       {QStringLiteral("csv"),
-                        QStringLiteral("The file the open-file dialogs answer with: the CSV file of code 1004, or a "
-                                       "saved log for the viewer (code 1001) to open."),
-                        QStringLiteral("FILE")},
-                       {QStringLiteral("save-log"),
-                        QStringLiteral("The file the viewer saves the log in: XML, or a spreadsheet with an XML copy "
-                                       "beside it when the name does not end in XML."),
-                        QStringLiteral("FILE")},
-                       {QStringLiteral("set"),
-                        QStringLiteral("An edit in the configuration window (code 1002): item ID gets VALUE, a text, or "
-                                       "for a list item the caption or code of one of its entries; repeat the option "
-                                       "for several, made in turn."),
-                        QStringLiteral("ID=VALUE")},
-                       {QStringLiteral("button"),
-                        QStringLiteral("The configuration window's button clicked after the edits: Confirmar (save), "
-                                       "Cancelar (show the stored values again) or Sair (leave without saving); "
-                                       "without it the window closes unsaved."),
-                        QStringLiteral("NAME")}});
+    parser.addOptions(
+        {{QStringLiteral("operation"), QStringLiteral("A menu operation code; repeat the option for several."),
+          QStringLiteral("N")},
+         {QStringLiteral("csv"),
+          QStringLiteral("The file the open-file dialogs answer with: the CSV file of code 1004, or a "
+                         "saved log for the viewer (code 1001) to open."),
+          QStringLiteral("FILE")},
+         {QStringLiteral("save-log"),
+          QStringLiteral("The file the viewer saves the log in: XML, or a spreadsheet with an XML copy "
+                         "beside it when the name does not end in XML."),
+          QStringLiteral("FILE")},
+         {QStringLiteral("set"),
+          QStringLiteral("An edit in the configuration window (code 1002): item ID gets VALUE, a text, or "
+                         "for a list item the caption or code of one of its entries; repeat the option "
+                         "for several, made in turn."),
+          QStringLiteral("ID=VALUE")},
+         {QStringLiteral("button"),
+          QStringLiteral("The configuration window's button clicked after the edits: Confirmar (save), "
+                         "Cancelar (show the stored values again) or Sair (leave without saving); "
+                         "without it the window closes unsaved."),
+          QStringLiteral("NAME")}});
     if (const auto code = parseCommand(parser, QStringLiteral("run"), arguments, out, err)) return *code;
     return guarded(QStringLiteral("run"), err, [&] {
         noPositionalArguments(parser);

@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
     timer.restart();
     qsizetype chars = 0;
     for (std::int32_t r = 0; r < leitor.Linhas(); ++r)
-        for (std::int32_t c = 0; c < leitor.Colunas(); ++c)
-            chars += leitor.Celula(r, c).size();
+        for (std::int32_t c = 0; c < leitor.Colunas(); ++c) chars += leitor.Celula(r, c).size();
     report("LeitorCsv::Celula (every cell)", timer.nsecsElapsed(), rows);
 
     timer.restart();

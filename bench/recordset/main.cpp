@@ -63,9 +63,8 @@ int main() {
     log.setSort("");
     report("save XML", kRows, [&] { log.Save(path, adPersistXML); });
     Recordset back;
-    report("open XML", kRows, [&] {
-        back.Open(path, "Provider=MSPersist;", adOpenForwardOnly, adLockBatchOptimistic, adCmdFile);
-    });
+    report("open XML", kRows,
+           [&] { back.Open(path, "Provider=MSPersist;", adOpenForwardOnly, adLockBatchOptimistic, adCmdFile); });
     std::printf("error rows %d, file %.1f MB, rows read back %d\n", errors,
                 double(QFileInfo(path).size()) / (1024 * 1024), back.RecordCount());
     return back.RecordCount() == kRows ? 0 : 1;

@@ -1,8 +1,8 @@
 #include "addin/addin_folder.h"
 
+#include <dlfcn.h>
 #include <QDir>
 #include <QFileInfo>
-#include <dlfcn.h>
 
 namespace tvx::addin {
 

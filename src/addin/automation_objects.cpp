@@ -4,9 +4,7 @@
 
 namespace tvx::addin {
 
-void raiseUnsupportedObject(const QString& progIdOrKind) {
-    throw err::memberNotFound(progIdOrKind);
-}
+void raiseUnsupportedObject(const QString& progIdOrKind) { throw err::memberNotFound(progIdOrKind); }
 
 bool isNothing(const Variant& v) { return v.isEmpty() || (v.isObject() && !v.asObject()); }
 

@@ -21,7 +21,7 @@ void Solucao::Operacoes(Variant& /*vPai*/, Variant& vOperacao, Variant& vUtiliza
     // own locks, with a message that says which run holds them.
     runEntryPoint(ui_->messages(), TituloOperacoes, [&] {
         std::int32_t lOperacao = CLng(vOperacao);
-        (void)CStr(vUtilizador);  // the user is taken as a text and not used
+        (void)CStr(vUtilizador);                   // the user is taken as a text and not used
         const bool bOculto = pOperacoesOcultas();  // read before every code
         if (lOperacao == OpImportarBilhetes && bOculto) lOperacao = OpImportarBilhetesCsv;
         pOperacaoExecutar(lOperacao);
@@ -37,27 +37,27 @@ bool Solucao::pOperacoesOcultas() {
 
 void Solucao::pOperacaoExecutar(std::int32_t lOperacao) {
     switch (lOperacao) {
-    case OpImportarBilhetes:
-        m_.m_bCsv = false;
-        runs_->runTicketImport(*this);
-        break;
-    case OpConsultaDiagnosticos:
-        runs_->runViewer(*this);
-        break;
-    case OpConfiguracao:
-        runs_->runConfigEditor(*this);
-        break;
-    case OpImportarTransferencias:
-        runs_->runTransferImport(*this);
-        break;
-    case OpImportarBilhetesCsv:
-        m_.m_sFicheiroCsv = pFicheiroCsvEscolher();
-        if (m_.m_sFicheiroCsv.isEmpty()) break;  // cancelled
-        m_.m_bCsv = true;
-        runs_->runTicketImport(*this);
-        break;
-    default:
-        break;
+        case OpImportarBilhetes:
+            m_.m_bCsv = false;
+            runs_->runTicketImport(*this);
+            break;
+        case OpConsultaDiagnosticos:
+            runs_->runViewer(*this);
+            break;
+        case OpConfiguracao:
+            runs_->runConfigEditor(*this);
+            break;
+        case OpImportarTransferencias:
+            runs_->runTransferImport(*this);
+            break;
+        case OpImportarBilhetesCsv:
+            m_.m_sFicheiroCsv = pFicheiroCsvEscolher();
+            if (m_.m_sFicheiroCsv.isEmpty()) break;  // cancelled
+            m_.m_bCsv = true;
+            runs_->runTicketImport(*this);
+            break;
+        default:
+            break;
     }
 }
 

@@ -66,8 +66,7 @@ QStringList Solucao::memberNames() const {
 Variant Solucao::Invoke(const QString& name, std::vector<Variant>& args) {
     for (const Member& m : members()) {
         if (m.name.compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (args.size() != m.arity)
-            throw err::wrongArgumentCount(QStringLiteral("Solucao"));
+        if (args.size() != m.arity) throw err::wrongArgumentCount(QStringLiteral("Solucao"));
         return m.call(*this, args);
     }
     throw err::memberNotFound(QStringLiteral("Solucao"));

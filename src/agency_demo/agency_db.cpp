@@ -55,13 +55,10 @@ QVariant cell(const std::optional<T>& value) {
 }
 // QtSql binds a null QString as NULL: an empty text must be bound as a non-null one.
 QVariant cell(const std::optional<QString>& value) {
-    if (!value)
-        return QVariant();
+    if (!value) return QVariant();
     return value->isNull() ? QVariant(QStringLiteral("")) : QVariant(*value);
 }
-QVariant cell(const std::optional<QDateTime>& value) {
-    return value ? QVariant(dateTimeText(*value)) : QVariant();
-}
+QVariant cell(const std::optional<QDateTime>& value) { return value ? QVariant(dateTimeText(*value)) : QVariant(); }
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -94,8 +91,7 @@ AgencyDb::AgencyDb(QString path, bool create) : path_(std::move(path)), connecti
     if (create) {
         exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         begin();
-        for (const char* statement : Schema)
-            exec(QString::fromUtf8(statement));
+        for (const char* statement : Schema) exec(QString::fromUtf8(statement));
         commit();
     }
 }
@@ -110,8 +106,7 @@ AgencyDb::AgencyDb(AgencyDb&& other) noexcept
 AgencyDb::~AgencyDb() { close(); }
 
 void AgencyDb::close() {
-    if (connectionName_.isEmpty())
-        return;
+    if (connectionName_.isEmpty()) return;
     inserts_.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -123,18 +118,15 @@ void AgencyDb::close() {
 
 void AgencyDb::exec(const QString& sql) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
-    if (!query.exec(sql))
-        fail(sql, query.lastError());
+    if (!query.exec(sql)) fail(sql, query.lastError());
 }
 
 std::vector<QVariant> AgencyDb::column(const QString& sql) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);
-    if (!query.exec(sql))
-        fail(sql, query.lastError());
+    if (!query.exec(sql)) fail(sql, query.lastError());
     std::vector<QVariant> values;
-    while (query.next())
-        values.push_back(query.value(0));
+    while (query.next()) values.push_back(query.value(0));
     return values;
 }
 
@@ -153,20 +145,18 @@ std::int32_t AgencyDb::insert(const QString& table, const std::vector<std::pair<
         const QString sql = QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
                                 .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         QSqlQuery query(QSqlDatabase::database(connectionName_, false));
-        if (!query.prepare(sql))
-            fail(sql, query.lastError());
+        if (!query.prepare(sql)) fail(sql, query.lastError());
         found = inserts_.emplace(table, std::move(query)).first;
     }
     QSqlQuery& query = found->second;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i].second);
-    if (!query.exec())
-        fail(query.lastQuery(), query.lastError());
+    for (std::size_t i = 0; i < values.size(); ++i) query.bindValue(int(i), values[i].second);
+    if (!query.exec()) fail(query.lastQuery(), query.lastError());
     return query.lastInsertId().toInt();
 }
 
 std::int32_t AgencyDb::add(const Periodo& r) {
-    return insert(QStringLiteral("faturacao"), {{QStringLiteral("ID"), cell(r.id)}, {QStringLiteral("tipo"), cell(r.tipo)}});
+    return insert(QStringLiteral("faturacao"),
+                  {{QStringLiteral("ID"), cell(r.id)}, {QStringLiteral("tipo"), cell(r.tipo)}});
 }
 
 std::int32_t AgencyDb::add(const Bilhete& r) {
@@ -193,8 +183,8 @@ std::int32_t AgencyDb::add(const Bilhete& r) {
 
 std::int32_t AgencyDb::add(const Cliente& r) {
     return insert(QStringLiteral("Dados dos clientes"), {{QStringLiteral("ID"), cell(r.id)},
-                                                          {QStringLiteral("Account"), cell(r.account)},
-                                                          {QStringLiteral("Agency"), cell(r.agency)}});
+                                                         {QStringLiteral("Account"), cell(r.account)},
+                                                         {QStringLiteral("Agency"), cell(r.agency)}});
 }
 
 std::int32_t AgencyDb::add(const Banco& r) {

@@ -10,10 +10,10 @@ namespace tvx::agency {
 
 // IDs of the billing periods every generated file holds in `faturacao`.
 namespace periodo {
-inline constexpr std::int32_t Dia = 1;      // "DIA": invoiced every day
-inline constexpr std::int32_t Domingo = 2;  // "DOM", then "SEG" … "SAB" up to 8
-inline constexpr std::int32_t Mensal = 9;   // "MES": never a day's period
-inline constexpr std::int32_t SemTipo = 10; // tipo Null
+inline constexpr std::int32_t Dia = 1;           // "DIA": invoiced every day
+inline constexpr std::int32_t Domingo = 2;       // "DOM", then "SEG" … "SAB" up to 8
+inline constexpr std::int32_t Mensal = 9;        // "MES": never a day's period
+inline constexpr std::int32_t SemTipo = 10;      // tipo Null
 inline constexpr std::int32_t Inexistente = 99;  // referenced by tickets, absent from the table
 // The weekday-coded period of a date (Sunday → Domingo, …, Saturday → Domingo + 6).
 std::int32_t doDia(const QDate& date);
@@ -28,7 +28,7 @@ inline constexpr std::int32_t Numerario = 3;  // account "0000"
 
 struct AgencyDbParams {
     std::uint32_t seed = 1;
-    int customers = 12;   // with accounts "C0001" …; two more follow, one with an empty and one with a Null account
+    int customers = 12;  // with accounts "C0001" …; two more follow, one with an empty and one with a Null account
     int tickets = 60;
     int transfers = 20;
     // Share of tickets and transfers that some selection rule leaves out (wrong

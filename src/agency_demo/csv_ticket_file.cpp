@@ -27,15 +27,13 @@ bool needsQuotes(const QString& cell) {
 QStringList emptyCsvLine(int columns) {
     QStringList line;
     line.reserve(columns);
-    for (int i = 0; i < columns; ++i)
-        line << QString();
+    for (int i = 0; i < columns; ++i) line << QString();
     return line;
 }
 
 QStringList csvHeaderLine() {
     QStringList line = emptyCsvLine();
-    for (int i = 0; i < line.size(); ++i)
-        line[i] = QStringLiteral("Campo%1").arg(i);
+    for (int i = 0; i < line.size(); ++i) line[i] = QStringLiteral("Campo%1").arg(i);
     line[csv::Id] = QStringLiteral("ID");
     line[csv::Servico] = QStringLiteral("Serviço");
     line[csv::Pagamento] = QStringLiteral("Pagamento");
@@ -50,13 +48,13 @@ QStringList csvTicketLine(std::int32_t id, Draw& draw, const QDate& today) {
     line[csv::Id] = QString::number(id);
     line[csv::CodigoCompanhiaAerea] = draw.pick(Airlines);
     line[csv::NumeroDoBilhete] = QStringLiteral("047%1").arg(draw.between(1000000000, 1999999999));
-    line[csv::Servico] = draw.pick(std::vector<QString>{QStringLiteral("EMI"), QStringLiteral("EMI"),
-                                                         QStringLiteral("REM"), QStringLiteral("EMD"),
-                                                         QStringLiteral("REE")});
+    line[csv::Servico] =
+        draw.pick(std::vector<QString>{QStringLiteral("EMI"), QStringLiteral("EMI"), QStringLiteral("REM"),
+                                       QStringLiteral("EMD"), QStringLiteral("REE")});
     line[csv::NomePassageiro] = draw.pick(Passengers);
-    line[csv::Pagamento] = draw.pick(std::vector<QString>{QStringLiteral("CAS"), QStringLiteral("CAS"),
-                                                           QStringLiteral("CCR"), QStringLiteral("NCC"),
-                                                           QStringLiteral("INV")});
+    line[csv::Pagamento] =
+        draw.pick(std::vector<QString>{QStringLiteral("CAS"), QStringLiteral("CAS"), QStringLiteral("CCR"),
+                                       QStringLiteral("NCC"), QStringLiteral("INV")});
     line[csv::Fare] = amountText(draw.money(4000, 150000));
     line[csv::TarifasPrivadas] = draw.percent(20) ? amountText(draw.money(500, 20000)) : QStringLiteral("0");
     line[csv::Taxas] = amountText(draw.money(1000, 30000));
@@ -70,8 +68,7 @@ QStringList csvTicketLine(std::int32_t id, Draw& draw, const QDate& today) {
     line[csv::RefFaturacao] = QStringLiteral("R%1").arg((id + 2) / 3, 6, 10, QLatin1Char('0'));
     line[csv::PeriodoFact] = QStringLiteral("DIA");
     line[csv::Account] = customerAccount(draw.between(1, 12));
-    if (draw.percent(20))
-        line[csv::Desconto] = draw.percent(50) ? QStringLiteral("5") : QStringLiteral("2,5");
+    if (draw.percent(20)) line[csv::Desconto] = draw.percent(50) ? QStringLiteral("5") : QStringLiteral("2,5");
     return line;
 }
 
@@ -79,8 +76,7 @@ QByteArray csvText(const std::vector<QStringList>& lines) {
     QString text;
     for (const QStringList& line : lines) {
         for (int i = 0; i < line.size(); ++i) {
-            if (i > 0)
-                text += QLatin1Char(';');
+            if (i > 0) text += QLatin1Char(';');
             const QString& cell = line[i];
             if (needsQuotes(cell))
                 text += QLatin1Char('"') + QString(cell).replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
@@ -105,8 +101,7 @@ void generateCsvTicketFile(const QString& path, std::int32_t rows, std::uint32_t
     lines.reserve(std::size_t(rows) + 1);
     lines.push_back(csvHeaderLine());
     Draw draw(seed);
-    for (std::int32_t id = 1; id <= rows; ++id)
-        lines.push_back(csvTicketLine(id, draw, today));
+    for (std::int32_t id = 1; id <= rows; ++id) lines.push_back(csvTicketLine(id, draw, today));
     writeCsvFile(path, lines);
 }
 

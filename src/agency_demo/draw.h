@@ -21,7 +21,9 @@ public:
         return QTime(hour, 5 * below(12));
     }
     template <class T>
-    const T& pick(const std::vector<T>& items) { return items[std::size_t(below(int(items.size())))]; }
+    const T& pick(const std::vector<T>& items) {
+        return items[std::size_t(below(int(items.size())))];
+    }
     std::mt19937& engine() { return engine_; }
 
 private:

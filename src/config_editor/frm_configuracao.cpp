@@ -47,11 +47,24 @@ const Documento& documentoDoItem(std::int16_t id) {
 
 // The first row of a new table: texts empty, numbers 0, in this order.
 const std::array<std::pair<const char*, bool>, 18> PrimeiraLinha = {{
-    {"FATTIPODOCUM", true}, {"FATSECTOR", true},  {"FATSERIE", false},         {"FATFINALIZA", false},
-    {"RECTIPODOCUM", true}, {"RECSECTOR", true},  {"RECSERIE", false},         {"RPCTIPODOCUM", true},
-    {"RPCSECTOR", true},    {"RPCSERIE", false},  {"ARMAZEM", true},           {"ARTIGOFARE", true},
-    {"ARTIGOTAXAS", true},  {"ARTIGOSERVICEFEE", true}, {"ARTIGOISENCAOIVA", true}, {"BDNOME", true},
-    {"BDUSER", true},       {"BDPASSW", true},
+    {"FATTIPODOCUM", true},
+    {"FATSECTOR", true},
+    {"FATSERIE", false},
+    {"FATFINALIZA", false},
+    {"RECTIPODOCUM", true},
+    {"RECSECTOR", true},
+    {"RECSERIE", false},
+    {"RPCTIPODOCUM", true},
+    {"RPCSECTOR", true},
+    {"RPCSERIE", false},
+    {"ARMAZEM", true},
+    {"ARTIGOFARE", true},
+    {"ARTIGOTAXAS", true},
+    {"ARTIGOSERVICEFEE", true},
+    {"ARTIGOISENCAOIVA", true},
+    {"BDNOME", true},
+    {"BDUSER", true},
+    {"BDPASSW", true},
 }};
 
 // A series number as stored, Null as 0.
@@ -181,30 +194,30 @@ void FrmConfiguracao::pFrmPropBuild() {
 
 void FrmConfiguracao::pListaConstruir(ui::PropertyGridItem& novo, const ItemLayout& layout) {
     switch (layout.lista) {
-    case Lista::TiposDoc:
-        listas_.pFrmPropSetConstraintsTpDocum(novo);
-        break;
-    case Lista::Series:
-        listas_.pFrmPropSetConstraintsSeries(novo, listas_.*documentoDoItem(layout.id).series, QString());
-        break;
-    case Lista::Sectores:
-        listas_.pFrmPropSetConstraintsSector(novo);
-        break;
-    case Lista::SimNao:
-        ListasConfiguracao::pFrmPropSetConstraintSimNao(novo);
-        break;
-    case Lista::Artigos:
-        listas_.pFrmPropSetConstraintsDescritores(novo);
-        break;
-    case Lista::Armazens:
-        listas_.pFrmPropSetConstraintsArmazens(novo);
-        break;
-    case Lista::MotivosIsencao:
-        listas_.pFrmPropSetConstraintGeneric(listas_.m_rsMotivosIsencao, QStringLiteral("DESCRICAO"), novo,
-                                             QStringLiteral("CODIGO"));
-        break;
-    case Lista::Texto:
-        break;
+        case Lista::TiposDoc:
+            listas_.pFrmPropSetConstraintsTpDocum(novo);
+            break;
+        case Lista::Series:
+            listas_.pFrmPropSetConstraintsSeries(novo, listas_.*documentoDoItem(layout.id).series, QString());
+            break;
+        case Lista::Sectores:
+            listas_.pFrmPropSetConstraintsSector(novo);
+            break;
+        case Lista::SimNao:
+            ListasConfiguracao::pFrmPropSetConstraintSimNao(novo);
+            break;
+        case Lista::Artigos:
+            listas_.pFrmPropSetConstraintsDescritores(novo);
+            break;
+        case Lista::Armazens:
+            listas_.pFrmPropSetConstraintsArmazens(novo);
+            break;
+        case Lista::MotivosIsencao:
+            listas_.pFrmPropSetConstraintGeneric(listas_.m_rsMotivosIsencao, QStringLiteral("DESCRICAO"), novo,
+                                                 QStringLiteral("CODIGO"));
+            break;
+        case Lista::Texto:
+            break;
     }
 }
 
@@ -224,23 +237,23 @@ Variant FrmConfiguracao::pValorMostrado(ui::PropertyGridItem& alvo, const ItemLa
     const Variant v = parametros().value(layout.column);
     const QString texto = textoOuVazio(v);
     switch (layout.lista) {
-    case Lista::TiposDoc:
-        return Variant(listas_.pFrmPropSetConstraintsTpDocumValue(texto));
-    case Lista::Sectores:
-        return Variant(listas_.pFrmPropSetConstraintsSectorValue(texto));
-    case Lista::SimNao:
-        return Variant(std::int32_t(v.isNull() || CLng(v) == 0 ? 0 : 1));
-    case Lista::Artigos:
-        return Variant(listas_.pFrmPropSetConstraintsDescritoresValue(texto));
-    case Lista::Armazens:
-        return Variant(listas_.pFrmPropSetConstraintsArmazensValue(texto));
-    case Lista::MotivosIsencao:
-        return Variant(
-            listas_.pFrmPropSetConstraintValueGeneric(listas_.m_rsMotivosIsencao, QStringLiteral("CODIGO"), texto));
-    case Lista::Series:
-        return alvo.Value();  // shown by pSeriesMostrar
-    case Lista::Texto:
-        break;
+        case Lista::TiposDoc:
+            return Variant(listas_.pFrmPropSetConstraintsTpDocumValue(texto));
+        case Lista::Sectores:
+            return Variant(listas_.pFrmPropSetConstraintsSectorValue(texto));
+        case Lista::SimNao:
+            return Variant(std::int32_t(v.isNull() || CLng(v) == 0 ? 0 : 1));
+        case Lista::Artigos:
+            return Variant(listas_.pFrmPropSetConstraintsDescritoresValue(texto));
+        case Lista::Armazens:
+            return Variant(listas_.pFrmPropSetConstraintsArmazensValue(texto));
+        case Lista::MotivosIsencao:
+            return Variant(
+                listas_.pFrmPropSetConstraintValueGeneric(listas_.m_rsMotivosIsencao, QStringLiteral("CODIGO"), texto));
+        case Lista::Series:
+            return alvo.Value();  // shown by pSeriesMostrar
+        case Lista::Texto:
+            break;
     }
     return Variant(texto);
 }
@@ -263,35 +276,35 @@ void FrmConfiguracao::pValorAlterado(ui::PropertyGridItem& alterado) {
     const QString& coluna = layout->column;
     const QString codigo = QStringLiteral("CODIGO");
     switch (layout->lista) {
-    case Lista::TiposDoc:
-        rs.setValue(coluna, valorNaPosicao(listas_.m_rsTiposDoc, alterado, codigo));
-        rs.Update();
-        // The category's series list follows the new type; the stored series
-        // stays, and is shown where the new list has it (or not at all).
-        pSeriesMostrar(documentoDoItem(layout->id).serie);
-        return;
-    case Lista::Series:
-        rs.setValue(coluna, valorNaPosicao(listas_.*documentoDoItem(layout->id).series, alterado,
-                                           QStringLiteral("SERIE")));
-        break;
-    case Lista::Sectores:
-        rs.setValue(coluna, valorNaPosicao(listas_.m_rsSectores, alterado, codigo));
-        break;
-    case Lista::SimNao:
-        rs.setValue(coluna, Variant(CLng(alterado.Value())));
-        break;
-    case Lista::Artigos:
-        rs.setValue(coluna, valorNaPosicao(listas_.m_rsArtigos, alterado, codigo));
-        break;
-    case Lista::MotivosIsencao:
-        rs.setValue(coluna, valorNaPosicao(listas_.m_rsMotivosIsencao, alterado, codigo));
-        break;
-    case Lista::Armazens:
-        rs.setValue(coluna, valorNaPosicao(listas_.m_rsArmazens, alterado, codigo));
-        break;
-    case Lista::Texto:
-        rs.setValue(coluna, Variant(alterado.ValueText()));
-        break;
+        case Lista::TiposDoc:
+            rs.setValue(coluna, valorNaPosicao(listas_.m_rsTiposDoc, alterado, codigo));
+            rs.Update();
+            // The category's series list follows the new type; the stored series
+            // stays, and is shown where the new list has it (or not at all).
+            pSeriesMostrar(documentoDoItem(layout->id).serie);
+            return;
+        case Lista::Series:
+            rs.setValue(coluna,
+                        valorNaPosicao(listas_.*documentoDoItem(layout->id).series, alterado, QStringLiteral("SERIE")));
+            break;
+        case Lista::Sectores:
+            rs.setValue(coluna, valorNaPosicao(listas_.m_rsSectores, alterado, codigo));
+            break;
+        case Lista::SimNao:
+            rs.setValue(coluna, Variant(CLng(alterado.Value())));
+            break;
+        case Lista::Artigos:
+            rs.setValue(coluna, valorNaPosicao(listas_.m_rsArtigos, alterado, codigo));
+            break;
+        case Lista::MotivosIsencao:
+            rs.setValue(coluna, valorNaPosicao(listas_.m_rsMotivosIsencao, alterado, codigo));
+            break;
+        case Lista::Armazens:
+            rs.setValue(coluna, valorNaPosicao(listas_.m_rsArmazens, alterado, codigo));
+            break;
+        case Lista::Texto:
+            rs.setValue(coluna, Variant(alterado.ValueText()));
+            break;
     }
     rs.Update();
 }

@@ -46,13 +46,13 @@ constexpr FiltroTipo FiltroRecibos{6, 2, 7, 1};
 
 const FiltroTipo* filtroDoItem(std::int16_t id) {
     switch (id) {
-    case 1000:
-        return &FiltroFacturas;
-    case 1012:
-    case 1015:
-        return &FiltroRecibos;
-    default:
-        return nullptr;
+        case 1000:
+            return &FiltroFacturas;
+        case 1012:
+        case 1015:
+            return &FiltroRecibos;
+        default:
+            return nullptr;
     }
 }
 
@@ -73,8 +73,8 @@ bool temLinhasPelaContagem(ado::Recordset& rs) {
 
 // From the first row to the end, an entry for each row that passes: the
 // caption column's text (a Null caption as an empty one), the row's position.
-void entradas(ado::Recordset& rs, const QString& colunaCaption, const QString& colunaCodigo,
-              ui::PropertyGridItem& item, const Filtro& passa = {}) {
+void entradas(ado::Recordset& rs, const QString& colunaCaption, const QString& colunaCodigo, ui::PropertyGridItem& item,
+              const Filtro& passa = {}) {
     rs.MoveFirst();
     while (!rs.Eof()) {
         if (!passa || passa(rs))
@@ -114,8 +114,8 @@ void ListasConfiguracao::pForeignKeyTablesOpenLoad() {
 }
 
 void ListasConfiguracao::pForeignKeyTablesClose() {
-    for (RecordsetRef* rs : {&m_rsArtigos, &m_rsArmazens, &m_rsTiposDoc, &m_rsSectores, &m_rsSeriesFat,
-                             &m_rsSeriesRec, &m_rsSeriesRpc, &m_rsMotivosIsencao})
+    for (RecordsetRef* rs : {&m_rsArtigos, &m_rsArmazens, &m_rsTiposDoc, &m_rsSectores, &m_rsSeriesFat, &m_rsSeriesRec,
+                             &m_rsSeriesRpc, &m_rsMotivosIsencao})
         rs->reset();
 }
 
@@ -188,9 +188,8 @@ std::int32_t ListasConfiguracao::pFrmPropSetConstraintsTpDocumValue(const QStrin
 }
 
 std::int32_t ListasConfiguracao::pFrmPropSetConstraintsSeriesValue(RecordsetRef& rsSeries, std::int16_t iSerie) {
-    return reraiseChained(QStringLiteral("pFrmPropSetConstraintsSeriesValue"), [&] {
-        return posicao(linhas(rsSeries), Serie + u'=' + QString::number(iSerie), true);
-    });
+    return reraiseChained(QStringLiteral("pFrmPropSetConstraintsSeriesValue"),
+                          [&] { return posicao(linhas(rsSeries), Serie + u'=' + QString::number(iSerie), true); });
 }
 
 std::int32_t ListasConfiguracao::pFrmPropSetConstraintsSectorValue(const QString& sCodigo) {

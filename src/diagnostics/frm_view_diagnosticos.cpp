@@ -234,8 +234,7 @@ void FrmViewDiagnosticos::CmdAbrir_Click() { pClick(&FrmViewDiagnosticos::pAbrir
 void FrmViewDiagnosticos::CmdGravarComo_Click() { pClick(&FrmViewDiagnosticos::pGravarComo); }
 void FrmViewDiagnosticos::cmdSair_Click() { pClick(&FrmViewDiagnosticos::pSair); }
 
-void ConsultaDiagnosticos(FrmViewDiagnosticos& viewer, std::shared_ptr<ado::Recordset> log,
-                          ui::MessageBox& messages) {
+void ConsultaDiagnosticos(FrmViewDiagnosticos& viewer, std::shared_ptr<ado::Recordset> log, ui::MessageBox& messages) {
     try {
         viewer.setDiagnostico(std::move(log));
         viewer.ViewDiagnostico();

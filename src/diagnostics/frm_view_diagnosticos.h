@@ -78,7 +78,6 @@ private:
 // The menu operation "Consulta Diagnósticos": shows `log` (null outside a
 // run) in `viewer`; any error ends here in a message box titled
 // "Consulta Diagnósticos".
-void ConsultaDiagnosticos(FrmViewDiagnosticos& viewer, std::shared_ptr<ado::Recordset> log,
-                          ui::MessageBox& messages);
+void ConsultaDiagnosticos(FrmViewDiagnosticos& viewer, std::shared_ptr<ado::Recordset> log, ui::MessageBox& messages);
 
 }  // namespace tvx

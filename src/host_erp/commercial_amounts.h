@@ -13,7 +13,7 @@ struct LineAmounts {
     Currency desconto;
     Currency liquido;  // without VAT
     Currency iva;
-    Currency total;    // with VAT
+    Currency total;  // with VAT
 };
 
 LineAmounts lineAmounts(double quantidade, double preco, double taxaDesconto, double taxaIva, bool ivaIncluido);

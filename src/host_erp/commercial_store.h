@@ -29,8 +29,8 @@ namespace tvx::host_erp {
 
 // Stores a checked document in preparation under `numero`; its header row
 // as stored (readCommercialHeader reads it).
-std::shared_ptr<ado::Recordset> insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero, const QString& utilizador,
-                        const QDateTime& now);
+std::shared_ptr<ado::Recordset> insertCommercial(sql::Connection& db, const CommercialDraft& d, std::int32_t numero,
+                                                 const QString& utilizador, const QDateTime& now);
 // The ID of the document with that key, final or in preparation; 0 when none.
 qint64 findCommercial(sql::Connection& db, const DocumentKey& key, bool emPreparacao);
 

@@ -50,8 +50,7 @@ sql::Connection& CompanyConnection::connection() const {
     return *connection_;
 }
 
-void CompanyConnection::Consultar(const QString&, const QString& sSql, std::shared_ptr<ado::Recordset>& rs, int,
-                                  int) {
+void CompanyConnection::Consultar(const QString&, const QString& sSql, std::shared_ptr<ado::Recordset>& rs, int, int) {
     rs = connection().Query(sSql);
 }
 

@@ -5,12 +5,12 @@
 #include "platform/automation/automation_error.h"
 #include "platform/sql/qt_connection.h"
 
+#include <sqlite3.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <sqlite3.h>
 
 namespace tvx::host_erp {
 
@@ -32,7 +32,8 @@ void exec(sqlite3* db, const QString& sql) {
 }
 
 void removeDatabaseFiles(const QString& path) {
-    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
         QFile::remove(path + suffix);
 }
 
@@ -66,7 +67,8 @@ void createCompanyDatabase(const QString& path, const CompanyInfo& info,
         throw AutomationError(err::FileAlreadyExists,
                               QStringLiteral("The company database '%1' already exists.").arg(path), kSource);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw AutomationError(err::PathNotFound, QStringLiteral("Cannot create the folder of '%1'.").arg(path), kSource);
+        throw AutomationError(err::PathNotFound, QStringLiteral("Cannot create the folder of '%1'.").arg(path),
+                              kSource);
     try {
         auto c = sql::QtConnection::openSqlite(path, sql::OpenMode::CreateIfMissing, 5000);
         fillNewCompany(*c, info, fill);

@@ -28,16 +28,18 @@ QString serverFolderName(const QString& server) {
     const qsizetype slash = name.indexOf(u'\\');
     const QString host = slash < 0 ? name : name.left(slash);
     const QString instance = slash < 0 ? QString() : name.mid(slash);
-    if (host == u"(local)" || host == u"." || host == u"localhost" || host == u"127.0.0.1") name = QStringLiteral("local") + instance;
+    if (host == u"(local)" || host == u"." || host == u"localhost" || host == u"127.0.0.1")
+        name = QStringLiteral("local") + instance;
     return encodedName(name);
 }
 
 QString companyFilePath(const QString& base, const QString& server, const QString& catalogue) {
     if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty())
-        throw AutomationError(err::InvalidCall, QStringLiteral("A company database needs a server and a catalogue name."),
+        throw AutomationError(err::InvalidCall,
+                              QStringLiteral("A company database needs a server and a catalogue name."),
                               QStringLiteral("Tumo Vesk"));
-    return QDir(base).filePath(QStringLiteral("companies/%1/%2.db")
-                                   .arg(serverFolderName(server), encodedName(catalogue)));
+    return QDir(base).filePath(
+        QStringLiteral("companies/%1/%2.db").arg(serverFolderName(server), encodedName(catalogue)));
 }
 
 }  // namespace tvx::host_erp

@@ -21,13 +21,15 @@ void addCatalogues(const QSqlDatabase& db) {
                 {2, QStringLiteral("Reduzida"), 6.0, QStringLiteral("24331")},
                 {3, QStringLiteral("Intermédia"), 13.0, QStringLiteral("24332")},
                 {4, QStringLiteral("Normal"), 23.0, QStringLiteral("24333")}});
-    insertRows(db, QStringLiteral("MOTIVO_ISENCAO_IVA"), cols("CODIGO,DESCRICAO,NORMA"),
-               {{demo::MotivoIsencao, QStringLiteral("Não sujeito ou não tributado"), QStringLiteral("Outras situações")},
-                {QStringLiteral("M07"), QStringLiteral("Isento nos termos do artigo 9.º do CIVA"),
-                 QStringLiteral("Artigo 9.º do CIVA")},
-                {QStringLiteral("M01"), QStringLiteral("Artigo 16.º, n.º 6 do CIVA"),
-                 QStringLiteral("Artigo 16.º, n.º 6, alíneas a) a d) do CIVA")}});
-    insertRows(db, QStringLiteral("REGIMES_IVA"), cols("CODIGO,DESCR"), {{demo::RegimeIva, QStringLiteral("Nacional")}});
+    insertRows(
+        db, QStringLiteral("MOTIVO_ISENCAO_IVA"), cols("CODIGO,DESCRICAO,NORMA"),
+        {{demo::MotivoIsencao, QStringLiteral("Não sujeito ou não tributado"), QStringLiteral("Outras situações")},
+         {QStringLiteral("M07"), QStringLiteral("Isento nos termos do artigo 9.º do CIVA"),
+          QStringLiteral("Artigo 9.º do CIVA")},
+         {QStringLiteral("M01"), QStringLiteral("Artigo 16.º, n.º 6 do CIVA"),
+          QStringLiteral("Artigo 16.º, n.º 6, alíneas a) a d) do CIVA")}});
+    insertRows(db, QStringLiteral("REGIMES_IVA"), cols("CODIGO,DESCR"),
+               {{demo::RegimeIva, QStringLiteral("Nacional")}});
     insertRows(db, QStringLiteral("MODOSPAG"), cols("CODIGO,DESCR,CONTACTB"),
                {{demo::ModoPagamento, QStringLiteral("Transferência bancária"), QStringLiteral("1209")},
                 {QStringLiteral("NUM"), QStringLiteral("Numerário"), QStringLiteral("1101")}});
@@ -39,7 +41,8 @@ void addCatalogues(const QSqlDatabase& db) {
     insertRows(db, QStringLiteral("CARTEIRAS"), cols("CODIGO,DESCR"), {{1, QStringLiteral("Carteira")}});
     insertRows(db, QStringLiteral("SECTORES"), cols("CODIGO,DESCR"),
                {{demo::Sector, QStringLiteral("Sede")}, {QStringLiteral("2"), QStringLiteral("Loja do Porto")}});
-    insertRows(db, QStringLiteral("ARMAZENS"), cols("CODIGO,NOME"), {{demo::Armazem, QStringLiteral("Armazém principal")}});
+    insertRows(db, QStringLiteral("ARMAZENS"), cols("CODIGO,NOME"),
+               {{demo::Armazem, QStringLiteral("Armazém principal")}});
     insertRows(db, QStringLiteral("ARTIGOS"), cols("CODIGO,NOME,TIPOIVA,MOTISENCAO,CONTACTB"),
                {{demo::ArtigoFare, QStringLiteral("Bilhete - tarifa"), 1, demo::MotivoIsencao, QStringLiteral("7211")},
                 {demo::ArtigoTaxas, QStringLiteral("Bilhete - taxas"), 1, demo::MotivoIsencao, QStringLiteral("7212")},
@@ -47,7 +50,8 @@ void addCatalogues(const QSqlDatabase& db) {
 }
 
 void addDocumentTypes(const QSqlDatabase& db) {
-    insertRows(db, QStringLiteral("TPDOC"), cols("CODIGO,DESCR,AREAG,TPOPER,NATCONTA,SINALCT,CATEGORIA,CERTIFICADO,DIARIO"),
+    insertRows(db, QStringLiteral("TPDOC"),
+               cols("CODIGO,DESCR,AREAG,TPOPER,NATCONTA,SINALCT,CATEGORIA,CERTIFICADO,DIARIO"),
                {{demo::Factura, QStringLiteral("Factura"), AreaComercial, 2, 1, 1, QStringLiteral("FACTURA"), 1,
                  QStringLiteral("VND")},
                 {demo::NotaCredito, QStringLiteral("Nota de crédito"), AreaComercial, 3, 2, 2,

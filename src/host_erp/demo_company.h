@@ -27,8 +27,9 @@ inline const QString RegimeIva = QStringLiteral("NAC");
 }  // namespace demo
 
 struct DemoCompanyOptions {
-    CompanyInfo company{QStringLiteral("EMPR01"), QStringLiteral("Viagens Demo, Lda."), QStringLiteral("500000000"),
-                        QStringLiteral("Rua Augusta, 1"), QStringLiteral("Lisboa"), QStringLiteral("1100-048")};
+    CompanyInfo company{QStringLiteral("EMPR01"),    QStringLiteral("Viagens Demo, Lda."),
+                        QStringLiteral("500000000"), QStringLiteral("Rua Augusta, 1"),
+                        QStringLiteral("Lisboa"),    QStringLiteral("1100-048")};
     int customers = 12;  // codes C0001 … as the agency demo numbers its accounts
     QString login = QStringLiteral("vesk");
     QString password = QStringLiteral("vesk");

@@ -9,8 +9,7 @@ QString describe(const DocumentKey& key) {
     return QStringLiteral("%1 %2/%3/%4").arg(key.tipo).arg(key.numero).arg(key.serie).arg(key.ano);
 }
 
-std::optional<DocumentKey> keyOf(const Variant& tipo, const Variant& numero, const Variant& serie,
-                                 const Variant& ano) {
+std::optional<DocumentKey> keyOf(const Variant& tipo, const Variant& numero, const Variant& serie, const Variant& ano) {
     try {
         DocumentKey key{CStr(tipo), CLng(numero), CInt(serie), CInt(ano)};
         if (key.tipo.isEmpty()) return std::nullopt;

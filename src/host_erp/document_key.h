@@ -20,7 +20,6 @@ QString describe(const DocumentKey& key);
 
 // The key given by the four by-reference arguments of Ler and Finalizar;
 // nullopt when one of them is not a value of its kind.
-std::optional<DocumentKey> keyOf(const Variant& tipo, const Variant& numero, const Variant& serie,
-                                 const Variant& ano);
+std::optional<DocumentKey> keyOf(const Variant& tipo, const Variant& numero, const Variant& serie, const Variant& ano);
 
 }  // namespace tvx::host_erp

@@ -22,8 +22,9 @@ std::vector<Variant> keyOf(const DocumentKey& key) {
 void ensureCounter(sql::Connection& db, const DocumentKey& key) {
     const auto rs = db.Query(QStringLiteral("SELECT COUNT(*) AS N FROM NUMERACAO") + kWhere, keyOf(key));
     if (CLng(rs->value(0)) > 0) return;
-    db.Execute(QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (?, ?, ?, 0, 0)"),
-               keyOf(key));
+    db.Execute(
+        QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (?, ?, ?, 0, 0)"),
+        keyOf(key));
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ Variant idValue(qint64 id) {
     return id >= INT32_MIN && id <= INT32_MAX ? Variant(std::int32_t(id)) : Variant(double(id));
 }
 
-SqlCondition idIs(const char* column, qint64 id) { return {QLatin1String(column) + QStringLiteral(" = ?"), {idValue(id)}}; }
+SqlCondition idIs(const char* column, qint64 id) {
+    return {QLatin1String(column) + QStringLiteral(" = ?"), {idValue(id)}};
+}
 
 }  // namespace
 
@@ -35,7 +37,8 @@ void setColumns(ado::Recordset& row, std::initializer_list<std::pair<const char*
     for (const auto& [column, value] : values) {
         // The host names its columns as the schema spells them: look for that first.
         const QLatin1String name(column);
-        const auto exact = std::find_if(fields.begin(), fields.end(), [&](const ado::FieldInfo& f) { return f.name == name; });
+        const auto exact =
+            std::find_if(fields.begin(), fields.end(), [&](const ado::FieldInfo& f) { return f.name == name; });
         if (exact != fields.end())
             row.setValue(int(exact - fields.begin()), value);
         else
@@ -59,7 +62,8 @@ RowSet rowsOf(sql::Connection& db, const QString& table, const SqlCondition& whe
 RowSet rowById(sql::Connection& db, const QString& table, qint64 id) { return rowsOf(db, table, idIs("ID", id)); }
 
 qint64 firstId(sql::Connection& db, const QString& table, const SqlCondition& where) {
-    const RowSet rs = db.Query(QStringLiteral("SELECT ID FROM %1 WHERE %2 ORDER BY ID").arg(table, where.text), where.values);
+    const RowSet rs =
+        db.Query(QStringLiteral("SELECT ID FROM %1 WHERE %2 ORDER BY ID").arg(table, where.text), where.values);
     return rs->RecordCount() > 0 ? qint64(CDbl(rs->value(0))) : 0;
 }
 

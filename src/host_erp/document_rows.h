@@ -9,10 +9,10 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
-#include <utility>
-#include <vector>
 #include <memory>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace tvx::ado {
 class Recordset;

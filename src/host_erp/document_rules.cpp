@@ -23,7 +23,8 @@ std::int16_t checkSeries(sql::Connection& db, const DocumentType& tipo, const Va
     if (serie.isEmpty()) refuse(QStringLiteral("A série do documento não foi indicada."));
     const std::int16_t number = std::int16_t(numberOr(serie, 0));
     const auto found = series(db, tipo.codigo, number);
-    if (!found) refuse(QStringLiteral("A série %1 não existe para o tipo de documento %2.").arg(number).arg(tipo.codigo));
+    if (!found)
+        refuse(QStringLiteral("A série %1 não existe para o tipo de documento %2.").arg(number).arg(tipo.codigo));
     if (!found->activa)
         refuse(QStringLiteral("A série %1 do tipo de documento %2 está inactiva.").arg(number).arg(tipo.codigo));
     return number;

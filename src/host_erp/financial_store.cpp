@@ -36,7 +36,7 @@ constexpr MemberColumn kHeaderMap[] = {
 };
 
 constexpr MemberColumn kLineMap[] = {
-    {"TipoDocumentoLiq", "TPDOCLIQ", MemberKind::Text},  {"NumeroDocumentoLiq", "NNUMDOCLIQ", MemberKind::Long},
+    {"TipoDocumentoLiq", "TPDOCLIQ", MemberKind::Text},    {"NumeroDocumentoLiq", "NNUMDOCLIQ", MemberKind::Long},
     {"SerieDoLiquidado", "SERIELIQ", MemberKind::Integer}, {"Anol", "ANOLIQ", MemberKind::Integer},
     {"ValorPago", "VALORPAGO", MemberKind::Money},
 };
@@ -44,31 +44,31 @@ constexpr MemberColumn kLineMap[] = {
 void writeHeader(ado::Recordset& rs, const FinancialDraft& d, std::int32_t numero, const QString& utilizador,
                  const QDateTime& now) {
     setColumns(rs, {{"TPDOC", d.tipo.codigo},
-                   {"ANO", d.ano},
-                   {"SERIE", d.serie},
-                   {"NNUMDOC", numero},
-                   {"SECTOR", d.sector},
-                   {"DATA", Variant::fromDate(d.data)},
-                   {"MOEDA", d.moeda},
-                   {"TIPOTERC", std::int16_t(d.tipoTerceiro)},
-                   {"Terceiro", d.cliente.codigo},
-                   {"MODOPAG", d.modoPagamento},
-                   {"BANCOEMP", d.bancoEmpresa},
-                   {"AGENCIAEMP", d.agenciaEmpresa},
-                   {"CONTABNCEMP", d.contaBncEmpresa},
-                   {"BANCO", d.banco},
-                   {"CARTORIGEM", std::int16_t(d.carteiraOrigem)},
-                   {"CARTDESTINO", std::int16_t(d.carteiraDestino)},
-                   {"LIGACAOCTB", d.ligacaoCtb},
-                   {"REGIMEIVA", d.regimeIva},
-                   {"VALORREG", d.valorRegularizado},
-                   {"TOTDOC", d.total},
-                   {"AREAG", std::int16_t(d.tipo.areag)},
-                   {"TPOPER", std::int16_t(d.tipo.tpoper)},
-                   {"NATCONTA", std::int16_t(d.tipo.natconta)},
-                   {"SINALCT", std::int16_t(d.tipo.sinalct)},
-                   {"UTILIZADOR", utilizador},
-                   {"DATACRIACAO", Variant::fromDateTime(now)}});
+                    {"ANO", d.ano},
+                    {"SERIE", d.serie},
+                    {"NNUMDOC", numero},
+                    {"SECTOR", d.sector},
+                    {"DATA", Variant::fromDate(d.data)},
+                    {"MOEDA", d.moeda},
+                    {"TIPOTERC", std::int16_t(d.tipoTerceiro)},
+                    {"Terceiro", d.cliente.codigo},
+                    {"MODOPAG", d.modoPagamento},
+                    {"BANCOEMP", d.bancoEmpresa},
+                    {"AGENCIAEMP", d.agenciaEmpresa},
+                    {"CONTABNCEMP", d.contaBncEmpresa},
+                    {"BANCO", d.banco},
+                    {"CARTORIGEM", std::int16_t(d.carteiraOrigem)},
+                    {"CARTDESTINO", std::int16_t(d.carteiraDestino)},
+                    {"LIGACAOCTB", d.ligacaoCtb},
+                    {"REGIMEIVA", d.regimeIva},
+                    {"VALORREG", d.valorRegularizado},
+                    {"TOTDOC", d.total},
+                    {"AREAG", std::int16_t(d.tipo.areag)},
+                    {"TPOPER", std::int16_t(d.tipo.tpoper)},
+                    {"NATCONTA", std::int16_t(d.tipo.natconta)},
+                    {"SINALCT", std::int16_t(d.tipo.sinalct)},
+                    {"UTILIZADOR", utilizador},
+                    {"DATACRIACAO", Variant::fromDateTime(now)}});
 }
 
 }  // namespace
@@ -76,8 +76,8 @@ void writeHeader(ado::Recordset& rs, const FinancialDraft& d, std::int32_t numer
 qint64 insertFinancial(sql::Connection& db, const FinancialDraft& d, std::int32_t numero, const QString& utilizador,
                        const QDateTime& now) {
     return idOf(*insertWithLines(
-        db, kHeaders, kLines, [&](ado::Recordset& rs) { writeHeader(rs, d, numero, utilizador, now); },
-        d.linhas.size(), [&](NewLine& rs, qint64 id, std::size_t i) {
+        db, kHeaders, kLines, [&](ado::Recordset& rs) { writeHeader(rs, d, numero, utilizador, now); }, d.linhas.size(),
+        [&](NewLine& rs, qint64 id, std::size_t i) {
             const Settlement& s = d.linhas[i];
             setColumns(rs, {{"IDCAB", std::int32_t(id)},
                             {"NUMLINHA", std::int32_t(i + 1)},
@@ -104,8 +104,6 @@ StoredFinancial loadFinancial(sql::Connection& db, qint64 id, FinancialHeader& c
     return stored;
 }
 
-void deleteFinancial(sql::Connection& db, qint64 id) {
-    deleteWithLines(db, kHeaders, kLines, id);
-}
+void deleteFinancial(sql::Connection& db, qint64 id) { deleteWithLines(db, kHeaders, kLines, id); }
 
 }  // namespace tvx::host_erp

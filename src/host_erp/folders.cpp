@@ -8,8 +8,6 @@ namespace tvx::host_erp {
 
 QString BaseFolder::Pasta() { return settings_->baseFolder(); }
 
-bool FolderExists::Existe(const QString& sPasta) {
-    return !sPasta.isEmpty() && QFileInfo(localPath(sPasta)).isDir();
-}
+bool FolderExists::Existe(const QString& sPasta) { return !sPasta.isEmpty() && QFileInfo(localPath(sPasta)).isDir(); }
 
 }  // namespace tvx::host_erp

@@ -48,8 +48,8 @@ Value remembered(sql::Connection& db, TableMemo<Key, Value>& memo, const QString
     if (all.pins == 0 || memo.checkedInPin != all.pin) {
         // Within a pin the others' commits are those seen when it was taken:
         // what is read now is no older than that.
-        const sql::ChangeStamp now = all.pins > 0 ? sql::ChangeStamp{db.ownWrites(table), all.pinOthers}
-                                                  : db.changeStamp(table);
+        const sql::ChangeStamp now =
+            all.pins > 0 ? sql::ChangeStamp{db.ownWrites(table), all.pinOthers} : db.changeStamp(table);
         if (!(now == memo.stamp)) {
             memo.answers.clear();
             memo.stamp = now;
@@ -112,8 +112,8 @@ std::optional<DocumentType> documentType(sql::Connection& db, const QString& cod
     return remembered(db, memo(db).documentTypes, table, codigo, [&]() -> std::optional<DocumentType> {
         const RowSet rs = readByCode(db, table, codigo);
         if (!rs) return std::nullopt;
-        return DocumentType{text(rs, "CODIGO"),   text(rs, "DESCR"),     number(rs, "AREAG"),
-                            number(rs, "TPOPER"), number(rs, "NATCONTA"), number(rs, "SINALCT"),
+        return DocumentType{text(rs, "CODIGO"),    text(rs, "DESCR"),       number(rs, "AREAG"),
+                            number(rs, "TPOPER"),  number(rs, "NATCONTA"),  number(rs, "SINALCT"),
                             text(rs, "CATEGORIA"), flag(rs, "CERTIFICADO"), text(rs, "DIARIO"),
                             flag(rs, "ACTIVO")};
     });
@@ -144,16 +144,21 @@ std::optional<Article> article(sql::Connection& db, const QString& codigo) {
     return remembered(db, memo(db).articles, table, codigo, [&]() -> std::optional<Article> {
         const RowSet rs = readByCode(db, table, codigo);
         if (!rs) return std::nullopt;
-        return Article{text(rs, "CODIGO"),     text(rs, "NOME"),    number(rs, "TIPOIVA"),
-                       text(rs, "MOTISENCAO"), CCur(rs->value(QStringLiteral("PRECO"))), flag(rs, "MOVSTOCK"),
-                       text(rs, "CONTACTB"),   flag(rs, "ACTIVO")};
+        return Article{text(rs, "CODIGO"),
+                       text(rs, "NOME"),
+                       number(rs, "TIPOIVA"),
+                       text(rs, "MOTISENCAO"),
+                       CCur(rs->value(QStringLiteral("PRECO"))),
+                       flag(rs, "MOVSTOCK"),
+                       text(rs, "CONTACTB"),
+                       flag(rs, "ACTIVO")};
     });
 }
 
 std::optional<VatRate> vatRate(sql::Connection& db, int tipoIva) {
     return remembered(db, memo(db).vatRates, QStringLiteral("TAXAS_IVA"), tipoIva, [&]() -> std::optional<VatRate> {
-        const RowSet rs = firstRow(db, QStringLiteral("SELECT * FROM TAXAS_IVA WHERE CODIGO = ?"),
-                                   {Variant(std::int32_t(tipoIva))});
+        const RowSet rs =
+            firstRow(db, QStringLiteral("SELECT * FROM TAXAS_IVA WHERE CODIGO = ?"), {Variant(std::int32_t(tipoIva))});
         if (!rs) return std::nullopt;
         return VatRate{tipoIva, CDbl(rs->value(QStringLiteral("TAXA"))), text(rs, "CONTACTB")};
     });

@@ -9,13 +9,20 @@ Variant toMemberKind(const Variant& value, MemberKind kind) {
     if (value.isEmpty()) return value;
     if (value.isObject()) err::raise(err::TypeMismatch);
     switch (kind) {
-        case MemberKind::Text: return Variant(CStr(value));
-        case MemberKind::Integer: return Variant(CInt(value));
-        case MemberKind::Long: return Variant(CLng(value));
-        case MemberKind::Double: return Variant(CDbl(value));
-        case MemberKind::Money: return Variant(CCur(value));
-        case MemberKind::Date: return Variant(CDate(value));
-        case MemberKind::Boolean: return Variant(CBool(value));
+        case MemberKind::Text:
+            return Variant(CStr(value));
+        case MemberKind::Integer:
+            return Variant(CInt(value));
+        case MemberKind::Long:
+            return Variant(CLng(value));
+        case MemberKind::Double:
+            return Variant(CDbl(value));
+        case MemberKind::Money:
+            return Variant(CCur(value));
+        case MemberKind::Date:
+            return Variant(CDate(value));
+        case MemberKind::Boolean:
+            return Variant(CBool(value));
     }
     return value;
 }

@@ -51,8 +51,8 @@ private:
 }  // namespace tvx::host_erp
 
 // Getter and setter of a host member kept in `members_`.
-#define TVX_MEMBER(Name, Kind)                                                                        \
-    ::tvx::Variant Name() const override { return members_.get(QStringLiteral(#Name)); }              \
-    void Name(const ::tvx::Variant& value) override {                                                 \
-        members_.set(QStringLiteral(#Name), value, ::tvx::host_erp::MemberKind::Kind);                 \
+#define TVX_MEMBER(Name, Kind)                                                           \
+    ::tvx::Variant Name() const override { return members_.get(QStringLiteral(#Name)); } \
+    void Name(const ::tvx::Variant& value) override {                                    \
+        members_.set(QStringLiteral(#Name), value, ::tvx::host_erp::MemberKind::Kind);   \
     }

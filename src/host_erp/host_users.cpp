@@ -29,8 +29,7 @@ bool checkUser(sql::Connection& db, const QString& login, const QString& passwor
     const auto rs =
         db.Query(QStringLiteral("SELECT SAL, PASSWORDHASH FROM UTILIZADORES WHERE LOGIN = %1 AND ACTIVO <> 0")
                      .arg(sql::sqlQuoted(login)));
-    return rs->RecordCount() > 0 &&
-           passwordHash(rs->value(0).asString(), password) == rs->value(1).asString();
+    return rs->RecordCount() > 0 && passwordHash(rs->value(0).asString(), password) == rs->value(1).asString();
 }
 
 }  // namespace tvx::host_erp

@@ -71,9 +71,7 @@ const std::shared_ptr<SessionState>& Session::openState() const {
     return state_;
 }
 
-std::shared_ptr<tvx::DocComercial> Session::DocComercial() {
-    return std::make_shared<CommercialDocument>(openState());
-}
+std::shared_ptr<tvx::DocComercial> Session::DocComercial() { return std::make_shared<CommercialDocument>(openState()); }
 
 std::shared_ptr<tvx::LinhaDocComercial> Session::LinhaDocComercial() {
     openState();

@@ -52,7 +52,8 @@ Settlement checkSettlement(sql::Connection& db, const FinancialLine& line, int n
 }
 
 void settle(sql::Connection& db, qint64 id, Currency amount) {
-    db.Execute(QStringLiteral("UPDATE DOCGCCAB SET VALORPAGO = VALORPAGO + %1 WHERE ID = %2").arg(sqlMoney(amount)).arg(id));
+    db.Execute(
+        QStringLiteral("UPDATE DOCGCCAB SET VALORPAGO = VALORPAGO + %1 WHERE ID = %2").arg(sqlMoney(amount)).arg(id));
 }
 
 void unsettle(sql::Connection& db, qint64 id, Currency amount) { settle(db, id, -amount); }

@@ -75,9 +75,8 @@ void dropStorageOptions(const TokenList& t, qsizetype from, qsizetype to, sql::T
     for (qsizetype i = from; i < to; ++i) {
         const qsizetype next = t.nextSignificant(i);
         if ((t.isWord(i, u"ON") || t.isWord(i, u"TEXTIMAGE_ON")) && next < to &&
-            (t[next].kind == TokenKind::QuotedName ||
-             (t[next].kind == TokenKind::Word && !t.isWord(next, u"DELETE") && !t.isWord(next, u"UPDATE") &&
-              !t.isWord(next, u"CONFLICT")))) {
+            (t[next].kind == TokenKind::QuotedName || (t[next].kind == TokenKind::Word && !t.isWord(next, u"DELETE") &&
+                                                       !t.isWord(next, u"UPDATE") && !t.isWord(next, u"CONFLICT")))) {
             edits.remove(t[i].begin, t[next].end);
             i = next;
         } else if (t.isWord(i, u"WITH") && t.isSymbol(next, u'(')) {
@@ -94,9 +93,9 @@ void dropClustering(const TokenList& t, const Element& e, sql::TextEdits& edits)
 }
 
 struct TypeTokens {
-    qsizetype name;       // the type token
-    qsizetype argsOpen;   // '(' of its size, or -1
-    qsizetype last;       // last token of the type
+    qsizetype name;      // the type token
+    qsizetype argsOpen;  // '(' of its size, or -1
+    qsizetype last;      // last token of the type
 };
 
 TypeTokens typeOf(const TokenList& t, const Element& e, qsizetype column) {
@@ -111,9 +110,7 @@ TypeTokens typeOf(const TokenList& t, const Element& e, qsizetype column) {
     return type;
 }
 
-QString typeName(const TokenList& t, const TypeTokens& type) {
-    return sql::unquoteName(t.textOf(type.name)).toLower();
-}
+QString typeName(const TokenList& t, const TypeTokens& type) { return sql::unquoteName(t.textOf(type.name)).toLower(); }
 
 QString typeArgs(const TokenList& t, const TypeTokens& type) {
     if (type.argsOpen < 0 || type.last >= t.size()) return {};
@@ -157,13 +154,14 @@ void translateColumn(const TokenList& t, const Element& e, qsizetype column, sql
     // ... and never hold more than their size.
     if (isText && sized) {
         const qsizetype last = t.prevSignificant(e.end);
-        edits.insert(t[last].end, QStringLiteral(" CHECK (length(%1) <= %2)").arg(t.textOf(column).toString(), QString::number(size)));
+        edits.insert(
+            t[last].end,
+            QStringLiteral(" CHECK (length(%1) <= %2)").arg(t.textOf(column).toString(), QString::number(size)));
     }
     dropClustering(t, e, edits);
 }
 
-void translateConstraint(const TokenList& t, const Element& e, const QString& identityColumn,
-                         sql::TextEdits& edits) {
+void translateConstraint(const TokenList& t, const Element& e, const QString& identityColumn, sql::TextEdits& edits) {
     const qsizetype primary = findWord(t, e, u"PRIMARY");
     if (primary >= 0 && !identityColumn.isEmpty()) {
         const qsizetype key = t.nextSignificant(primary);

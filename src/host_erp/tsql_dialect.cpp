@@ -35,8 +35,8 @@ qsizetype selectEnd(const TokenList& t, qsizetype from) {
     for (qsizetype i = from; i < t.size(); ++i) {
         if (t.isSymbol(i, u'(')) ++depth;
         if (t.isSymbol(i, u')') && depth-- == 0) return i;
-        if (depth == 0 && (t.isSymbol(i, u';') || t.isWord(i, u"UNION") || t.isWord(i, u"EXCEPT") ||
-                           t.isWord(i, u"INTERSECT")))
+        if (depth == 0 &&
+            (t.isSymbol(i, u';') || t.isWord(i, u"UNION") || t.isWord(i, u"EXCEPT") || t.isWord(i, u"INTERSECT")))
             return i;
     }
     return t.size();
@@ -67,8 +67,8 @@ void translateTop(const TokenList& t, sql::TextEdits& edits) {
         // After a literal left open the LIMIT would land inside it: left for SQLite to refuse.
         const qsizetype tail = t.prevSignificant(selectEnd(t, last + 1));
         if (t.isUnterminated(tail)) continue;
-        const qsizetype removeEnd = last + 1 < t.size() && t[last + 1].kind == TokenKind::Space ? t[last + 1].end
-                                                                                                 : t[last].end;
+        const qsizetype removeEnd =
+            last + 1 < t.size() && t[last + 1].kind == TokenKind::Space ? t[last + 1].end : t[last].end;
         edits.remove(t[top].begin, removeEnd);
         edits.insert(t[tail].end, QStringLiteral(" LIMIT ") + limit);
         // The count moves as it is written: a select inside it is not rewritten (its edits would overlap).

@@ -64,9 +64,9 @@ bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog&
         const auto keys = pDocQueTipoRecibo(comandos, sFatura, CStr(rsTransferencia.value(QStringLiteral("Account"))),
                                             CCur(rsTransferencia.value(QStringLiteral("Valor"))), sMensagem);
         if (!sMensagem.isEmpty())
-            diagnostico.pDiagnosticoAdd(rsTransferencia.AbsolutePosition(), QString(), estado::AVISO, 0,
-                                        avisoRecebimentoPorConta(CStr(rsTransferencia.value(QStringLiteral("ID"))),
-                                                                 sMensagem));
+            diagnostico.pDiagnosticoAdd(
+                rsTransferencia.AbsolutePosition(), QString(), estado::AVISO, 0,
+                avisoRecebimentoPorConta(CStr(rsTransferencia.value(QStringLiteral("ID"))), sMensagem));
 
         const auto rsParam = requireNew(comandos.HlpDb_ParametrosGet());
         auto oDoc = requireNew(api.DocFinanceiro());

@@ -13,7 +13,9 @@ void pReciboCabecalhoDefinir(DocFinanceiro& oDoc, ado::Recordset& rsTransferenci
         return *c;
     };
     const auto param = [&rsParam](const char* campo) { return rsParam.value(QString::fromUtf8(campo)); };
-    const auto linha = [&rsTransferencia](const char* campo) { return rsTransferencia.value(QString::fromUtf8(campo)); };
+    const auto linha = [&rsTransferencia](const char* campo) {
+        return rsTransferencia.value(QString::fromUtf8(campo));
+    };
     const auto data = [&] { return CDate(linha("Data")).date(); };
 
     if (bComChaves) {

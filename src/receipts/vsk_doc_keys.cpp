@@ -61,7 +61,9 @@ QStringList VskDocKeys::memberNames() const {
 }
 
 Variant VskDocKeys::Invoke(const QString& name, std::vector<Variant>& args) {
-    const auto is = [&name](const char* member) { return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0; };
+    const auto is = [&name](const char* member) {
+        return name.compare(QLatin1String(member), Qt::CaseInsensitive) == 0;
+    };
     if (is("Add")) {
         requireArgs(args, 4, 5);
         const QString sKey = args.size() == 5 ? CStr(args[4]) : QString();

@@ -40,8 +40,15 @@ public:
         const_iterator() = default;
         explicit const_iterator(std::vector<Collection::Entry>::const_iterator it) : it_(it) {}
         KeyRef operator*() const { return std::static_pointer_cast<VskDocKey>(it_->item.asObject()); }
-        const_iterator& operator++() { ++it_; return *this; }
-        const_iterator operator++(int) { const_iterator old = *this; ++it_; return old; }
+        const_iterator& operator++() {
+            ++it_;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator old = *this;
+            ++it_;
+            return old;
+        }
         bool operator==(const const_iterator&) const = default;
 
     private:

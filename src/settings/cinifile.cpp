@@ -68,9 +68,7 @@ void cInifile::setValue(QString& sValue) {
     m_lLastReturnCode = WritePrivateProfileStringA(m_sSection, m_sKey, sValue, m_sPath);
 }
 
-void cInifile::DeleteKey() {
-    m_lLastReturnCode = WritePrivateProfileStringA(m_sSection, m_sKey, NoString, m_sPath);
-}
+void cInifile::DeleteKey() { m_lLastReturnCode = WritePrivateProfileStringA(m_sSection, m_sKey, NoString, m_sPath); }
 
 void cInifile::DeleteSection() {
     m_lLastReturnCode = WritePrivateProfileStringA(m_sSection, NoString, NoString, m_sPath);

@@ -99,8 +99,9 @@ void adicionarLinhaTexto(SessaoApi& api, DocComercial& oDoc, const QString& sDes
 }
 
 QString descricaoBilhete(const Variant& codigoCompanhia, const Variant& numeroBilhete) {
-    const QString sCompanhia =
-        codigoCompanhia.isNull() ? QStringLiteral("000") : (QStringLiteral("000") + Trim(CStr(codigoCompanhia))).right(3);
+    const QString sCompanhia = codigoCompanhia.isNull()
+                                   ? QStringLiteral("000")
+                                   : (QStringLiteral("000") + Trim(CStr(codigoCompanhia))).right(3);
     return QStringLiteral("Bilhete Nº") + sCompanhia + textoOuVazio(numeroBilhete);
 }
 

@@ -3,8 +3,8 @@
 #include "platform/automation/class_registry.h"
 #include "ui_console/console_common_dialog.h"
 
-#include <iostream>
 #include <unistd.h>
+#include <iostream>
 
 namespace tvx::ui_console {
 

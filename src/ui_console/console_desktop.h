@@ -21,8 +21,8 @@
 namespace tvx::ui_console {
 
 struct ConsoleAnswers {
-    std::optional<QString> openFile;  // answers every open dialog; none: cancel
-    std::optional<QString> saveFile;  // answers every save dialog; none: cancel
+    std::optional<QString> openFile;          // answers every open dialog; none: cancel
+    std::optional<QString> saveFile;          // answers every save dialog; none: cancel
     std::vector<PropertyEdit> propertyEdits;  // made in the configuration window, in turn
     std::optional<QString> configButton;      // then clicked there, by caption
 };

@@ -9,24 +9,37 @@ namespace {
 
 QString buttonName(int answer) {
     switch (answer) {
-    case ui::vbOK: return QStringLiteral("OK");
-    case ui::vbCancel: return QStringLiteral("Cancel");
-    case ui::vbAbort: return QStringLiteral("Abort");
-    case ui::vbRetry: return QStringLiteral("Retry");
-    case ui::vbIgnore: return QStringLiteral("Ignore");
-    case ui::vbYes: return QStringLiteral("Yes");
-    case ui::vbNo: return QStringLiteral("No");
-    default: return QStringLiteral("?");
+        case ui::vbOK:
+            return QStringLiteral("OK");
+        case ui::vbCancel:
+            return QStringLiteral("Cancel");
+        case ui::vbAbort:
+            return QStringLiteral("Abort");
+        case ui::vbRetry:
+            return QStringLiteral("Retry");
+        case ui::vbIgnore:
+            return QStringLiteral("Ignore");
+        case ui::vbYes:
+            return QStringLiteral("Yes");
+        case ui::vbNo:
+            return QStringLiteral("No");
+        default:
+            return QStringLiteral("?");
     }
 }
 
 QString iconMark(ui::MsgBoxIcon icon) {
     switch (icon) {
-    case ui::MsgBoxIcon::Critical: return QStringLiteral("(x) ");
-    case ui::MsgBoxIcon::Question: return QStringLiteral("(?) ");
-    case ui::MsgBoxIcon::Exclamation: return QStringLiteral("(!) ");
-    case ui::MsgBoxIcon::Information: return QStringLiteral("(i) ");
-    case ui::MsgBoxIcon::None: break;
+        case ui::MsgBoxIcon::Critical:
+            return QStringLiteral("(x) ");
+        case ui::MsgBoxIcon::Question:
+            return QStringLiteral("(?) ");
+        case ui::MsgBoxIcon::Exclamation:
+            return QStringLiteral("(!) ");
+        case ui::MsgBoxIcon::Information:
+            return QStringLiteral("(i) ");
+        case ui::MsgBoxIcon::None:
+            break;
     }
     return {};
 }

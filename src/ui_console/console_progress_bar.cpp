@@ -41,8 +41,8 @@ int ConsoleProgressBar::step() const { return output_ == ProgressOutput::Termina
 QString ConsoleProgressBar::line() const {
     const int filled = max_ == 0 ? 0 : int(qint64(value_) * barWidth_ / max_);
     const QString bar = QString(filled, QLatin1Char('#')) + QString(barWidth_ - filled, QLatin1Char('.'));
-    return caption_ + QStringLiteral(" [") + bar + QStringLiteral("] ") +
-           QStringLiteral("%1% ").arg(percent(), 3) + label_;
+    return caption_ + QStringLiteral(" [") + bar + QStringLiteral("] ") + QStringLiteral("%1% ").arg(percent(), 3) +
+           label_;
 }
 
 void ConsoleProgressBar::draw() {

@@ -1,9 +1,9 @@
 #include "ui_qt/data_grid_widget.h"
 
 #include "ui_qt/grid_header_view.h"
+#include "ui_qt/grid_item_delegate.h"
 #include "ui_qt/grid_style.h"
 #include "ui_qt/group_by_bar.h"
-#include "ui_qt/grid_item_delegate.h"
 #include "ui_qt/grouping_proxy_model.h"
 #include "ui_qt/recordset_table_model.h"
 #include "ui_qt/twips.h"

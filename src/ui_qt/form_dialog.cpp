@@ -13,14 +13,14 @@ void FormDialog::setCancelButton(QAbstractButton* button) { cancelButton_ = butt
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        if (cancelButton_ && cancelButton_->isEnabled()) cancelButton_->click();
-        return;
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+        case Qt::Key_Escape:
+            if (cancelButton_ && cancelButton_->isEnabled()) cancelButton_->click();
+            return;
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 

@@ -34,8 +34,9 @@ void GridHeaderView::mousePressEvent(QMouseEvent* event) {
 }
 
 void GridHeaderView::mouseMoveEvent(QMouseEvent* event) {
-    const bool dragging = pressedSection_ > 0 && (event->buttons() & Qt::LeftButton) &&
-                          (event->position().toPoint() - pressPos_).manhattanLength() >= QApplication::startDragDistance();
+    const bool dragging =
+        pressedSection_ > 0 && (event->buttons() & Qt::LeftButton) &&
+        (event->position().toPoint() - pressPos_).manhattanLength() >= QApplication::startDragDistance();
     if (!dragging) return QHeaderView::mouseMoveEvent(event);
 
     const int section = pressedSection_;

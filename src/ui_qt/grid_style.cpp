@@ -30,9 +30,12 @@ QFont gridFont(const ui::GridStyle& style, const QFont& base) {
 
 Qt::Alignment gridAlignment(int code, Qt::Alignment fallback) {
     switch (code) {
-    case ui::GridAlignLeft: return Qt::AlignLeft | Qt::AlignVCenter;
-    case ui::GridAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
-    default: return fallback;
+        case ui::GridAlignLeft:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case ui::GridAlignRight:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        default:
+            return fallback;
     }
 }
 

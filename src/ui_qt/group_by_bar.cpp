@@ -101,8 +101,8 @@ void GroupByBar::paintEvent(QPaintEvent*) {
     }
     if (dropMarker_ >= 0) {
         const int x = dropMarker_ < int(groups_.size()) ? labelRect(dropMarker_).left() - Gap / 2
-                      : groups_.empty()                  ? Margin
-                                                         : labelRect(int(groups_.size()) - 1).right() + Gap / 2;
+                      : groups_.empty()                 ? Margin
+                                                        : labelRect(int(groups_.size()) - 1).right() + Gap / 2;
         painter.fillRect(QRect(x - 1, Margin, 2, height() - 2 * Margin), palette().color(QPalette::Highlight));
     }
 }

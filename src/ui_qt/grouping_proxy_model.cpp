@@ -10,18 +10,17 @@ namespace tvx::ui_qt {
 
 struct GroupingProxyModel::Node {
     Node* parent = nullptr;
-    int row = 0;             // position under the parent
-    int sourceRow = -1;      // a leaf: its row in the source
-    int column = -1;         // a group: the source column grouped on
-    int valueRow = -1;       // a group: a source row holding its value
+    int row = 0;         // position under the parent
+    int sourceRow = -1;  // a leaf: its row in the source
+    int column = -1;     // a group: the source column grouped on
+    int valueRow = -1;   // a group: a source row holding its value
     int leafCount = 0;
     std::vector<std::unique_ptr<Node>> children;
 
     bool isLeaf() const { return sourceRow >= 0; }
 };
 
-GroupingProxyModel::GroupingProxyModel(QObject* parent)
-    : QAbstractItemModel(parent), root_(std::make_unique<Node>()) {}
+GroupingProxyModel::GroupingProxyModel(QObject* parent) : QAbstractItemModel(parent), root_(std::make_unique<Node>()) {}
 
 GroupingProxyModel::~GroupingProxyModel() = default;
 
@@ -122,7 +121,8 @@ void GroupingProxyModel::groupInto(Node& parent, std::vector<int> rows, std::siz
     // Rows of equal values (as the record set compares them) form one group.
     const int column = groupColumns_[level];
     const auto value = [&](int row) -> const Variant& { return source_->cell(row, column); };
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return ado::compareForSort(value(a), value(b)) < 0; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](int a, int b) { return ado::compareForSort(value(a), value(b)) < 0; });
     for (auto first = rows.begin(); first != rows.end();) {
         const auto last = std::find_if(first, rows.end(),
                                        [&](int row) { return ado::compareForSort(value(*first), value(row)) != 0; });
@@ -141,8 +141,8 @@ void GroupingProxyModel::sortChildren(Node& node) {
     if (!children.empty() && !children.front()->isLeaf()) {
         const bool reversed = sortColumn_ == children.front()->column && sortOrder_ == Qt::DescendingOrder;
         std::sort(children.begin(), children.end(), [&](const auto& a, const auto& b) {
-            const int order = ado::compareForSort(source_->cell(a->valueRow, a->column),
-                                                  source_->cell(b->valueRow, b->column));
+            const int order =
+                ado::compareForSort(source_->cell(a->valueRow, a->column), source_->cell(b->valueRow, b->column));
             return reversed ? order > 0 : order < 0;
         });
         for (auto& child : children) sortChildren(*child);
@@ -204,9 +204,10 @@ int GroupingProxyModel::columnCount(const QModelIndex&) const { return source_ ?
 QString GroupingProxyModel::groupText(const Node& group) const {
     QString value = source_->index(group.valueRow, group.column).data().toString();
     if (value.isEmpty()) value = QStringLiteral("(vazio)");
-    const QString rows = group.leafCount == 1 ? QStringLiteral("1 linha") : QStringLiteral("%1 linhas").arg(group.leafCount);
-    return source_->columns()[std::size_t(group.column)].caption + QStringLiteral(": ") + value +
-           QStringLiteral(" (") + rows + QLatin1Char(')');
+    const QString rows =
+        group.leafCount == 1 ? QStringLiteral("1 linha") : QStringLiteral("%1 linhas").arg(group.leafCount);
+    return source_->columns()[std::size_t(group.column)].caption + QStringLiteral(": ") + value + QStringLiteral(" (") +
+           rows + QLatin1Char(')');
 }
 
 QVariant GroupingProxyModel::data(const QModelIndex& index, int role) const {
@@ -232,8 +233,10 @@ Qt::ItemFlags GroupingProxyModel::flags(const QModelIndex& index) const {
 
 void GroupingProxyModel::emitRowsChanged(const Node& node, int lastColumn) {
     if (node.children.empty()) return;
-    const QModelIndex parent = &node == root_.get() ? QModelIndex() : createIndex(node.row, 0, const_cast<Node*>(&node));
-    emit dataChanged(index(0, 0, parent), index(int(node.children.size()) - 1, std::min(lastColumn, columnCount() - 1), parent));
+    const QModelIndex parent =
+        &node == root_.get() ? QModelIndex() : createIndex(node.row, 0, const_cast<Node*>(&node));
+    emit dataChanged(index(0, 0, parent),
+                     index(int(node.children.size()) - 1, std::min(lastColumn, columnCount() - 1), parent));
     for (const auto& child : node.children) emitRowsChanged(*child, lastColumn);
 }
 

@@ -69,40 +69,40 @@ int PropertyGridModel::columnCount(const QModelIndex&) const { return 2; }
 QVariant PropertyGridModel::data(const QModelIndex& index, int role) const {
     if (const ui::PropertyGridCategory* category = categoryAt(index)) {
         switch (role) {
-        case Qt::DisplayRole:
-            return index.column() == CaptionColumn ? category->Caption() : QString();
-        case DescriptionRole:
-            return category->Description();
-        case CategoryRole:
-            return true;
-        case Qt::FontRole: {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        default:
-            return {};
+            case Qt::DisplayRole:
+                return index.column() == CaptionColumn ? category->Caption() : QString();
+            case DescriptionRole:
+                return category->Description();
+            case CategoryRole:
+                return true;
+            case Qt::FontRole: {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            default:
+                return {};
         }
     }
     const ui::PropertyGridItem* item = itemAt(index);
     if (!item) return {};
     switch (role) {
-    case Qt::DisplayRole:
-        return index.column() == CaptionColumn ? item->Caption() : shownValue(*item);
-    case Qt::EditRole:
-        if (index.column() != ValueColumn) return {};
-        if (item->Kind() == ui::PropertyItemList) {
-            const ui::PropertyConstraint* entry = item->SelectedConstraint();
-            return entry ? QVariant(entry->data) : QVariant();
-        }
-        return item->ValueText();
-    case Qt::ToolTipRole:
-    case DescriptionRole:
-        return item->Description();
-    case CategoryRole:
-        return false;
-    default:
-        return {};
+        case Qt::DisplayRole:
+            return index.column() == CaptionColumn ? item->Caption() : shownValue(*item);
+        case Qt::EditRole:
+            if (index.column() != ValueColumn) return {};
+            if (item->Kind() == ui::PropertyItemList) {
+                const ui::PropertyConstraint* entry = item->SelectedConstraint();
+                return entry ? QVariant(entry->data) : QVariant();
+            }
+            return item->ValueText();
+        case Qt::ToolTipRole:
+        case DescriptionRole:
+            return item->Description();
+        case CategoryRole:
+            return false;
+        default:
+            return {};
     }
 }
 

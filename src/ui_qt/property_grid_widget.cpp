@@ -78,8 +78,7 @@ PropertyGridWidget::PropertyGridWidget(ui::PropertyGrid& grid, QWidget* parent)
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { showDescription(current); });
     // Descriptions change with the item (a list rebuilt keeps its row).
-    connect(model_, &QAbstractItemModel::dataChanged, this,
-            [this] { showDescription(view_->currentIndex()); });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { showDescription(view_->currentIndex()); });
     showStructure();
 }
 
@@ -114,26 +113,26 @@ bool PropertyGridWidget::keyPressed(QKeyEvent* key) {
     if (!model_->itemAt(current) || editing(view_)) return false;
     const QModelIndex value = current.siblingAtColumn(PropertyGridModel::ValueColumn);
     switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F2:
-        view_->setCurrentIndex(value);
-        view_->edit(value);
-        return true;
-    case Qt::Key_F4:
-        if (!buttonAt(value).isNull()) {
-            delegate_->pressButton(value);
-            return true;
-        }
-        view_->setCurrentIndex(value);
-        view_->edit(value);
-        if (auto* combo = view_->viewport()->findChild<QComboBox*>()) combo->showPopup();
-        return true;
-    default:
-        // Typing goes to the value, whichever column the row was entered by.
-        if (current.column() != PropertyGridModel::ValueColumn && !key->text().trimmed().isEmpty())
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
             view_->setCurrentIndex(value);
-        return false;
+            view_->edit(value);
+            return true;
+        case Qt::Key_F4:
+            if (!buttonAt(value).isNull()) {
+                delegate_->pressButton(value);
+                return true;
+            }
+            view_->setCurrentIndex(value);
+            view_->edit(value);
+            if (auto* combo = view_->viewport()->findChild<QComboBox*>()) combo->showPopup();
+            return true;
+        default:
+            // Typing goes to the value, whichever column the row was entered by.
+            if (current.column() != PropertyGridModel::ValueColumn && !key->text().trimmed().isEmpty())
+                view_->setCurrentIndex(value);
+            return false;
     }
 }
 
@@ -147,7 +146,10 @@ bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
             !editing(view_)) {
             if (!buttonAt(at).contains(mouse->position().toPoint())) {
                 QMetaObject::invokeMethod(
-                    this, [this, index = QPersistentModelIndex(at)] { if (index.isValid()) view_->edit(index); },
+                    this,
+                    [this, index = QPersistentModelIndex(at)] {
+                        if (index.isValid()) view_->edit(index);
+                    },
                     Qt::QueuedConnection);
             }
         }

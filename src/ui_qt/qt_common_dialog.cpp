@@ -25,7 +25,7 @@ void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui:
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Portuguese by choose()
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!save && (props.Flags & ui::cdlOFNFileMustExist) ? QFileDialog::ExistingFile
-                                                                          : QFileDialog::AnyFile);
+                                                                        : QFileDialog::AnyFile);
     dialog.setWindowTitle(!props.DialogTitle.isEmpty() ? props.DialogTitle
                           : save                       ? QStringLiteral("Guardar como")
                                                        : QStringLiteral("Abrir"));
@@ -57,12 +57,12 @@ std::optional<QString> QtCommonDialog::choose(ui::FileDialogKind kind) {
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         const QString chosen = dialog.selectedFiles().value(0);
         if (chosen.isEmpty()) return std::nullopt;
-        const bool replaces = kind == ui::FileDialogKind::Save && (Flags & ui::cdlOFNOverwritePrompt) &&
-                              QFileInfo::exists(chosen);
-        if (replaces && messages_.MsgBox(QFileInfo(chosen).fileName() + QStringLiteral(" já existe.\r\n") +
-                                             QStringLiteral("Pretende substituí-lo?"),
-                                         ui::vbYesNo + ui::vbExclamation + ui::vbDefaultButton2,
-                                         dialog.windowTitle()) != ui::vbYes)
+        const bool replaces =
+            kind == ui::FileDialogKind::Save && (Flags & ui::cdlOFNOverwritePrompt) && QFileInfo::exists(chosen);
+        if (replaces &&
+            messages_.MsgBox(QFileInfo(chosen).fileName() + QStringLiteral(" já existe.\r\n") +
+                                 QStringLiteral("Pretende substituí-lo?"),
+                             ui::vbYesNo + ui::vbExclamation + ui::vbDefaultButton2, dialog.windowTitle()) != ui::vbYes)
             continue;
         if (const auto index = dialog.nameFilters().indexOf(dialog.selectedNameFilter()); index >= 0)
             FilterIndex = int(index) + 1;

@@ -1,7 +1,7 @@
 #include "ui_qt/qt_data_grid.h"
 
-#include "platform/ui/grid_export.h"
 #include "platform/automation/automation_error.h"
+#include "platform/ui/grid_export.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/group_by_bar.h"
 #include "ui_qt/recordset_table_model.h"
@@ -26,9 +26,7 @@ void QtDataGrid::SetStyle(const QString& name, const ui::GridStyle& style) { gri
 void QtDataGrid::SetDataSource(std::shared_ptr<ado::Recordset> rs) { grid().setRecordset(std::move(rs)); }
 int QtDataGrid::ColumnCount() const { return grid().tableModel()->columnCount(); }
 
-ui::GridColumn QtDataGrid::Column(int index) const {
-    return grid().tableModel()->columns().at(std::size_t(index));
-}
+ui::GridColumn QtDataGrid::Column(int index) const { return grid().tableModel()->columns().at(std::size_t(index)); }
 
 void QtDataGrid::SetColumn(int index, const ui::GridColumn& column) { grid().setColumn(index, column); }
 

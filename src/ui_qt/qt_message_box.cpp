@@ -16,37 +16,49 @@ const char* const AnswerProperty = "msgBoxAnswer";
 // The button texts of a Portuguese desktop.
 QString buttonText(ui::MsgBoxResult answer) {
     switch (answer) {
-    case ui::vbOK: return QStringLiteral("OK");
-    case ui::vbCancel: return QStringLiteral("Cancelar");
-    case ui::vbAbort: return QStringLiteral("&Anular");
-    case ui::vbRetry: return QStringLiteral("&Repetir");
-    case ui::vbIgnore: return QStringLiteral("&Ignorar");
-    case ui::vbYes: return QStringLiteral("&Sim");
-    case ui::vbNo: return QStringLiteral("&Não");
+        case ui::vbOK:
+            return QStringLiteral("OK");
+        case ui::vbCancel:
+            return QStringLiteral("Cancelar");
+        case ui::vbAbort:
+            return QStringLiteral("&Anular");
+        case ui::vbRetry:
+            return QStringLiteral("&Repetir");
+        case ui::vbIgnore:
+            return QStringLiteral("&Ignorar");
+        case ui::vbYes:
+            return QStringLiteral("&Sim");
+        case ui::vbNo:
+            return QStringLiteral("&Não");
     }
     return {};
 }
 
 QMessageBox::Icon boxIcon(ui::MsgBoxIcon icon) {
     switch (icon) {
-    case ui::MsgBoxIcon::Critical: return QMessageBox::Critical;
-    case ui::MsgBoxIcon::Question: return QMessageBox::Question;
-    case ui::MsgBoxIcon::Exclamation: return QMessageBox::Warning;
-    case ui::MsgBoxIcon::Information: return QMessageBox::Information;
-    case ui::MsgBoxIcon::None: break;
+        case ui::MsgBoxIcon::Critical:
+            return QMessageBox::Critical;
+        case ui::MsgBoxIcon::Question:
+            return QMessageBox::Question;
+        case ui::MsgBoxIcon::Exclamation:
+            return QMessageBox::Warning;
+        case ui::MsgBoxIcon::Information:
+            return QMessageBox::Information;
+        case ui::MsgBoxIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> newMessageBox(const QString& prompt, int style, const QString& title,
-                                           QWidget* parent) {
+std::unique_ptr<QMessageBox> newMessageBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent ? parent : dialogParent());
     box->setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
     box->setTextFormat(Qt::PlainText);  // descriptions may hold '<' and '&'
     QString text = prompt;
-    box->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box->setText(
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box->setIcon(boxIcon(ui::msgBoxIcon(style)));
 
     const int defaultAnswer = ui::msgBoxDefaultAnswer(style);

@@ -9,8 +9,7 @@
 
 namespace tvx::ui_qt {
 
-QtProgressWindow::QtProgressWindow(QWidget* parent)
-    : dialog_(new ProgressDialog(parent ? parent : dialogParent())) {}
+QtProgressWindow::QtProgressWindow(QWidget* parent) : dialog_(new ProgressDialog(parent ? parent : dialogParent())) {}
 
 QtProgressWindow::~QtProgressWindow() { delete dialog_.data(); }
 

@@ -1,7 +1,7 @@
 #include "ui_qt/recordset_table_model.h"
 
-#include "platform/ui/grid_export.h"
 #include "platform/ado/recordset.h"
+#include "platform/ui/grid_export.h"
 #include "ui_qt/grid_cell_text.h"
 #include "ui_qt/grid_style.h"
 
@@ -48,9 +48,7 @@ const Variant& RecordsetTableModel::cell(int row, int column) const {
     return rows_.at(std::size_t(row)).at(std::size_t(column));
 }
 
-int RecordsetTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
-}
+int RecordsetTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
 
 int RecordsetTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(columns_.size());
@@ -61,16 +59,19 @@ QVariant RecordsetTableModel::data(const QModelIndex& index, int role) const {
     const Variant& value = cell(index.row(), index.column());
     const ui::GridColumn& column = columns_[std::size_t(index.column())];
     switch (role) {
-    case Qt::DisplayRole: return gridCellText(value, column.format);
-    case Qt::ToolTipRole:
-        // The whole text of a long cell the column cuts short.
-        return value.type() == VarType::String && !value.asString().isEmpty() ? QVariant(value.asString()) : QVariant();
-    case Qt::TextAlignmentRole: {
-        const bool number = value.isNumeric() && value.type() != VarType::Boolean;
-        return int(gridAlignment(column.alignment,
-                                 number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter));
-    }
-    default: return {};
+        case Qt::DisplayRole:
+            return gridCellText(value, column.format);
+        case Qt::ToolTipRole:
+            // The whole text of a long cell the column cuts short.
+            return value.type() == VarType::String && !value.asString().isEmpty() ? QVariant(value.asString())
+                                                                                  : QVariant();
+        case Qt::TextAlignmentRole: {
+            const bool number = value.isNumeric() && value.type() != VarType::Boolean;
+            return int(gridAlignment(column.alignment,
+                                     number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter));
+        }
+        default:
+            return {};
     }
 }
 

@@ -4,7 +4,6 @@
 // writes and agency writes made to fail — once with an error, once by ending
 // the process there as a crash would — and then a run without faults.
 #include "addin/addin_runs.h"
-#include "support/fake_desktop.h"
 #include "addin/solucao.h"
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
@@ -14,6 +13,7 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_desktop.h"
 #include "support/probed_access.h"
 #include "telvarix-host/demo_invoices.h"
 #include "telvarix-host/demo_parameters.h"

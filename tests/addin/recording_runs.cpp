@@ -10,8 +10,8 @@ void RecordingRuns::runTicketImport(addin::Solucao& s) {
     if (duringRun) duringRun(s);
 }
 
-void RecordingRuns::pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento,
-                                                std::int32_t lNumero, std::int16_t iSerie, std::int16_t iAno) {
+void RecordingRuns::pDocComerciaActualizaOrigem(addin::Solucao&, const QString& sTipoDocumento, std::int32_t lNumero,
+                                                std::int16_t iSerie, std::int16_t iAno) {
     log << QStringLiteral("follow-up %1 %2 %3 %4").arg(sTipoDocumento).arg(lNumero).arg(iSerie).arg(iAno);
 }
 

@@ -8,7 +8,8 @@ namespace {
 using addin::pStringLigacaoGet;
 
 const QString IntegratedString = QStringLiteral(
-    "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV\\INST;Initial Catalog=EMPR01;Integrated Security=SSPI;");
+    "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV\\INST;Initial Catalog=EMPR01;Integrated "
+    "Security=SSPI;");
 
 TEST_F(SolucaoTest, OpenLogsOnSharesTheConnectionAndCreatesTheMissingTable) {
     host.tableExists = false;
@@ -41,10 +42,11 @@ TEST_F(SolucaoTest, OpenLogsOnSharesTheConnectionAndCreatesTheMissingTable) {
 }
 
 TEST_F(SolucaoTest, SettingsComeFromTheFileAndTheConnectionComponent) {
-    host.writeSettingsFile(QStringLiteral("EMPR01"), QStringLiteral("[Api Vesk]\r\npassword=segredo\r\nLogin=admin\r\n"
-                                                                    "Empresa=EMPR01\r\nperclog=1\r\nPercWindows=0\r\n"
-                                                                    "[Ligação]\r\nServidor=FILESRV\r\nBaseDados=FILEDB\r\n"
-                                                                    "User=fileuser\r\nPassWord=filepw\r\n"));
+    host.writeSettingsFile(QStringLiteral("EMPR01"),
+                           QStringLiteral("[Api Vesk]\r\npassword=segredo\r\nLogin=admin\r\n"
+                                          "Empresa=EMPR01\r\nperclog=1\r\nPercWindows=0\r\n"
+                                          "[Ligação]\r\nServidor=FILESRV\r\nBaseDados=FILEDB\r\n"
+                                          "User=fileuser\r\nPassWord=filepw\r\n"));
     host.configValues = {QStringLiteral("SRV"), QStringLiteral("DB"), QStringLiteral("sa"), QStringLiteral("pw")};
     EXPECT_TRUE(solucao().ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
 
@@ -59,8 +61,8 @@ TEST_F(SolucaoTest, SettingsComeFromTheFileAndTheConnectionComponent) {
     EXPECT_EQ(estado().m_sUser, QStringLiteral("sa"));
     EXPECT_EQ(estado().m_sPassWord, QStringLiteral("pw"));
     EXPECT_EQ(logCount(QStringLiteral("Recarregar")), 0);
-    EXPECT_EQ(logCount(QStringLiteral(
-                  "Abrir(Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV;Initial Catalog=DB;User Id=sa;Password=pw; )")),
+    EXPECT_EQ(logCount(QStringLiteral("Abrir(Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV;Initial "
+                                      "Catalog=DB;User Id=sa;Password=pw; )")),
               1);
 
     // Without base\quorel the file is looked for next to the add-in.
@@ -166,10 +168,9 @@ TEST_F(SolucaoTest, ValidateReopensOnlyForAnotherCompany) {
 
     // Letter case counts: another company.
     EXPECT_TRUE(solucao().ConnectionValidate(QStringLiteral("empr01"), QStringLiteral("maria")));
-    EXPECT_TRUE(inOrder(host.log.mid(logSize), {QStringLiteral("SessaoApi#1.Terminar"),
-                                                QStringLiteral("DalLigacao#2.Fechar"),
-                                                QStringLiteral("SessaoApi#2.Iniciar(") +
-                                                    iniFile(QStringLiteral("empr01")) + ")"}));
+    EXPECT_TRUE(inOrder(host.log.mid(logSize),
+                        {QStringLiteral("SessaoApi#1.Terminar"), QStringLiteral("DalLigacao#2.Fechar"),
+                         QStringLiteral("SessaoApi#2.Iniciar(") + iniFile(QStringLiteral("empr01")) + ")"}));
     EXPECT_EQ(estado().m_sEmpresa, QStringLiteral("empr01"));
     EXPECT_EQ(estado().m_sUserLogin, QStringLiteral("maria"));
     EXPECT_TRUE(boxes().empty());

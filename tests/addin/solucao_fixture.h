@@ -23,7 +23,8 @@ protected:
         return host.base.path() + QStringLiteral("\\quorel\\BRISKO.") + empresa;
     }
     int logCount(const QString& piece) const {
-        return int(std::count_if(host.log.begin(), host.log.end(), [&](const QString& l) { return l.contains(piece); }));
+        return int(
+            std::count_if(host.log.begin(), host.log.end(), [&](const QString& l) { return l.contains(piece); }));
     }
     void operacao(const Variant& code) {
         Variant pai, op = code, user(QStringLiteral("joao"));

@@ -59,8 +59,8 @@ protected:
                 .arg(finaliza)
                 .arg(artigoFare, agencia->path(), bdpassw));
     }
-    void bilhete(std::int32_t id, const char* ref, const char* account, const char* pagamento = "CAS",
-                 double fees = 10, const agency::Text& factura = std::nullopt) {
+    void bilhete(std::int32_t id, const char* ref, const char* account, const char* pagamento = "CAS", double fees = 10,
+                 const agency::Text& factura = std::nullopt) {
         Bilhete t;
         t.id = id;
         t.refFaturacao = QString::fromUtf8(ref);
@@ -104,7 +104,9 @@ protected:
         return out;
     }
     QStringList ultimoLog() const { return desktop->viewerLogs.empty() ? QStringList{} : desktop->viewerLogs.back(); }
-    QString ultimaMensagem() const { return desktop->messages_.calls().empty() ? QString() : desktop->messages_.last().prompt; }
+    QString ultimaMensagem() const {
+        return desktop->messages_.calls().empty() ? QString() : desktop->messages_.last().prompt;
+    }
 
     ScopedClock relogio{QDateTime(QDate(2024, 3, 11), QTime(10, 30))};
     std::optional<AgencyDb> agencia;
@@ -133,9 +135,9 @@ TEST_F(TicketImportOverHostTest, GroupsTicketsIntoInvoicesAndNeverInvoicesAMarke
                                         "6|Processado|Factura em Preparação FT 2/1/2024 TKT Issued ID 5",
                                         "7|Erro|Linha com Cliente inválido. TKT Issued ID =7",
                                         "7|Processado|Factura em Preparação FT 3/1/2024 TKT Issued ID 6"}));
-    EXPECT_EQ(marcas(), (QStringList{"Tumo Vesk-FT 1/1/2024", "<Null>", "Tumo Vesk-FT 1/1/2024",
-                                     "Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 2/1/2024", "Tumo Vesk-FT 3/1/2024",
-                                     "<Null>"}));
+    EXPECT_EQ(marcas(),
+              (QStringList{"Tumo Vesk-FT 1/1/2024", "<Null>", "Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 1/1/2024",
+                           "Tumo Vesk-FT 2/1/2024", "Tumo Vesk-FT 3/1/2024", "<Null>"}));
     EXPECT_EQ(ultimaMensagem(), ComErros);
     EXPECT_EQ(desktop->progress.first(), QStringLiteral("caption Importação de Movimentos"));
     EXPECT_TRUE(desktop->progress.contains(QStringLiteral("label A importar: linha 7  de 7")));
@@ -229,8 +231,8 @@ TEST_F(TicketImportOverHostTest, FinalisingInTheSalesViewReplacesTheProvisionalM
         solucao->OnVistaVendasGravar(oApi, empresa, user);
     };
     gravarNaVista(2, false);  // still in preparation: nothing changes
-    EXPECT_EQ(marcas(), (QStringList{"Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 2/1/2024",
-                                     "FT-7"}));
+    EXPECT_EQ(marcas(),
+              (QStringList{"Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 1/1/2024", "Tumo Vesk-FT 2/1/2024", "FT-7"}));
     gravarNaVista(1, true);
     EXPECT_EQ(marcas(), (QStringList{"FT-1", "FT-1", "Tumo Vesk-FT 2/1/2024", "FT-7"}));
     EXPECT_EQ(ultimaMensagem(), Sucesso);  // the hook showed nothing

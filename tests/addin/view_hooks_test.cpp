@@ -78,8 +78,8 @@ TEST_F(ViewHooksTest, SavingAnInvoiceOfTheImportsTypeStartsTheFollowUp) {
     runs->log.clear();
     gravar(Variant(viewDocument(QStringLiteral("NC"), 43, 3, 2026)));
     const int reads = logCount(QStringLiteral("FROM qrl_PARAMETROS"));
-    gravar(Variant());                  // no document
-    gravar(Variant(ObjectRef()));       // Nothing
+    gravar(Variant());             // no document
+    gravar(Variant(ObjectRef()));  // Nothing
     EXPECT_EQ(logCount(QStringLiteral("FROM qrl_PARAMETROS")), reads);
     EXPECT_TRUE(runs->log.isEmpty());
     EXPECT_TRUE(boxes().empty());

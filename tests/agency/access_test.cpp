@@ -180,7 +180,8 @@ TEST_F(AccessSource, TextComparesWithoutCase) {
     const std::string p = provisional.toStdString();
     add({bilhete(1, "emi", "cas", dia, nullptr, "b"), bilhete(2, "EMI", "Cas", Dia, nullptr, "A"),
          bilhete(3, "Emd", "ncc", Dia, nullptr, "a"), bilhete(4, "EMI", "inv"),
-         bilhete(5, "EMI", "CAS", Dia, p.c_str(), "r1", "joão"), bilhete(6, "EMI", "CAS", Dia, p.c_str(), "R1", "JOAO")});
+         bilhete(5, "EMI", "CAS", Dia, p.c_str(), "r1", "joão"),
+         bilhete(6, "EMI", "CAS", Dia, p.c_str(), "R1", "JOAO")});
     const std::vector<std::int32_t> found = selected();
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[2], 1);  // "A" and "a" before "b"

@@ -2,8 +2,8 @@
 
 #include "platform/automation/automation_error.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace tvx::agency {
 namespace {
@@ -13,9 +13,11 @@ QString dump(AgencyDb& db) {
     QString all;
     for (const char* table : {"TKT Issued", "Transferencias"}) {
         QStringList cells;
-        for (const QVariant& name : db.column(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(QLatin1String(table))))
+        for (const QVariant& name :
+             db.column(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(QLatin1String(table))))
             cells << QStringLiteral("quote([%1])").arg(name.toString());
-        for (const QVariant& row : db.column(QStringLiteral("SELECT %1 FROM [%2] ORDER BY [ID]").arg(cells.join(QStringLiteral("||'|'||")), QLatin1String(table))))
+        for (const QVariant& row : db.column(QStringLiteral("SELECT %1 FROM [%2] ORDER BY [ID]")
+                                                 .arg(cells.join(QStringLiteral("||'|'||")), QLatin1String(table))))
             all += row.toString() + QLatin1Char('\n');
     }
     return all;
@@ -25,8 +27,7 @@ TEST(AgencyDbGenerator, SameSeedSameFileInWalMode) {
     QTemporaryDir dir;
     AgencyDbParams p;
     p.today = QDate(2024, 3, 10);
-    for (const char* name : {"a.db", "b.db"})
-        generateAgencyDb(dir.filePath(QLatin1String(name)), p);
+    for (const char* name : {"a.db", "b.db"}) generateAgencyDb(dir.filePath(QLatin1String(name)), p);
     p.seed = 2;
     generateAgencyDb(dir.filePath(QStringLiteral("c.db")), p);
     AgencyDb a = AgencyDb::open(dir.filePath(QStringLiteral("a.db")));
@@ -38,7 +39,9 @@ TEST(AgencyDbGenerator, SameSeedSameFileInWalMode) {
     // Date/Time cells are stored as "yyyy-mm-dd hh:mm:ss".
     EXPECT_EQ(a.column(QStringLiteral("SELECT count(*) FROM [TKT Issued] WHERE [Date_Out] NOT GLOB "
                                       "'[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'"))
-                  .at(0).toInt(), 0);
+                  .at(0)
+                  .toInt(),
+              0);
 }
 
 TEST(AgencyDbGenerator, DataCoversEveryCaseTheSelectionsMeet) {
@@ -50,15 +53,18 @@ TEST(AgencyDbGenerator, DataCoversEveryCaseTheSelectionsMeet) {
     generateAgencyDb(dir.filePath(QStringLiteral("a.db")), p);
     AgencyDb db = AgencyDb::open(dir.filePath(QStringLiteral("a.db")));
     const auto some = [&db](const char* table, const QString& where) {
-        return db.column(QStringLiteral("SELECT count(*) FROM [%1] WHERE ").arg(QLatin1String(table)) + where).at(0).toInt() > 0;
+        return db.column(QStringLiteral("SELECT count(*) FROM [%1] WHERE ").arg(QLatin1String(table)) + where)
+                   .at(0)
+                   .toInt() > 0;
     };
     const QString today = QString::number(periodo::doDia(p.today));
-    for (const QString& where : {QStringLiteral("[Periodo_Fact]=1"), QStringLiteral("[Periodo_Fact]=") + today,
-                                 QStringLiteral("[Periodo_Fact] NOT IN (1, ") + today + QLatin1Char(')'),
-                                 QStringLiteral("[Factura] LIKE 'Tumo Vesk-%'"), QStringLiteral("[Factura] LIKE 'FT-%'"),
-                                 QStringLiteral("[Serviço] NOT IN ('EMI','REM','EMD')"),
-                                 QStringLiteral("[Pagamento] NOT IN ('CAS','CCR','NCC')"),
-                                 QStringLiteral("[Date_In] IS NULL"), QStringLiteral("[Taxas] IS NULL")})
+    for (const QString& where :
+         {QStringLiteral("[Periodo_Fact]=1"), QStringLiteral("[Periodo_Fact]=") + today,
+          QStringLiteral("[Periodo_Fact] NOT IN (1, ") + today + QLatin1Char(')'),
+          QStringLiteral("[Factura] LIKE 'Tumo Vesk-%'"), QStringLiteral("[Factura] LIKE 'FT-%'"),
+          QStringLiteral("[Serviço] NOT IN ('EMI','REM','EMD')"),
+          QStringLiteral("[Pagamento] NOT IN ('CAS','CCR','NCC')"), QStringLiteral("[Date_In] IS NULL"),
+          QStringLiteral("[Taxas] IS NULL")})
         EXPECT_TRUE(some("TKT Issued", where)) << where.toStdString();
     EXPECT_TRUE(some("Bancos", QStringLiteral("[Conta]='0000'")));
     EXPECT_TRUE(some("Dados dos clientes", QStringLiteral("[Account]=''")));

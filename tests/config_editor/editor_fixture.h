@@ -14,8 +14,8 @@
 #include "support/fake_message_box.h"
 #include "support/faulty_dal_ligacao.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
 
 namespace tvx::testing {
 

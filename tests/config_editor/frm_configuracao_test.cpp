@@ -44,8 +44,8 @@ TEST_F(FrmConfiguracaoTest, BuildsTheFiveCategoriesAndShowsTheStoredRow) {
         }
         EXPECT_EQ(categorias, (QStringList{"Documento Comercial", "Recibos", "Recebimentos por Conta", "Artigos",
                                            "Base dados origem"}));
-        EXPECT_EQ(ids, (std::vector<int>{1000, 1001, 1002, 1003, 1012, 1013, 1014, 1015, 1016, 1017, 1004, 1005,
-                                         1006, 1008, 1007, 1009, 1010, 1011}));
+        EXPECT_EQ(ids, (std::vector<int>{1000, 1001, 1002, 1003, 1012, 1013, 1014, 1015, 1016, 1017, 1004, 1005, 1006,
+                                         1008, 1007, 1009, 1010, 1011}));
         EXPECT_EQ(grid.Categories()[0]->Description(),
                   QStringLiteral("Configuração do documento comercial (Fatura) a usar na importação"));
         EXPECT_EQ(itemDe(grid, 1002).Description(), QStringLiteral("Sector "));
@@ -57,11 +57,19 @@ TEST_F(FrmConfiguracaoTest, BuildsTheFiveCategoriesAndShowsTheStoredRow) {
         EXPECT_FALSE(itemDe(grid, 1010).PasswordMask());
 
         // The stored row, each list item on its entry.
-        const std::vector<std::pair<std::int16_t, const char*>> mostra = {
-            {1000, "Factura"}, {1001, "Série 1"}, {1002, "Sede"}, {1003, "Não"}, {1012, "Recibo"},
-            {1016, "Série 1"}, {1017, "Loja do Porto"}, {1004, "Bilhete - tarifa"}, {1006, "Taxa de serviço"},
-            {1008, "Armazém principal"}, {1007, "Não sujeito ou não tributado"}, {1009, "agencia.accdb"},
-            {1011, "segredo"}};
+        const std::vector<std::pair<std::int16_t, const char*>> mostra = {{1000, "Factura"},
+                                                                          {1001, "Série 1"},
+                                                                          {1002, "Sede"},
+                                                                          {1003, "Não"},
+                                                                          {1012, "Recibo"},
+                                                                          {1016, "Série 1"},
+                                                                          {1017, "Loja do Porto"},
+                                                                          {1004, "Bilhete - tarifa"},
+                                                                          {1006, "Taxa de serviço"},
+                                                                          {1008, "Armazém principal"},
+                                                                          {1007, "Não sujeito ou não tributado"},
+                                                                          {1009, "agencia.accdb"},
+                                                                          {1011, "segredo"}};
         for (const auto& [id, texto] : mostra) EXPECT_EQ(mostrado(id), QString::fromUtf8(texto)) << id;
         EXPECT_EQ(entradasDe(itemDe(grid, 1000)), QStringList{"Factura=1"});
         EXPECT_EQ(entradasDe(itemDe(grid, 1015)), (QStringList{"Recebimento por conta=3", "Recibo=4"}));
@@ -99,7 +107,8 @@ TEST_F(FrmConfiguracaoTest, AnEmptyTableGetsItsFirstRowAtConfirmar) {
 
 TEST_F(FrmConfiguracaoTest, EditsWriteTheirColumnsAndATypeChangeListsItsSeries) {
     guardarLinhaDemo();
-    sql(QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
+    sql(
+        QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
                        "VALUES ('FS', 'Factura simplificada', 4, 2, 1, 'FACTURA')"));
     sql(QStringLiteral("INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('FS', 3, 'Série FS')"));
     depois([&] {
@@ -163,7 +172,8 @@ TEST_F(FrmConfiguracaoTest, AFailedSaveKeepsTheWindowAndTheCommandTaken) {
     guardarLinhaDemo();
     depois([&] {
         escreve(1010, QStringLiteral("ZUNK"));
-        ligacao->falha = FalhaLigacao{{}, true, AutomationError(err::ProviderCommandError, QStringLiteral("disco cheio"))};
+        ligacao->falha =
+            FalhaLigacao{{}, true, AutomationError(err::ProviderCommandError, QStringLiteral("disco cheio"))};
         EXPECT_TRUE(clica("cmdConf"));
         EXPECT_TRUE(window.shown());
         ASSERT_EQ(messages.calls().size(), 1u);
@@ -208,12 +218,14 @@ TEST_F(FrmConfiguracaoTest, AnEmptyDocumentTypeCatalogueStopsTheEditorAnEmptyArt
     EXPECT_EQ(outraJanela.modalShows(), 0);
     ASSERT_EQ(messages.calls().size(), 1u);
     EXPECT_EQ(messages.last().title, QStringLiteral("pFrmPropBuild"));
-    EXPECT_TRUE(messages.last().prompt.startsWith(QStringLiteral("pFrmPropSetConstraintsTpDocum\r\nADODB.Recordset\r\n")))
+    EXPECT_TRUE(
+        messages.last().prompt.startsWith(QStringLiteral("pFrmPropSetConstraintsTpDocum\r\nADODB.Recordset\r\n")))
         << messages.last().prompt.toStdString();
 }
 
 TEST_F(FrmConfiguracaoTest, StoredCodesHoldingQuotesAreFound) {
-    sql(QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
+    sql(
+        QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
                        "VALUES ('O''K', 'Factura O''K', 4, 2, 1, 'FACTURA')"));
     sql(QStringLiteral("INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('O''K', 5, 'Série O''K')"));
     sql(QStringLiteral("INSERT INTO ARTIGOS (CODIGO, NOME, TIPOIVA) VALUES ('D''AR', 'Aéreo d''Arc', 4)"));

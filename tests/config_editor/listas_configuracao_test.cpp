@@ -106,7 +106,8 @@ TEST_F(ListasTest, ARowWithoutCaptionIsListedWithAnEmptyOne) {
 }
 
 TEST_F(ListasTest, CatalogueListsFromTheCompanyWithCodesHoldingQuotes) {
-    sql(QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
+    sql(
+        QStringLiteral("INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, NATCONTA, CATEGORIA) "
                        "VALUES ('O''K', 'Factura O''K', 4, 2, 1, 'FACTURA')"));
     sql(QStringLiteral("INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('O''K', 5, 'Série O''K')"));
     sql(QStringLiteral("INSERT INTO ARTIGOS (CODIGO, NOME, TIPOIVA) VALUES ('D''ARC', 'Aéreo d''Arc', 4)"));

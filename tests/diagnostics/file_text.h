@@ -1,9 +1,9 @@
 #pragma once
 // Small file helpers for the tests of saved files.
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <gtest/gtest.h>
 
 namespace tvx::testing {
 

@@ -13,11 +13,11 @@
 #include "support/fake_shell.h"
 #include "support/zip_reader.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <tuple>
-#include <gtest/gtest.h>
 
 namespace tvx {
 namespace {

@@ -4,11 +4,11 @@
 #include "platform/ui/spreadsheet_table.h"
 #include "support/zip_reader.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
 namespace tvx {
 namespace {
@@ -34,8 +34,10 @@ std::vector<std::vector<std::pair<QString, QString>>> readXmlCells(const QString
         if (xml.name() == QLatin1String("Row")) rows.emplace_back();
         if (xml.name() == QLatin1String("Cell")) rows.back().emplace_back();
         if (xml.name() == QLatin1String("Data")) {
-            const QString type = xml.attributes().value(QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet"),
-                                                        QStringLiteral("Type")).toString();
+            const QString type =
+                xml.attributes()
+                    .value(QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet"), QStringLiteral("Type"))
+                    .toString();
             rows.back().back() = {type, xml.readElementText()};
         }
     }

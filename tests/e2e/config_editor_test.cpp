@@ -3,8 +3,8 @@
 #include "e2e/demo_files.h"
 #include "e2e/host_process.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace tvx::testing {
 namespace {

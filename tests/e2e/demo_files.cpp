@@ -73,9 +73,9 @@ std::vector<Ticket> tickets(const DemoFolder& demo) {
 
 DemoFolder setupDemo(const QString& base, int ticketCount) {
     const DemoFolder demo{base, QStringLiteral("EMPR01")};
-    const HostRun run = runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
-                                 demo.company, QStringLiteral("--tickets"), QString::number(ticketCount),
-                                 QStringLiteral("--transfers"), QStringLiteral("0")});
+    const HostRun run = runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base,
+                                 QStringLiteral("--company"), demo.company, QStringLiteral("--tickets"),
+                                 QString::number(ticketCount), QStringLiteral("--transfers"), QStringLiteral("0")});
     if (run.exitCode != 0) throw std::runtime_error(run.err.toStdString());
     return demo;
 }

@@ -20,7 +20,7 @@ void execute(const QString& path, const QString& sql);
 struct DemoFolder {
     QString base;
     QString company;
-    QString agency() const;          // the agency database
+    QString agency() const;  // the agency database
     QString companyDatabase() const;
     QString settingsFile() const;
 };

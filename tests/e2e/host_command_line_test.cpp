@@ -2,21 +2,21 @@
 // that cannot be loaded or opened.
 #include "e2e/host_process.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::testing {
 namespace {
 
 TEST(HostCommandLineTest, EveryCommandDescribesItself) {
-    for (const QString& command :
-         QStringList{QStringLiteral("setup-demo"), QStringLiteral("run"), QStringLiteral("sales-view"),
-                     QStringLiteral("gui")}) {
+    for (const QString& command : QStringList{QStringLiteral("setup-demo"), QStringLiteral("run"),
+                                              QStringLiteral("sales-view"), QStringLiteral("gui")}) {
         const HostRun run = runHost({command, QStringLiteral("--help")});
         EXPECT_EQ(run.exitCode, 0) << command.toStdString();
-        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Usage: telvarix-host ") + command + QStringLiteral(" [options]")))
+        EXPECT_TRUE(
+            run.out.startsWith(QStringLiteral("Usage: telvarix-host ") + command + QStringLiteral(" [options]")))
             << run.out.toStdString();
         EXPECT_TRUE(run.out.contains(QStringLiteral("--base"))) << command.toStdString();
     }
@@ -38,8 +38,8 @@ TEST(HostCommandLineTest, AWrongCommandLineExitsWithTwoAndSaysWhy) {
         EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(run.err.contains(why)) << run.err.toStdString();
     };
-    expectUsage({QStringLiteral("run"), QStringLiteral("--base"), base, QStringLiteral("--user"), QStringLiteral("demo"),
-                 QStringLiteral("--operation"), QStringLiteral("1000")},
+    expectUsage({QStringLiteral("run"), QStringLiteral("--base"), base, QStringLiteral("--user"),
+                 QStringLiteral("demo"), QStringLiteral("--operation"), QStringLiteral("1000")},
                 QStringLiteral("--company is required"));
     expectUsage(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")),
                 QStringLiteral("--operation is required"));
@@ -79,15 +79,16 @@ TEST(HostCommandLineTest, AnAddinThatCannotBeLoadedOrOpenedExitsWithOne) {
               0);
     const QStringList op{QStringLiteral("--operation"), QStringLiteral("1000")};
 
-    const HostRun otherCompany = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR02")) + op);
+    const HostRun otherCompany =
+        runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR02")) + op);
     EXPECT_EQ(otherCompany.exitCode, 1);
     EXPECT_TRUE(otherCompany.err.contains(QStringLiteral("could not be opened for company EMPR02: there is no settings "
                                                          "file %1/quorel/BRISKO.EMPR02")
                                               .arg(base)))
         << otherCompany.err.toStdString();
 
-    const HostRun noLibrary = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) + op +
-                                      QStringList{QStringLiteral("--addin"), base + QStringLiteral("/none.so")});
+    const HostRun noLibrary = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) +
+                                      op + QStringList{QStringLiteral("--addin"), base + QStringLiteral("/none.so")});
     EXPECT_EQ(noLibrary.exitCode, 1);
     EXPECT_TRUE(noLibrary.err.contains(QStringLiteral("no add-in library")));
 

@@ -3,9 +3,9 @@
 #include "e2e/demo_files.h"
 #include "e2e/host_process.h"
 
+#include <gtest/gtest.h>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::testing {
 namespace {
@@ -18,8 +18,8 @@ TEST(SaveLogE2eTest, TheViewerSavesTheLogWhereToldAndOpensItAgain) {
     QTemporaryDir dir;
     const DemoFolder d = setupDemo(dir.path(), 40);
     const QString xml = dir.filePath(QStringLiteral("log.XML"));
-    const HostRun run = runHost(runOn(d, {QStringLiteral("--operation"), QStringLiteral("1000"),
-                                          QStringLiteral("--save-log"), xml}));
+    const HostRun run =
+        runHost(runOn(d, {QStringLiteral("--operation"), QStringLiteral("1000"), QStringLiteral("--save-log"), xml}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("save: ") + xml)) << run.out.toStdString();
     const qsizetype processed = run.out.count(QStringLiteral("| Processado |"));

@@ -3,10 +3,10 @@
 #include "e2e/demo_files.h"
 #include "e2e/host_process.h"
 
+#include <gtest/gtest.h>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <map>
 
@@ -46,8 +46,9 @@ TEST_F(SetupDemoTest, TheAddinFindsItsSettingsAndParametersPointingAtTheDemo) {
                              "Servidor=(local)\r\n"})
         EXPECT_TRUE(ini.contains(line)) << line;
 
-    const auto params = rows(d.companyDatabase(),
-                             QStringLiteral("SELECT BDNOME, FATTIPODOCUM, FATSERIE, FATFINALIZA, BDPASSW FROM qrl_PARAMETROS"));
+    const auto params =
+        rows(d.companyDatabase(),
+             QStringLiteral("SELECT BDNOME, FATTIPODOCUM, FATSERIE, FATFINALIZA, BDPASSW FROM qrl_PARAMETROS"));
     ASSERT_EQ(params.size(), 1u);
     EXPECT_EQ(params[0][0].toString(), d.agency());
     EXPECT_EQ(params[0][1].toString(), QStringLiteral("FT"));
@@ -56,19 +57,27 @@ TEST_F(SetupDemoTest, TheAddinFindsItsSettingsAndParametersPointingAtTheDemo) {
     // Every code the row names is one the company holds.
     const QString c = d.companyDatabase();
     EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM qrl_PARAMETROS p JOIN ARTIGOS a ON a.CODIGO IN "
-                                       "(p.ARTIGOFARE, p.ARTIGOTAXAS, p.ARTIGOSERVICEFEE)")).toInt(), 3);
+                                       "(p.ARTIGOFARE, p.ARTIGOTAXAS, p.ARTIGOSERVICEFEE)"))
+                  .toInt(),
+              3);
     EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM qrl_PARAMETROS p JOIN NOMSERIE s ON "
                                        "(s.TIPODOC = p.FATTIPODOCUM AND s.SERIE = p.FATSERIE) OR "
                                        "(s.TIPODOC = p.RECTIPODOCUM AND s.SERIE = p.RECSERIE) OR "
-                                       "(s.TIPODOC = p.RPCTIPODOCUM AND s.SERIE = p.RPCSERIE)")).toInt(), 3);
+                                       "(s.TIPODOC = p.RPCTIPODOCUM AND s.SERIE = p.RPCSERIE)"))
+                  .toInt(),
+              3);
     EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM qrl_PARAMETROS p JOIN ARMAZENS a ON a.CODIGO = p.ARMAZEM "
                                        "JOIN MOTIVO_ISENCAO_IVA m ON m.CODIGO = p.ARTIGOISENCAOIVA "
-                                       "JOIN SECTORES s ON s.CODIGO = p.FATSECTOR")).toInt(), 1);
+                                       "JOIN SECTORES s ON s.CODIGO = p.FATSECTOR"))
+                  .toInt(),
+              1);
     EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM UTILIZADORES WHERE LOGIN = 'ana'")).toInt(), 1);
     // Every ticket's account is a customer of the company.
     const auto accounts = column(d.agency(), QStringLiteral("SELECT DISTINCT Account FROM [TKT Issued]"));
     for (const QVariant& account : accounts)
-        EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO = '%1'").arg(account.toString())).toInt(), 1)
+        EXPECT_EQ(scalar(c, QStringLiteral("SELECT COUNT(*) FROM CLIENTES WHERE CODIGO = '%1'").arg(account.toString()))
+                      .toInt(),
+                  1)
             << account.toString().toStdString();
 }
 
@@ -82,10 +91,11 @@ Outcome outcome(const DemoFolder& d, const QString& fatura, const QString& accou
     for (const QString& ref : fatura.split(u';')) {
         const QStringList key = ref.split(u'-');
         if (key.size() != 4) return Outcome::UnknownDocument;
-        const auto doc = rows(d.companyDatabase(),
-                              QStringLiteral("SELECT Terceiro, TOTDOC, SINALCT FROM DOCGCCAB WHERE TPDOC='%1' AND NNUMDOC=%2 "
-                                             "AND SERIE=%3 AND ANO=%4 AND EMPREPARACAO=0")
-                                  .arg(key[0], key[1], key[2], key[3]));
+        const auto doc =
+            rows(d.companyDatabase(),
+                 QStringLiteral("SELECT Terceiro, TOTDOC, SINALCT FROM DOCGCCAB WHERE TPDOC='%1' AND NNUMDOC=%2 "
+                                "AND SERIE=%3 AND ANO=%4 AND EMPREPARACAO=0")
+                     .arg(key[0], key[1], key[2], key[3]));
         if (doc.size() != 1) return Outcome::UnknownDocument;
         if (doc[0][0].toString() != account) return Outcome::OtherCustomer;
         const qint64 total = qRound64(doc[0][1].toDouble() * 100);
@@ -97,9 +107,10 @@ Outcome outcome(const DemoFolder& d, const QString& fatura, const QString& accou
 TEST_F(SetupDemoTest, MostTransfersPayOpenInvoicesExactlyAndAFewGoOnAccount) {
     ASSERT_EQ(setup(QStringLiteral("EMPR01"), {QStringLiteral("--transfers"), QStringLiteral("20")}).exitCode, 0);
     const DemoFolder d = demo(QStringLiteral("EMPR01"));
-    const auto transfers = rows(d.agency(), QStringLiteral(
-        "SELECT t.Fatura, c.Account, t.Valor, t.estado_importado, t.Banco FROM Transferencias t "
-        "JOIN [Dados dos clientes] c ON c.ID = t.Cliente ORDER BY t.Data"));
+    const auto transfers =
+        rows(d.agency(),
+             QStringLiteral("SELECT t.Fatura, c.Account, t.Valor, t.estado_importado, t.Banco FROM Transferencias t "
+                            "JOIN [Dados dos clientes] c ON c.ID = t.Cliente ORDER BY t.Data"));
     ASSERT_EQ(transfers.size(), 20u);
     std::map<Outcome, int> outcomes;
     bool creditNote = false;
@@ -120,7 +131,9 @@ TEST_F(SetupDemoTest, MostTransfersPayOpenInvoicesExactlyAndAFewGoOnAccount) {
     EXPECT_TRUE(creditNote);
     // One transfer comes from the bank whose account is "0000".
     EXPECT_GE(scalar(d.agency(), QStringLiteral("SELECT COUNT(*) FROM Transferencias t JOIN Bancos b ON b.ID = t.Banco "
-                                                "WHERE b.Conta = '0000'")).toInt(), 1);
+                                                "WHERE b.Conta = '0000'"))
+                  .toInt(),
+              1);
 }
 
 TEST_F(SetupDemoTest, AFolderThatHoldsTheCompanyIsRefusedUntouched) {
@@ -131,8 +144,8 @@ TEST_F(SetupDemoTest, AFolderThatHoldsTheCompanyIsRefusedUntouched) {
         hash.addData(fileBytes(d.settingsFile()));
         for (const auto& row : rows(d.agency(), QStringLiteral("SELECT ID, Factura FROM [TKT Issued] ORDER BY ID")))
             hash.addData((row[0].toString() + row[1].toString()).toUtf8());
-        hash.addData(QByteArray::number(
-            scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt()));
+        hash.addData(
+            QByteArray::number(scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt()));
         return hash.result();
     };
     const QByteArray before = digest();

@@ -7,10 +7,10 @@
 #include "e2e/host_process.h"
 #include "telvarix-host/today_tickets.h"
 
+#include <gtest/gtest.h>
 #include <QDate>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <map>
 #include <set>
@@ -38,7 +38,8 @@ TEST(TicketImportE2eTest, EveryTicketOfTodayIsInvoicedOncePerReferenceAndAccount
 
     const HostRun run = importTickets(d);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Importação de movimentos terminou com êxito!"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Importação de movimentos terminou com êxito!")))
+        << run.out.toStdString();
     EXPECT_EQ(toInvoiceToday(d), 0);
 
     // The tickets marked by this run, grouped by their marker.
@@ -114,8 +115,8 @@ TEST(TicketImportE2eTest, TheCsvFileGivenAnswersTheFileDialogOfTheCsvImport) {
     const auto recovered = [&] {
         return scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE ORIGEM = 2")).toInt();
     };
-    const QStringList csvImport =
-        QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) + QStringList{QStringLiteral("--operation"), QStringLiteral("1004")};
+    const QStringList csvImport = QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
+                                  QStringList{QStringLiteral("--operation"), QStringLiteral("1004")};
 
     // No file given: the dialog is cancelled and nothing is imported.
     const HostRun cancelled = runHost(csvImport);

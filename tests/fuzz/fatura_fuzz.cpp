@@ -6,9 +6,9 @@
 // settles nothing; keys come back only when their signed totals make up the
 // amount, and the keys rendered back into a Fatura text resolve to the same keys.
 #include "fuzz_check.h"
-#include "support/fake_company_db.h"
 #include "receipts/settlement_resolution.h"
 #include "settings/dal_comandos.h"
+#include "support/fake_company_db.h"
 
 #include <QStringList>
 

@@ -59,11 +59,12 @@ TEST_F(CompanyConnectionTest, CreatesFindsReadsAndWritesTheParametersTableAsTheA
     RecordsetRef rs = consultar(parametersRead());
     ASSERT_EQ(rs->RecordCount(), 0);
     rs->AddNew();
-    const QStringList texts = {QStringLiteral("FATTIPODOCUM"), QStringLiteral("FATSECTOR"), QStringLiteral("ARMAZEM"),
-                               QStringLiteral("ARTIGOFARE"), QStringLiteral("ARTIGOTAXAS"), QStringLiteral("ARTIGOSERVICEFEE"),
-                               QStringLiteral("ARTIGOISENCAOIVA"), QStringLiteral("BDUSER"), QStringLiteral("BDPASSW"),
-                               QStringLiteral("RECTIPODOCUM"), QStringLiteral("RECSECTOR"), QStringLiteral("RPCTIPODOCUM"),
-                               QStringLiteral("RPCSECTOR")};
+    const QStringList texts = {
+        QStringLiteral("FATTIPODOCUM"),     QStringLiteral("FATSECTOR"),   QStringLiteral("ARMAZEM"),
+        QStringLiteral("ARTIGOFARE"),       QStringLiteral("ARTIGOTAXAS"), QStringLiteral("ARTIGOSERVICEFEE"),
+        QStringLiteral("ARTIGOISENCAOIVA"), QStringLiteral("BDUSER"),      QStringLiteral("BDPASSW"),
+        QStringLiteral("RECTIPODOCUM"),     QStringLiteral("RECSECTOR"),   QStringLiteral("RPCTIPODOCUM"),
+        QStringLiteral("RPCSECTOR")};
     for (const QString& name : texts) rs->setValue(name, Variant(QStringLiteral("A1")));
     for (const char* name : {"FATSERIE", "FATFINALIZA", "RECSERIE", "RPCSERIE"})
         rs->setValue(QString::fromLatin1(name), Variant(std::int32_t(1)));
@@ -85,13 +86,15 @@ TEST_F(CompanyConnectionTest, CreatesFindsReadsAndWritesTheParametersTableAsTheA
     EXPECT_EQ(errorNumber([&] { read->setValue(QStringLiteral("BDNOME"), Variant(QString(1001, u'x'))); }),
               err::MultipleStep);
     EXPECT_EQ(errorNumber([&] {
-                  ligacao->Executar(QString(), QStringLiteral("UPDATE qrl_PARAMETROS SET BDNOME = '%1'").arg(QString(1001, u'x')));
+                  ligacao->Executar(QString(),
+                                    QStringLiteral("UPDATE qrl_PARAMETROS SET BDNOME = '%1'").arg(QString(1001, u'x')));
               }),
               err::ProviderCommandError);
     EXPECT_TRUE(lastError.contains(u"CHECK constraint failed")) << lastError.toStdString();
 
-    EXPECT_EQ(ligacao->Executar(QString(), QStringLiteral("\r\nUPDATE qrl_PARAMETROS SET FATSERIE = 2;\r\n"
-                                                          "UPDATE qrl_PARAMETROS SET RECSERIE = 3 WHERE FATTIPODOCUM = N'ft'")),
+    EXPECT_EQ(ligacao->Executar(QString(),
+                                QStringLiteral("\r\nUPDATE qrl_PARAMETROS SET FATSERIE = 2;\r\n"
+                                               "UPDATE qrl_PARAMETROS SET RECSERIE = 3 WHERE FATTIPODOCUM = N'ft'")),
               2);
     RecordsetRef after = consultar(parametersRead());
     EXPECT_EQ(after->value(QStringLiteral("FATTIPODOCUM")), Variant(QStringLiteral("FT")));
@@ -122,16 +125,19 @@ TEST_F(CompanyConnectionTest, AScriptRunsAsOneTransactionAndNamesTheStatementTha
 }
 
 TEST_F(CompanyConnectionTest, ReadsTheHostCataloguesAsTheAddInAsks) {
-    ASSERT_TRUE(ligacao->Abrir(QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=srv\\inst;"
-                                              "Initial Catalog=empr01;User Id=sa;Password=x; ")));
-    RecordsetRef cliente = consultar(QStringLiteral("SELECT       *  \r\nFROM         CLIENTES \r\nWHERE        (CODIGO='c0002') \r\n"));
+    ASSERT_TRUE(
+        ligacao->Abrir(QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=srv\\inst;"
+                                      "Initial Catalog=empr01;User Id=sa;Password=x; ")));
+    RecordsetRef cliente =
+        consultar(QStringLiteral("SELECT       *  \r\nFROM         CLIENTES \r\nWHERE        (CODIGO='c0002') \r\n"));
     EXPECT_EQ(cliente->RecordCount(), 1);
     EXPECT_EQ(cliente->value(QStringLiteral("CODIGO")), Variant(QStringLiteral("C0002")));
     RecordsetRef tipos = consultar(QStringLiteral("SELECT   * FROM     TPDOC ORDER BY   CODIGO"));
     EXPECT_EQ(tipos->RecordCount(), 4);
     EXPECT_EQ(tipos->value(QStringLiteral("AREAG")), Variant(std::int16_t(4)));
     EXPECT_EQ(consultar(QStringLiteral("SELECT     * FROM DOCGCCAB WHERE (TPDOC ='FT') AND (ANO=2021) AND (SERIE=1) "
-                                       "AND (NNUMDOC=123 )  \r\n"))->RecordCount(),
+                                       "AND (NNUMDOC=123 )  \r\n"))
+                  ->RecordCount(),
               0);
     EXPECT_EQ(errorNumber([&] { consultar(QStringLiteral("SELECT * FROM CLIENTES WHERE (CODIGO='O'BRIEN')")); }),
               err::ProviderCommandError);
@@ -141,16 +147,17 @@ TEST_F(CompanyConnectionTest, ReadsTheHostCataloguesAsTheAddInAsks) {
     RecordsetRef none;
     EXPECT_EQ(errorNumber([&] { ligacao->Gravar(QString(), none); }), err::ObjectNotSet);
     // Answers stay within the 16-bit result: work done is never reported as an overflow.
-    EXPECT_EQ(ligacao->Executar(QString(), QStringLiteral(
-                                               "CREATE TABLE n (i int); WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL "
+    EXPECT_EQ(ligacao->Executar(QString(),
+                                QStringLiteral("CREATE TABLE n (i int); WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL "
                                                "SELECT i + 1 FROM c WHERE i < 40000) INSERT INTO n SELECT i FROM c")),
               32767);
 }
 
 TEST_F(CompanyConnectionTest, AnswersFalseOrRaisesWithoutCreatingOrChangingFiles) {
     const QStringList before = filesUnder(base.path());
-    EXPECT_FALSE(ligacao->Abrir(QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV\\INST;"
-                                               "Integrated Security=SSPI;")));
+    EXPECT_FALSE(
+        ligacao->Abrir(QStringLiteral("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=SRV\\INST;"
+                                      "Integrated Security=SSPI;")));
     EXPECT_FALSE(ligacao->Abrir(addinConnectionString(QStringLiteral("OUTRA"))));
     EXPECT_FALSE(ligacao->Abrir(QStringLiteral("Provider=SQLOLEDB;Data Source=OUTRO;Initial Catalog=EMPR01;")));
     EXPECT_EQ(filesUnder(base.path()), before);
@@ -164,7 +171,8 @@ TEST_F(CompanyConnectionTest, AnswersFalseOrRaisesWithoutCreatingOrChangingFiles
     corrupt.close();
     EXPECT_NE(errorNumber([&] { ligacao->Abrir(addinConnectionString(QStringLiteral("ESTRAGADA"))); }), 0);
     EXPECT_TRUE(lastError.contains(u"file is not a database")) << lastError.toStdString();
-    ASSERT_EQ(sql::testing::runOnFile(companyFile(QStringLiteral("ALHEIA")), QStringLiteral("CREATE TABLE x (a)")), QString());
+    ASSERT_EQ(sql::testing::runOnFile(companyFile(QStringLiteral("ALHEIA")), QStringLiteral("CREATE TABLE x (a)")),
+              QString());
     EXPECT_NE(errorNumber([&] { ligacao->Abrir(addinConnectionString(QStringLiteral("ALHEIA"))); }), 0);
     EXPECT_TRUE(lastError.contains(u"not a Tumo Vesk company database")) << lastError.toStdString();
     EXPECT_EQ(errorNumber([&] { consultar(QStringLiteral("SELECT 1")); }), err::ObjectClosed);
@@ -177,7 +185,8 @@ TEST_F(CompanyConnectionTest, ReadsBesideAnotherWriterAndReportsItsLock) {
     ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(companyFile().toUtf8().constData(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE SECTORES SET DESCR = 'x'", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE SECTORES SET DESCR = 'x'", nullptr, nullptr, nullptr),
+              SQLITE_OK);
     // Readers are not blocked by the writer (WAL) ...
     EXPECT_EQ(consultar(QStringLiteral("SELECT DESCR FROM SECTORES WHERE CODIGO = '1'"))->value(0),
               Variant(QStringLiteral("Sede")));

@@ -3,15 +3,15 @@
 #include "host_erp/demo_company.h"
 #include "host_erp/host_users.h"
 #include "platform/automation/automation_error.h"
-#include "platform/sql/memory_db.h"
 #include "platform/sql/connection.h"
+#include "platform/sql/memory_db.h"
 #include "platform/sql/qt_connection.h"
 
+#include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QDir>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace tvx::host_erp {
 namespace {
@@ -34,7 +34,8 @@ TEST(CompanyFiles, MapsServerAndCatalogueToOneFileEach) {
     EXPECT_EQ(companyFilePath(QStringLiteral("/b"), QStringLiteral("SRV\\INST"), QStringLiteral("EMPR01")),
               QStringLiteral("/b/companies/srv~5Cinst/empr01.db"));
     // Local server spellings and letter case name the same file, as on the server.
-    const QString local = companyFilePath(QStringLiteral("/b"), QStringLiteral("(local)\\SQLExpress"), QStringLiteral("Empr01"));
+    const QString local =
+        companyFilePath(QStringLiteral("/b"), QStringLiteral("(local)\\SQLExpress"), QStringLiteral("Empr01"));
     EXPECT_EQ(local, QStringLiteral("/b/companies/local~5Csqlexpress/empr01.db"));
     EXPECT_EQ(companyFilePath(QStringLiteral("/b"), QStringLiteral(".\\sqlexpress"), QStringLiteral("EMPR01")), local);
     // Nothing in a name can leave its folder or collide with an encoded name.
@@ -62,11 +63,15 @@ protected:
 TEST_F(DemoCompanyTest, HoldsTheHostTablesWithTheColumnsTheAddInReads) {
     auto columns = [&](const char* table) {
         return rows(db(), QStringLiteral("SELECT group_concat(name, ',') FROM pragma_table_info('%1')")
-                              .arg(QString::fromLatin1(table)).toUtf8().constData()).value(0);
+                              .arg(QString::fromLatin1(table))
+                              .toUtf8()
+                              .constData())
+            .value(0);
     };
     for (const char* column : {"CODIGO", "DESCR", "AREAG", "ENTIDADE", "TPOPER", "NATCONTA"})
         EXPECT_TRUE(columns("TPDOC").split(u',').contains(QString::fromLatin1(column))) << column;
-    for (const char* column : {"TPDOC", "ANO", "SERIE", "NNUMDOC", "Terceiro", "TOTDOC", "AREAG", "TPOPER", "NATCONTA", "SINALCT"})
+    for (const char* column :
+         {"TPDOC", "ANO", "SERIE", "NNUMDOC", "Terceiro", "TOTDOC", "AREAG", "TPOPER", "NATCONTA", "SINALCT"})
         EXPECT_TRUE(columns("DOCGCCAB").split(u',').contains(QString::fromLatin1(column))) << column;
     EXPECT_TRUE(columns("NOMSERIE").startsWith(u"TIPODOC,SERIE,DESCR"));
     EXPECT_TRUE(columns("ARTIGOS").startsWith(u"CODIGO,NOME"));
@@ -74,7 +79,8 @@ TEST_F(DemoCompanyTest, HoldsTheHostTablesWithTheColumnsTheAddInReads) {
     // The configuration lists' captions.
     EXPECT_TRUE(columns("ARMAZENS").startsWith(u"CODIGO,NOME"));
     EXPECT_TRUE(columns("SECTORES").startsWith(u"CODIGO,DESCR"));
-    for (const char* table : {"CLIENTES", "ARMAZENS", "SECTORES", "DOCGCLIN", "DOCFINCAB", "DOCFINLIN", "MOVCTBCAB", "MOVCTBLIN"})
+    for (const char* table :
+         {"CLIENTES", "ARMAZENS", "SECTORES", "DOCGCLIN", "DOCFINCAB", "DOCFINLIN", "MOVCTBCAB", "MOVCTBLIN"})
         EXPECT_FALSE(columns(table).isEmpty()) << table;
 }
 
@@ -84,7 +90,8 @@ TEST_F(DemoCompanyTest, HoldsTheDemoCataloguesAndFileSettings) {
     EXPECT_EQ(rows(db(), "SELECT CODIGO || ':' || SINALCT || ':' || AREAG FROM TPDOC ORDER BY CODIGO"),
               (QStringList{QStringLiteral("FT:1:4"), QStringLiteral("NC:2:4"), QStringLiteral("RA:1:6"),
                            QStringLiteral("RE:1:6")}));
-    EXPECT_EQ(rows(db(), "SELECT count(*) FROM NOMSERIE WHERE SERIE = 1 AND ASSINADA = 1").value(0), QStringLiteral("4"));
+    EXPECT_EQ(rows(db(), "SELECT count(*) FROM NOMSERIE WHERE SERIE = 1 AND ASSINADA = 1").value(0),
+              QStringLiteral("4"));
     EXPECT_EQ(rows(db(), "SELECT count(*) FROM CLIENTES").value(0), QStringLiteral("12"));
     EXPECT_EQ(rows(db(), "SELECT DESCRICAO FROM MOTIVO_ISENCAO_IVA WHERE CODIGO = 'M99'").value(0),
               QStringLiteral("Não sujeito ou não tributado"));
@@ -92,7 +99,8 @@ TEST_F(DemoCompanyTest, HoldsTheDemoCataloguesAndFileSettings) {
     EXPECT_EQ(rows(db(), "SELECT CODIGO FROM CLIENTES WHERE (CODIGO='c0003') "), QStringList{QStringLiteral("C0003")});
     EXPECT_EQ(rows(db(), "SELECT count(*) FROM ARTIGOS WHERE CODIGO = 'fare' AND NOME = 'bilhete - tarifa'").value(0),
               QStringLiteral("0"));
-    EXPECT_EQ(rows(db(), "SELECT count(*) FROM ARTIGOS WHERE CODIGO IN ('fare', 'taxas', 'fee')").value(0), QStringLiteral("3"));
+    EXPECT_EQ(rows(db(), "SELECT count(*) FROM ARTIGOS WHERE CODIGO IN ('fare', 'taxas', 'fee')").value(0),
+              QStringLiteral("3"));
 }
 
 TEST_F(DemoCompanyTest, ChecksUsersWithoutKeepingTheirPasswords) {

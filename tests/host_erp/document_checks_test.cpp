@@ -30,7 +30,8 @@ TEST_F(DocumentChecksTest, ChecksSeeTheCatalogueAsItIsNow) {
     EXPECT_EQ(doc->UltimaMensagem(), QStringLiteral("O artigo 'FEE' da linha 3 está inactivo."));
 
     // The suggestions read the catalogue afresh too.
-    otherConnection()->Execute(QStringLiteral("UPDATE ARTIGOS SET ACTIVO = 1, NOME = 'Taxa nova' WHERE CODIGO = 'FEE'"));
+    otherConnection()->Execute(
+        QStringLiteral("UPDATE ARTIGOS SET ACTIVO = 1, NOME = 'Taxa nova' WHERE CODIGO = 'FEE'"));
     auto line = api->LinhaDocComercial();
     line->Artigo(QStringLiteral("FEE"));
     doc->SugereValoresLin(line, false, true, false, false, false, false, false);

@@ -41,10 +41,10 @@ protected:
     void SetUp() override {
         HostFixture::SetUp();
         api = std::dynamic_pointer_cast<SessaoApi>(registry::create(host_classes::SessaoApi));
-        ASSERT_TRUE(api->Iniciar(writeSettings(
-            QStringLiteral("BRISKO.EMPR01"),
-            QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\nEmpresa=EMPR01\r\n"
-                           "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n"))));
+        ASSERT_TRUE(
+            api->Iniciar(writeSettings(QStringLiteral("BRISKO.EMPR01"),
+                                       QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\nEmpresa=EMPR01\r\n"
+                                                      "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n"))));
         ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
         ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
         api->Ligacao(ligacao);
@@ -129,24 +129,21 @@ protected:
     // A receipt as the add-in fills it: header members with errors ignored,
     // Validar, then one line per settled document.
     std::shared_ptr<DocFinanceiro> buildReceipt(const QString& tipo, const QString& terceiro,
-                                                const std::vector<Settles>& lines, const char* valorRegularizado = nullptr,
+                                                const std::vector<Settles>& lines,
+                                                const char* valorRegularizado = nullptr,
                                                 const QString& banco = QStringLiteral("BAT")) {
         auto doc = api->DocFinanceiro();
         auto cab = doc->Cab();
-        runIgnoringErrors({[&] { cab->TipoDocumento(tipo); },
-                           [&] { cab->Serie(std::int32_t(1)); },
+        runIgnoringErrors({[&] { cab->TipoDocumento(tipo); }, [&] { cab->Serie(std::int32_t(1)); },
                            [&] { cab->Sector(QStringLiteral("1")); },
-                           [&] { if (valorRegularizado) cab->ValorRegularizado(money(valorRegularizado)); },
-                           [&] { cab->Data(QStringLiteral("20-03-2024")); },
-                           [&] { cab->Ano(std::int16_t(2024)); },
-                           [&] { cab->Moeda(QStringLiteral("EUR")); },
-                           [&] { cab->TipoTerceiro(std::int16_t(2)); },
-                           [&] { cab->Terceiro(terceiro); },
-                           [&] { cab->ModoDePagamento(QStringLiteral("TRB")); },
-                           [&] { cab->banco(banco); },
-                           [&] { cab->CarteiraOrigem(std::int16_t(1)); },
-                           [&] { cab->CarteiraDestino(std::int16_t(1)); },
-                           [&] { cab->LigacaoCtb(std::int16_t(-1)); },
+                           [&] {
+                               if (valorRegularizado) cab->ValorRegularizado(money(valorRegularizado));
+                           },
+                           [&] { cab->Data(QStringLiteral("20-03-2024")); }, [&] { cab->Ano(std::int16_t(2024)); },
+                           [&] { cab->Moeda(QStringLiteral("EUR")); }, [&] { cab->TipoTerceiro(std::int16_t(2)); },
+                           [&] { cab->Terceiro(terceiro); }, [&] { cab->ModoDePagamento(QStringLiteral("TRB")); },
+                           [&] { cab->banco(banco); }, [&] { cab->CarteiraOrigem(std::int16_t(1)); },
+                           [&] { cab->CarteiraDestino(std::int16_t(1)); }, [&] { cab->LigacaoCtb(std::int16_t(-1)); },
                            [&] { cab->RegimeIva(QStringLiteral("NAC")); }});
         doc->Validar();
         for (const Settles& s : lines) {

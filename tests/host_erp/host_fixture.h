@@ -6,9 +6,9 @@
 #include "host_erp/host_registration.h"
 #include "host_erp/host_settings.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::host_erp::testing {
 

@@ -1,5 +1,5 @@
-#include "host_erp/documents_fixture.h"
 #include "host_erp/sales_view.h"
+#include "host_erp/documents_fixture.h"
 
 namespace tvx::host_erp {
 namespace {
@@ -23,8 +23,9 @@ TEST_F(SalesViewTest, FinalisesAnInvoiceAndHandsTheSavedDocumentToTheHooks) {
     QStringList seen;
     view.onSave([&](std::shared_ptr<DocComercial>& oApi) {
         auto cab = oApi->Cab();
-        seen << QStringLiteral("%1 %2/%3/%4").arg(CStr(cab->TipoDocumento()), CStr(cab->NossoNoDocumento()),
-                                                 CStr(cab->Serie()), CStr(cab->Ano()));
+        seen << QStringLiteral("%1 %2/%3/%4")
+                    .arg(CStr(cab->TipoDocumento()), CStr(cab->NossoNoDocumento()), CStr(cab->Serie()),
+                         CStr(cab->Ano()));
         auto again = api->DocComercial();
         Variant t(cab->TipoDocumento()), n(CLng(cab->NossoNoDocumento())), s(CInt(cab->Serie())), a(CInt(cab->Ano()));
         EXPECT_EQ(again->Ler(t, n, s, a), 0);

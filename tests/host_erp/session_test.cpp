@@ -20,8 +20,9 @@ std::shared_ptr<T> create(const QString& progId) {
 
 QString settingsText(const QString& login, const QString& password, const QString& empresa,
                      const QString& ligacao = QStringLiteral("Servidor=SRV\\INST\r\nBaseDados=EMPR01\r\n")) {
-    return QStringLiteral("[Api Vesk]\r\nLogin=%1\r\npassword=%2\r\nEmpresa=%3\r\nperclog=1\r\nPercWindows=0\r\n"
-                          "[Ligação]\r\n%4")
+    return QStringLiteral(
+               "[Api Vesk]\r\nLogin=%1\r\npassword=%2\r\nEmpresa=%3\r\nperclog=1\r\nPercWindows=0\r\n"
+               "[Ligação]\r\n%4")
         .arg(login, password, empresa, ligacao);
 }
 
@@ -43,7 +44,8 @@ TEST_F(SessionTest, LogsOnOnlyWithTheCompanysUserAndPassword) {
     EXPECT_FALSE(logon(settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01"),
                                     QStringLiteral("Servidor=SRV\\INST\r\nBaseDados=OUTRA\r\n"))));
     // Without connection values the host's defaults name the company: its default server, the file's Empresa.
-    EXPECT_TRUE(logon(settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01"), QString())));
+    EXPECT_TRUE(
+        logon(settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01"), QString())));
     auto api = create<SessaoApi>(host_classes::SessaoApi);
     EXPECT_FALSE(api->Iniciar(base.filePath(QStringLiteral("BRISKO.NENHUMA"))));
     EXPECT_EQ(QDir(base.path()).entryList(QDir::Files), QStringList{QStringLiteral("BRISKO.EMPR01")});
@@ -51,8 +53,9 @@ TEST_F(SessionTest, LogsOnOnlyWithTheCompanysUserAndPassword) {
 
 TEST_F(SessionTest, SharesTheConnectionItIsGivenUntilItEnds) {
     auto api = create<SessaoApi>(host_classes::SessaoApi);
-    ASSERT_TRUE(api->Iniciar(writeSettings(QStringLiteral("BRISKO.EMPR01"),
-                                           settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01")))));
+    ASSERT_TRUE(api->Iniciar(
+        writeSettings(QStringLiteral("BRISKO.EMPR01"),
+                      settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01")))));
     auto ligacao = create<DalLigacao>(host_classes::DalLigacao);
     api->Ligacao(ligacao);
     EXPECT_EQ(api->Ligacao(), ligacao);
@@ -63,9 +66,10 @@ TEST_F(SessionTest, SharesTheConnectionItIsGivenUntilItEnds) {
 }
 
 TEST_F(SessionTest, ConnectionSettingsReadTheFileAndFillGapsOnlyInModeZero) {
-    const QString file = writeSettings(QStringLiteral("BRISKO.EMPR01"),
-                                       settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01"),
-                                                    QStringLiteral("servidor = SRV\\INST \r\nUser=sa\r\nPassWord=\"p;w\"\r\n")));
+    const QString file =
+        writeSettings(QStringLiteral("BRISKO.EMPR01"),
+                      settingsText(QStringLiteral("vesk"), QStringLiteral("vesk"), QStringLiteral("EMPR01"),
+                                   QStringLiteral("servidor = SRV\\INST \r\nUser=sa\r\nPassWord=\"p;w\"\r\n")));
     auto config = create<ConfigLigacao>(host_classes::ConfigLigacao);
     config->Carregar(QString(file).replace(u'/', u'\\'));  // the add-in's separators
     EXPECT_EQ(config->Servidor(), QStringLiteral("SRV\\INST"));

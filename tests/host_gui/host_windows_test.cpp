@@ -16,13 +16,13 @@
 #include "ui_qt/modal_script.h"
 #include "ui_qt/recordset_table_model.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTreeView>
-#include <gtest/gtest.h>
 #include <optional>
 #include <sstream>
 

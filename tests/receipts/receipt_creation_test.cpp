@@ -39,20 +39,39 @@ TEST_F(ReceiptCreation, AReceiptSettlingTwoInvoicesIsBuiltInTheHostsOrderAndEnte
     ASSERT_TRUE(inserir(t, QStringLiteral("FT-12-1-2024;FT-15-1-2024")));
     EXPECT_EQ(mensagem, QStringLiteral("RE-17-2024"));
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(host.journal, (QStringList{
-        "F1.Cab.TipoDocumento=String:\"RE\"", "F1.Cab.Serie=Long:1", "F1.Cab.Sector=String:\"1\"",
-        "F1.Cab.Data=String:\"05-03-2024\"", "F1.Cab.Ano=Integer:2024", "F1.Cab.Moeda=String:\"EUR\"",
-        "F1.Cab.TipoTerceiro=Integer:2", "F1.Cab.Terceiro=String:\"C0001\"",
-        "F1.Cab.ModoDePagamento=String:\"TRB\"", "F1.Cab.banco=String:\"BAT\"", "F1.Cab.CarteiraOrigem=Integer:1",
-        "F1.Cab.CarteiraDestino=Integer:1", "F1.Cab.LigacaoCtb=Integer:-1", "F1.Cab.RegimeIva=String:\"NAC\"",
-        "F1.Validar",
-        "L1.TipoDocumentoLiq=String:\"FT\"", "L1.NumeroDocumentoLiq=Long:12", "L1.SerieDoLiquidado=Integer:1",
-        "L1.Anol=Integer:2024", "L1.ValorPago=Currency:100", "F1.AdicionaLinha(L1)",
-        "L2.TipoDocumentoLiq=String:\"FT\"", "L2.NumeroDocumentoLiq=Long:15", "L2.SerieDoLiquidado=Integer:1",
-        "L2.Anol=Integer:2024", "L2.ValorPago=Currency:50", "F1.AdicionaLinha(L2)",
-        "F1.Validar", "F1.Inserir",
-        "F2.Ler(String:\"RE\",Long:17,Integer:1,Integer:2024)",
-        "C1.DocumentoFinanceiro(F2)", "C1.Validar", "C1.Inserir"}));
+    EXPECT_EQ(host.journal, (QStringList{"F1.Cab.TipoDocumento=String:\"RE\"",
+                                         "F1.Cab.Serie=Long:1",
+                                         "F1.Cab.Sector=String:\"1\"",
+                                         "F1.Cab.Data=String:\"05-03-2024\"",
+                                         "F1.Cab.Ano=Integer:2024",
+                                         "F1.Cab.Moeda=String:\"EUR\"",
+                                         "F1.Cab.TipoTerceiro=Integer:2",
+                                         "F1.Cab.Terceiro=String:\"C0001\"",
+                                         "F1.Cab.ModoDePagamento=String:\"TRB\"",
+                                         "F1.Cab.banco=String:\"BAT\"",
+                                         "F1.Cab.CarteiraOrigem=Integer:1",
+                                         "F1.Cab.CarteiraDestino=Integer:1",
+                                         "F1.Cab.LigacaoCtb=Integer:-1",
+                                         "F1.Cab.RegimeIva=String:\"NAC\"",
+                                         "F1.Validar",
+                                         "L1.TipoDocumentoLiq=String:\"FT\"",
+                                         "L1.NumeroDocumentoLiq=Long:12",
+                                         "L1.SerieDoLiquidado=Integer:1",
+                                         "L1.Anol=Integer:2024",
+                                         "L1.ValorPago=Currency:100",
+                                         "F1.AdicionaLinha(L1)",
+                                         "L2.TipoDocumentoLiq=String:\"FT\"",
+                                         "L2.NumeroDocumentoLiq=Long:15",
+                                         "L2.SerieDoLiquidado=Integer:1",
+                                         "L2.Anol=Integer:2024",
+                                         "L2.ValorPago=Currency:50",
+                                         "F1.AdicionaLinha(L2)",
+                                         "F1.Validar",
+                                         "F1.Inserir",
+                                         "F2.Ler(String:\"RE\",Long:17,Integer:1,Integer:2024)",
+                                         "C1.DocumentoFinanceiro(F2)",
+                                         "C1.Validar",
+                                         "C1.Inserir"}));
 }
 
 TEST_F(ReceiptCreation, WithoutSettledInvoicesTheReceiptIsOnAccountAndARefusalIsWarnedFirst) {
@@ -72,7 +91,8 @@ TEST_F(ReceiptCreation, WithoutSettledInvoicesTheReceiptIsOnAccountAndARefusalIs
     ASSERT_TRUE(inserir(t, QStringLiteral("FT-404-1-2024")));
     EXPECT_EQ(log(), (QStringList{"1|AVISO|ID=8 Um dos documentos a liquidar não Existe. FT-404-1-2024. Vai criar "
                                   " Recebimento por conta."}));
-    EXPECT_EQ(host.entries(QStringLiteral("F3.Cab.TipoDocumento")), (QStringList{"F3.Cab.TipoDocumento=String:\"RA\""}));
+    EXPECT_EQ(host.entries(QStringLiteral("F3.Cab.TipoDocumento")),
+              (QStringList{"F3.Cab.TipoDocumento=String:\"RA\""}));
     EXPECT_EQ(mensagem, QStringLiteral("RA-18-2024"));
 }
 
@@ -83,9 +103,9 @@ TEST_F(ReceiptCreation, TheCashAccountGetsNoBankAndARefusedMemberDoesNotStopTheH
     ASSERT_TRUE(inserir(t, QString()));
     const QStringList cab = host.entries(QStringLiteral("F1.Cab."));
     EXPECT_EQ(cab.mid(5), (QStringList{"F1.Cab.Ano=Integer:2024", "F1.Cab.Moeda refused",
-                                      "F1.Cab.TipoTerceiro=Integer:2", "F1.Cab.Terceiro=String:\"C0001\"",
-                                      "F1.Cab.ModoDePagamento=String:\"TRB\"", "F1.Cab.bancoEmpresa refused",
-                                      "F1.Cab.AgenciaEmpresa=String:\"\"", "F1.Cab.ContaBncEmpresa=String:\"\""}));
+                                       "F1.Cab.TipoTerceiro=Integer:2", "F1.Cab.Terceiro=String:\"C0001\"",
+                                       "F1.Cab.ModoDePagamento=String:\"TRB\"", "F1.Cab.bancoEmpresa refused",
+                                       "F1.Cab.AgenciaEmpresa=String:\"\"", "F1.Cab.ContaBncEmpresa=String:\"\""}));
 }
 
 TEST_F(ReceiptCreation, HostRefusalsGiveFalseWithTheHostsReason) {

@@ -5,8 +5,8 @@
 #include "settings/dal_comandos.h"
 #include "support/fake_company_db.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 #include <optional>
 
 namespace tvx::testing {

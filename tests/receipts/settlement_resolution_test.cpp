@@ -34,7 +34,8 @@ TEST_F(SettlementResolution, KeysComeInTextOrderOnlyWhenTheSignedTotalsMatchToTh
     EXPECT_EQ(keys->Item(Variant(std::int32_t(2)))->Ano(), 2024);
     EXPECT_EQ(mensagem, QString());
     // The lookup names type, year, series and number in that order.
-    EXPECT_TRUE(db->queries[0].contains(QStringLiteral("(TPDOC ='FT') AND (ANO=2024) AND (SERIE=1) AND (NNUMDOC=12 )")));
+    EXPECT_TRUE(
+        db->queries[0].contains(QStringLiteral("(TPDOC ='FT') AND (ANO=2024) AND (SERIE=1) AND (NNUMDOC=12 )")));
 
     EXPECT_EQ(resolve(QStringLiteral("FT-12-1-2024;FT-15-1-2024"), "150.01")->Count(), 0);
     EXPECT_EQ(mensagem, QString());  // a mismatch is no refusal

@@ -46,8 +46,8 @@ protected:
                                    QStringLiteral("Banco Atlântico"), QStringLiteral("BAT")});
         agencia->add(agency::Banco{Lusitano, QStringLiteral("PT50001000001234567890154"),
                                    QStringLiteral("Banco Lusitano"), QStringLiteral("BLU")});
-        agencia->add(agency::Banco{Numerario, QStringLiteral("0000"), QStringLiteral("Numerário"),
-                                   QStringLiteral("NUM")});
+        agencia->add(
+            agency::Banco{Numerario, QStringLiteral("0000"), QStringLiteral("Numerário"), QStringLiteral("NUM")});
         agencia->add(agency::Cliente{Cliente1, QStringLiteral("C0001"), QStringLiteral("Lisboa")});
         agencia->add(agency::Cliente{Cliente2, QStringLiteral("C0002"), QStringLiteral("Lisboa")});
         agencia->add(agency::Cliente{Cliente3, QStringLiteral("C0003"), QStringLiteral("Porto")});
@@ -118,27 +118,28 @@ TEST_F(TransferImportOverHost, TransfersSettleTheirInvoicesOrGoOnAccountAndAreMa
     const DemoDocument ft4 = documento(QStringLiteral("FT"), QStringLiteral("C0003"), 80);
     const QString y = ano(hoje.addDays(-20));
 
-    const auto duas = transferencia(Cliente1, Atlantico, ft1.total + ft2.total, ft1.reference() + u';' + ft2.reference());
-    const auto credito = transferencia(Cliente2, Atlantico, ft3.total - nc.total, ft3.reference() + u';' + nc.reference());
+    const auto duas =
+        transferencia(Cliente1, Atlantico, ft1.total + ft2.total, ft1.reference() + u';' + ft2.reference());
+    const auto credito =
+        transferencia(Cliente2, Atlantico, ft3.total - nc.total, ft3.reference() + u';' + nc.reference());
     const auto centimo = transferencia(Cliente3, Lusitano, ft4.total + Currency::fromScaled(100), ft4.reference());
     const auto alheia = transferencia(Cliente1, Numerario, ft4.total, ft4.reference());
-    const auto segunda = transferencia(Cliente3, Atlantico, ft4.total,
-                                       ft4.reference() + QStringLiteral(";FT-404-1-") + y);
+    const auto segunda =
+        transferencia(Cliente3, Atlantico, ft4.total, ft4.reference() + QStringLiteral(";FT-404-1-") + y);
     importar();
 
     const QString recibo1 = QStringLiteral("RE-1-") + anoDa(duas);
     const QString recibo2 = QStringLiteral("RE-2-") + anoDa(credito);
     EXPECT_EQ(ui.linhasNoViewer,
-              (QStringList{
-                  QStringLiteral("1|OK|ID=1 ") + recibo1, QStringLiteral("2|OK|ID=2 ") + recibo2,
-                  QStringLiteral("3|OK|ID=3 RA-1-") + anoDa(centimo),
-                  QStringLiteral("4|AVISO|ID=4 Um dos documentos a liquidar tem terceiro <C0003> diferente da "
-                                 "transferência <C0001>. ") + ft4.reference() +
-                      QStringLiteral(". Vai criar  Recebimento por conta."),
-                  QStringLiteral("4|OK|ID=4 RA-2-") + anoDa(alheia),
-                  QStringLiteral("5|AVISO|ID=5 Um dos documentos a liquidar não Existe. FT-404-1-") + y +
-                      QStringLiteral(". Vai criar  Recebimento por conta."),
-                  QStringLiteral("5|OK|ID=5 RA-3-") + anoDa(segunda)}));
+              (QStringList{QStringLiteral("1|OK|ID=1 ") + recibo1, QStringLiteral("2|OK|ID=2 ") + recibo2,
+                           QStringLiteral("3|OK|ID=3 RA-1-") + anoDa(centimo),
+                           QStringLiteral("4|AVISO|ID=4 Um dos documentos a liquidar tem terceiro <C0003> diferente da "
+                                          "transferência <C0001>. ") +
+                               ft4.reference() + QStringLiteral(". Vai criar  Recebimento por conta."),
+                           QStringLiteral("4|OK|ID=4 RA-2-") + anoDa(alheia),
+                           QStringLiteral("5|AVISO|ID=5 Um dos documentos a liquidar não Existe. FT-404-1-") + y +
+                               QStringLiteral(". Vai criar  Recebimento por conta."),
+                           QStringLiteral("5|OK|ID=5 RA-3-") + anoDa(segunda)}));
     EXPECT_EQ(ui.messages.last().prompt, QStringLiteral("Importação de movimentos terminou com êxito!"));
     EXPECT_EQ(estadoImportado(duas).toString(), recibo1);
     EXPECT_EQ(estadoImportado(segunda).toString(), QStringLiteral("RA-3-") + anoDa(segunda));
@@ -207,7 +208,7 @@ TEST_F(TransferImportOverHost, AnErrorInsideARowStopsTheRunAfterTheEarlierReceip
     EXPECT_TRUE(estadoImportado(depois).isNull());
     ASSERT_EQ(ui.messages.calls().size(), 1u);
     EXPECT_EQ(ui.messages.last().prompt, QStringLiteral("Erro ao importar.\r\nThis key is already associated with "
-                                                         "an element of this collection"));
+                                                        "an element of this collection"));
     EXPECT_EQ(ui.messages.last().title, QStringLiteral("Importação de Mov.Bancários"));
     EXPECT_EQ(ui.viewerShows, 0);
     EXPECT_EQ(empresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB")), QStringList{"1"});

@@ -45,7 +45,6 @@ TEST_F(DalComandosCompanyTest, ParametersTableIsCreatedOnceThenWrittenAndReadBac
     ASSERT_EQ(lido->RecordCount(), 1);
     EXPECT_EQ(lido->value(QStringLiteral("BDNOME")), Variant(bdNome));
     EXPECT_TRUE(lido->value(QStringLiteral("RECEBMODPAG")).isNull());
-
 }
 
 TEST_F(DalComandosCompanyTest, CatalogueQueriesAndKeyLookupsRunOnTheCompanyDatabase) {

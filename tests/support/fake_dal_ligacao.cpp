@@ -49,12 +49,12 @@ std::int16_t FakeDalLigacao::Executar(const QString&, const QString& sql) {
 
 std::shared_ptr<ado::Recordset> FakeDalLigacao::execucoes(bool existencia) {
     auto rs = std::make_shared<ado::Recordset>();
-    const QStringList campos =
-        existencia ? QStringList{QStringLiteral("name")}
-                   : QStringList{QStringLiteral("ESTACAO"),   QStringLiteral("PROCESSO"),
-                                 QStringLiteral("ARRANQUE"),  QStringLiteral("OPERACAO"),
-                                 QStringLiteral("INICIO"),    QStringLiteral("BATIMENTO"),
-                                 QStringLiteral("FACTURA_PENDENTE"), QStringLiteral("RECIBO_PENDENTE")};
+    const QStringList campos = existencia
+                                   ? QStringList{QStringLiteral("name")}
+                                   : QStringList{QStringLiteral("ESTACAO"),          QStringLiteral("PROCESSO"),
+                                                 QStringLiteral("ARRANQUE"),         QStringLiteral("OPERACAO"),
+                                                 QStringLiteral("INICIO"),           QStringLiteral("BATIMENTO"),
+                                                 QStringLiteral("FACTURA_PENDENTE"), QStringLiteral("RECIBO_PENDENTE")};
     for (const QString& c : campos) rs->Fields().Append(c, ado::adVarWChar, 200);
     rs->Open();
     rs->AddNew();

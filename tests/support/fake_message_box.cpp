@@ -13,8 +13,8 @@ int FakeMessageBox::MsgBox(const QString& prompt, int style, const QString& titl
         script_.pop_front();
         const auto buttons = ui::msgBoxButtons(style);
         if (std::find(buttons.begin(), buttons.end(), answer) == buttons.end())
-            ADD_FAILURE() << "scripted answer " << answer << " is not a button of the box \""
-                          << prompt.toStdString() << "\"";
+            ADD_FAILURE() << "scripted answer " << answer << " is not a button of the box \"" << prompt.toStdString()
+                          << "\"";
     }
     calls_.push_back({prompt, style, title, answer});
     return answer;

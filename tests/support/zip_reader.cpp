@@ -1,7 +1,7 @@
 #include "support/zip_reader.h"
 
-#include <QFile>
 #include <zlib.h>
+#include <QFile>
 
 #include <cstdint>
 #include <vector>

@@ -43,9 +43,9 @@ TEST_F(FinalisationSyncTest, DocumentsInPreparationOrNotCertifiedChangeNothing) 
 }
 
 TEST_F(FinalisationSyncTest, FailuresAreRaisedUnderTheProceduresName) {
-    EXPECT_RAISED_FROM(pDocComerciaActualizaOrigem(&sessao, nullptr, QStringLiteral("FT"), 1, std::int16_t(1),
-                                                   std::int16_t(2024)),
-                       err::ObjectNotSet, "pDocComerciaActualizaOrigem");
+    EXPECT_RAISED_FROM(
+        pDocComerciaActualizaOrigem(&sessao, nullptr, QStringLiteral("FT"), 1, std::int16_t(1), std::int16_t(2024)),
+        err::ObjectNotSet, "pDocComerciaActualizaOrigem");
 }
 
 }  // namespace

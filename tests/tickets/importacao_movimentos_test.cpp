@@ -170,7 +170,8 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrNotAtAll) {
     novaFonte = [&] { return lotes; };
     correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
     EXPECT_EQ(lotes->calls.mid(2, 8),
-              (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 45/1/2024)", "UpdateTktIssued(2,Tumo Vesk-FT 45/1/2024)", "commitMarkers", "beginMarkers",
+              (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 45/1/2024)",
+                           "UpdateTktIssued(2,Tumo Vesk-FT 45/1/2024)", "commitMarkers", "beginMarkers",
                            "UpdateTktIssued(4,Tumo Vesk-FT 46/1/2024)", "commitMarkers", "ConnectionClose"}));
     EXPECT_EQ(rows, (QStringList{"3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 1",
                                  "3|Processado|Factura em Preparação FT 45/1/2024 TKT Issued ID 2",
@@ -232,7 +233,8 @@ TEST_F(TicketImportRunTest, ValuesThatDoNotConvertAreLoggedAndTheRunGoesOn) {
 TEST_F(TicketImportRunTest, AnErrorEndsTheLoopWithoutStoringTheOpenInvoiceAndIsLogged) {
     // A customer query that fails ends the run: the error is shown and logged,
     // so the summary does not speak of success.
-    db->falha.emplace(QStringLiteral("CLIENTES"), AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x")));
+    db->falha.emplace(QStringLiteral("CLIENTES"),
+                      AutomationError(5, QStringLiteral("Sem ligação"), QStringLiteral("x")));
     correr({ticket(1, "R1", "A")});
     ASSERT_EQ(messages.calls().size(), 2u);
     EXPECT_EQ(messages.calls()[0].title, QStringLiteral("Importação"));

@@ -22,7 +22,8 @@ protected:
 
     void abrir(bool csv, const TicketRow& row = {}) {
         auto rs = ticketsRecordset({row}, csv);
-        pImportarDocComercialNew(sessao, csv, doc, *rs, *parametros(), row.account.isNull() ? QString() : CStr(row.account));
+        pImportarDocComercialNew(sessao, csv, doc, *rs, *parametros(),
+                                 row.account.isNull() ? QString() : CStr(row.account));
     }
     bool gravar(bool csv) {
         auto rs = ticketsRecordset({TicketRow{}}, csv);
@@ -86,7 +87,8 @@ TEST_F(InvoiceBuilderTest, AnInvoiceLeftInPreparationEndsWithTheExemptionLine) {
     ASSERT_EQ(d(1).linhas.size(), 1u);
     EXPECT_EQ(d(1).linhas[0]->Descricao(), Variant(QStringLiteral("Isento artigo 9.º do CIVA")));
     EXPECT_EQ(d(1).linhas[0]->TipoDeLinha(), Variant(std::int16_t(1)));
-    EXPECT_EQ(sessao.entries(QStringLiteral("D1.")).mid(sessao.entries(QStringLiteral("D1.")).indexOf("D1.AdicionaLinha(L1)")),
+    EXPECT_EQ(sessao.entries(QStringLiteral("D1."))
+                  .mid(sessao.entries(QStringLiteral("D1.")).indexOf("D1.AdicionaLinha(L1)")),
               (QStringList{"D1.AdicionaLinha(L1)", "D1.Origem=Integer:3", "D1.Validar", "D1.Inserir"}));
     EXPECT_EQ(sessao.docs().size(), 1u);  // never finalised
 
@@ -131,7 +133,7 @@ TEST_F(InvoiceBuilderTest, HostRefusalsAreFalseWithTheMessageOfTheDocumentThatRe
     abrir(false);
     EXPECT_FALSE(gravar(false));
     EXPECT_EQ(mensagem, QStringLiteral("Documento recusado pelo anfitrião (D3)"));  // the one that finalised
-    EXPECT_TRUE(d(2).inserido);  // stored, left in preparation
+    EXPECT_TRUE(d(2).inserido);                                                     // stored, left in preparation
 }
 
 TEST_F(InvoiceBuilderTest, ErrorsAreRaisedUnderEachProceduresName) {

@@ -60,12 +60,12 @@ TEST_F(TicketLinesTest, AnAgencyPaidTicketGivesEightLinesSetInTheHostsOrder) {
         return out;
     };
     // First comment line: the suggestion comes before the zeros.
-    EXPECT_EQ(entriesOf(QStringLiteral("L1")),
-              (QStringList{"L1.TipoDeLinha=Integer:1", "L1.Artigo=String:\"\"", "L1.Armazem=String:\"\"",
-                           Sugestao.arg("L1"), "L1.Descricao=String:\"Bilhete Nº0741234567890\"",
-                           "L1.PrecoUnitario=Integer:0", "L1.Quantidade=Integer:0", "L1.QuantidadeOrigem=Integer:0",
-                           "L1.TipoIva=Integer:4", "L1.TaxaIva=Integer:23", "D1.AdicionaLinha(L1)",
-                           "L1.Ordenacao=Long:1"}));
+    EXPECT_EQ(
+        entriesOf(QStringLiteral("L1")),
+        (QStringList{"L1.TipoDeLinha=Integer:1", "L1.Artigo=String:\"\"", "L1.Armazem=String:\"\"", Sugestao.arg("L1"),
+                     "L1.Descricao=String:\"Bilhete Nº0741234567890\"", "L1.PrecoUnitario=Integer:0",
+                     "L1.Quantidade=Integer:0", "L1.QuantidadeOrigem=Integer:0", "L1.TipoIva=Integer:4",
+                     "L1.TaxaIva=Integer:23", "D1.AdicionaLinha(L1)", "L1.Ordenacao=Long:1"}));
     // Third comment line: the zeros come before the suggestion.
     EXPECT_EQ(entriesOf(QStringLiteral("L3")),
               (QStringList{"L3.TipoDeLinha=Integer:1", "L3.Artigo=String:\"\"", "L3.Armazem=String:\"\"",
@@ -73,18 +73,19 @@ TEST_F(TicketLinesTest, AnAgencyPaidTicketGivesEightLinesSetInTheHostsOrder) {
                            Sugestao.arg("L3"), "L3.Descricao=String:\" LIS-OPO\"", "L3.TipoIva=Integer:4",
                            "L3.TaxaIva=Integer:23", "D1.AdicionaLinha(L3)", "L3.Ordenacao=Long:3"}));
     // The fare line: prices as doubles, the discount as a currency value.
-    EXPECT_EQ(entriesOf(QStringLiteral("L5")),
-              (QStringList{"L5.TipoDeLinha=Integer:1", "L5.Artigo=String:\"FARE\"", "L5.Armazem=String:\"A1\"",
-                           Sugestao.arg("L5"), "L5.PrecoUnitario=Double:105.5",
-                           "L5.PrecoUnitarioIntroduzido=Double:105.5", "L5.TaxaDesconto=Currency:10",
-                           "L5.Quantidade=Integer:1", "L5.QuantidadeOrigem=Integer:1",
-                           "L5.MotivoIsencao=String:\"M99\"", "D1.AdicionaLinha(L5)", "L5.Ordenacao=Long:5"}));
+    EXPECT_EQ(
+        entriesOf(QStringLiteral("L5")),
+        (QStringList{"L5.TipoDeLinha=Integer:1", "L5.Artigo=String:\"FARE\"", "L5.Armazem=String:\"A1\"",
+                     Sugestao.arg("L5"), "L5.PrecoUnitario=Double:105.5", "L5.PrecoUnitarioIntroduzido=Double:105.5",
+                     "L5.TaxaDesconto=Currency:10", "L5.Quantidade=Integer:1", "L5.QuantidadeOrigem=Integer:1",
+                     "L5.MotivoIsencao=String:\"M99\"", "D1.AdicionaLinha(L5)", "L5.Ordenacao=Long:5"}));
     EXPECT_TRUE(entriesOf(QStringLiteral("L6")).contains("L6.PrecoUnitario=Double:20"));
     EXPECT_TRUE(entriesOf(QStringLiteral("L7")).contains("L7.PrecoUnitario=Double:10"));
     // No discount on the tax line; no VAT given to the priced lines.
     for (const char* l : {"L6", "L7"}) {
         for (const QString& e : entriesOf(QString::fromUtf8(l))) {
-            EXPECT_FALSE(e.contains("TaxaDesconto") || e.contains("TipoIva") || e.contains("TaxaIva")) << e.toStdString();
+            EXPECT_FALSE(e.contains("TaxaDesconto") || e.contains("TipoIva") || e.contains("TaxaIva"))
+                << e.toStdString();
         }
     }
     // The separator: no suggestion.

@@ -27,12 +27,13 @@ TEST(ConsoleProgressBar, RedrawsOneLineOnlyWhenThePercentageMoves) {
             bar.SetBarMax(1000);
             bar.SetBarValue(i);
         }
-        EXPECT_EQ(bar.line(), QStringLiteral("Importação de Movimentos [##########] 100% A importar: linha 1000  de 1000"));
+        EXPECT_EQ(bar.line(),
+                  QStringLiteral("Importação de Movimentos [##########] 100% A importar: linha 1000  de 1000"));
         bar.Hide();
     }
     const std::string text = out.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 1 + 100);  // the show, then each percent
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);              // ended once, by Hide
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);        // ended once, by Hide
     EXPECT_NE(text.find("[#####.....]  50% A importar: linha 500  de 1000"), std::string::npos);
 }
 

@@ -1,13 +1,13 @@
 // The console desktop of batch runs: printed boxes answered with their
 // default buttons, file dialogs answered from preset names.
-#include "ui_console/console_common_dialog.h"
-#include "ui_console/console_desktop.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/class_registry.h"
+#include "ui_console/console_common_dialog.h"
+#include "ui_console/console_desktop.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace tvx::ui_console {
@@ -21,18 +21,20 @@ TEST(ConsoleMessageBoxTest, PrintsTheBoxAndAnswersWithItsDefaultButton) {
     EXPECT_EQ(box.MsgBox(QStringLiteral("Erro. Não foi possivel ligar ao Tumo Vesk"), vbExclamation,
                          QStringLiteral("Ligação ao Servidor/Tumo Vesk")),
               vbOK);
-    EXPECT_EQ(out.str(), "== Ligação ao Servidor/Tumo Vesk ==\n"
-                         "    (!) Erro. Não foi possivel ligar ao Tumo Vesk\n"
-                         "    [OK] -> OK\n");
+    EXPECT_EQ(out.str(),
+              "== Ligação ao Servidor/Tumo Vesk ==\n"
+              "    (!) Erro. Não foi possivel ligar ao Tumo Vesk\n"
+              "    [OK] -> OK\n");
 
     out.str({});
-    EXPECT_EQ(box.MsgBox(QStringLiteral("Gravar?\r\nO log não foi gravado."), vbYesNoCancel + vbQuestion + vbDefaultButton2,
-                         QStringLiteral("Sair")),
+    EXPECT_EQ(box.MsgBox(QStringLiteral("Gravar?\r\nO log não foi gravado."),
+                         vbYesNoCancel + vbQuestion + vbDefaultButton2, QStringLiteral("Sair")),
               vbNo);
-    EXPECT_EQ(out.str(), "== Sair ==\n"
-                         "    (?) Gravar?\n"
-                         "    O log não foi gravado.\n"
-                         "    Yes [No] Cancel -> No\n");
+    EXPECT_EQ(out.str(),
+              "== Sair ==\n"
+              "    (?) Gravar?\n"
+              "    O log não foi gravado.\n"
+              "    Yes [No] Cancel -> No\n");
 
     // A default beyond the buttons shown falls back to the first one.
     out.str({});

@@ -6,9 +6,9 @@
 #include "ui_qt/grouping_proxy_model.h"
 #include "ui_qt/recordset_table_model.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 namespace tvx::ui_qt {
 namespace {
@@ -105,9 +105,9 @@ TEST_F(GridModelsTest, GroupsNestSortAndFollowRebinds) {
 
     // Values equal as the record set compares them ("Erro", "erro") share a group.
     proxy.setGroupColumns({column("Estado")});
-    EXPECT_EQ(tree(), QStringList({"Estado: AVISO (1 linha)", "  4", "Estado: Erro (2 linhas)", "  2", "  5",
-                                   "Estado: OK (1 linha)", "  1234567", "Estado: Processado (2 linhas)", "  1",
-                                   "  3"}));
+    EXPECT_EQ(tree(),
+              QStringList({"Estado: AVISO (1 linha)", "  4", "Estado: Erro (2 linhas)", "  2", "  5",
+                           "Estado: OK (1 linha)", "  1234567", "Estado: Processado (2 linhas)", "  1", "  3"}));
 
     // Nested, with a Null value. Sorted on the inner group's column, descending, those groups turn round.
     proxy.setGroupColumns({column("Estado"), column("Num.Cliente")});
@@ -182,7 +182,8 @@ TEST_F(GridModelsTest, CellsTakeTheirColumnsLook) {
     EXPECT_EQ(estado.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
     const QModelIndex longText = table.index(1, column("Descrição"));
     EXPECT_EQ(longText.data().toString(), QStringLiteral("Linha com Cliente inválido. TKT Issued ID =7"));
-    EXPECT_EQ(longText.data(Qt::ToolTipRole).toString(), QStringLiteral("Linha com Cliente inválido.\r\nTKT Issued ID =7"));
+    EXPECT_EQ(longText.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Linha com Cliente inválido.\r\nTKT Issued ID =7"));
 }
 
 }  // namespace

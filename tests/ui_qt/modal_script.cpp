@@ -1,8 +1,8 @@
 #include "modal_script.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace tvx::testing {
 

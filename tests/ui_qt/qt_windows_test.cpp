@@ -4,15 +4,15 @@
 // file dialog's platform behaviour; the grid's headings; window placement.
 #include "diagnostics/diagnostico_log.h"
 #include "diagnostics/frm_view_diagnosticos.h"
-#include "settings/dal_comandos.h"
 #include "modal_script.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "runs/frm_progresso_import.h"
 #include "settings/cinifile.h"
+#include "settings/dal_comandos.h"
 #include "support/fake_common_dialog.h"
 #include "support/fake_message_box.h"
 #include "support/fake_shell.h"
-#include "runs/frm_progresso_import.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/form_dialog.h"
 #include "ui_qt/group_by_bar.h"
@@ -31,6 +31,7 @@
 #include "ui_qt/qt_window_placement.h"
 #include "ui_qt/recordset_table_model.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFileDialog>
@@ -44,7 +45,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-#include <gtest/gtest.h>
 
 namespace tvx::ui_qt {
 namespace {
@@ -54,9 +54,11 @@ using testing::ModalScript;
 std::shared_ptr<ado::Recordset> runLog() {
     DiagnosticoLog log{DalComandos::HlpDb_DiagnosticoCreate};
     log.pDiagnosticoCreate();
-    log.pDiagnosticoAdd(1, {}, estado::Processado, 0, QStringLiteral("Factura em Preparação FT 45/1/2024 TKT Issued ID 11"));
+    log.pDiagnosticoAdd(1, {}, estado::Processado, 0,
+                        QStringLiteral("Factura em Preparação FT 45/1/2024 TKT Issued ID 11"));
     log.pDiagnosticoAdd(2, {}, estado::Erro, 0, QStringLiteral("Linha com Cliente inválido. TKT Issued ID =12"));
-    log.pDiagnosticoAdd(3, {}, estado::Processado, 0, QStringLiteral("Factura em Preparação FT 46/1/2024 TKT Issued ID 13"));
+    log.pDiagnosticoAdd(3, {}, estado::Processado, 0,
+                        QStringLiteral("Factura em Preparação FT 46/1/2024 TKT Issued ID 13"));
     return log.rsDiagnostico();
 }
 
@@ -152,13 +154,15 @@ TEST(QtConfigWindow, TheGridsEditorsAndButtonsReachTheForm) {
     nome.SetId(1009);
     nome.SetFlags(ui::PropertyItemHasEdit | ui::PropertyItemHasButton);
     nome.SetValue(Variant("agencia.accdb"));
-    ui::PropertyGridItem& senha = origem.AddChildItem(ui::PropertyItemText, QStringLiteral("Password"), Variant(QString()));
+    ui::PropertyGridItem& senha =
+        origem.AddChildItem(ui::PropertyItemText, QStringLiteral("Password"), Variant(QString()));
     senha.SetId(1011);
     senha.SetPasswordMask(true);
     senha.SetValue(Variant("segredo"));
 
     QStringList events;
-    grid.OnValueChanged([&](ui::PropertyGridItem& i) { events << QStringLiteral("%1=%2").arg(i.Id()).arg(i.ValueText()); });
+    grid.OnValueChanged(
+        [&](ui::PropertyGridItem& i) { events << QStringLiteral("%1=%2").arg(i.Id()).arg(i.ValueText()); });
     grid.OnInplaceButtonDown([&](ui::PropertyGridItem& i) { events << QStringLiteral("button %1").arg(i.Id()); });
     int sair = 0;
     janela.window->SetControlCaption(QStringLiteral("cmdSair"), QStringLiteral("&Sair"));

@@ -5,9 +5,9 @@
 // Usage: telvarix_ui_qt_screenshots OUTDIR
 #include "diagnostics/diagnostico_log.h"
 #include "diagnostics/frm_view_diagnosticos.h"
-#include "settings/dal_comandos.h"
 #include "platform/ui/message_box.h"
 #include "runs/frm_progresso_import.h"
+#include "settings/dal_comandos.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/form_dialog.h"
 #include "ui_qt/progress_dialog.h"

@@ -83,15 +83,15 @@ ui_qt::DataGridWidget* newDocumentGrid(QWidget* parent) {
 void showDocuments(ui_qt::DataGridWidget& grid, std::shared_ptr<ado::Recordset> rs, DocumentKind kind) {
     grid.setRecordset(std::move(rs));
     switch (kind) {
-    case DocumentKind::Invoices:
-        applyColumns(grid, InvoiceColumns);
-        break;
-    case DocumentKind::InvoicesInPreparation:
-        applyColumns(grid, InvoiceColumns, u"ESTADO");  // every one is
-        break;
-    case DocumentKind::Receipts:
-        applyColumns(grid, ReceiptColumns);
-        break;
+        case DocumentKind::Invoices:
+            applyColumns(grid, InvoiceColumns);
+            break;
+        case DocumentKind::InvoicesInPreparation:
+            applyColumns(grid, InvoiceColumns, u"ESTADO");  // every one is
+            break;
+        case DocumentKind::Receipts:
+            applyColumns(grid, ReceiptColumns);
+            break;
     }
 }
 

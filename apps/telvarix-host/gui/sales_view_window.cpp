@@ -96,7 +96,8 @@ void SalesViewWindow::finalizeSelected() {
         } else {
             status_->clear();
             QMessageBox::warning(
-                this, Titulo, QStringLiteral("O Tumo Vesk não finalizou a fatura %1:\n%2").arg(describe(key), outcome.refusal));
+                this, Titulo,
+                QStringLiteral("O Tumo Vesk não finalizou a fatura %1:\n%2").arg(describe(key), outcome.refusal));
         }
     } catch (...) {
         QMessageBox::warning(this, Titulo, currentError().description());

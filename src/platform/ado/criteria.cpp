@@ -163,16 +163,14 @@ void setLikePattern(Clause& clause, const Token& literal) {
     if (leading) p.remove(0, 1);
     if (trailing && !p.isEmpty()) p.chop(1);
     if (p.contains(u'*') || p.contains(u'%')) malformed();
-    clause.like = leading ? Criteria::LikeShape::Contains
-                          : (trailing ? Criteria::LikeShape::Prefix : Criteria::LikeShape::Exact);
+    clause.like =
+        leading ? Criteria::LikeShape::Contains : (trailing ? Criteria::LikeShape::Prefix : Criteria::LikeShape::Exact);
     clause.value = Variant(p);
 }
 
 class Parser {
 public:
-    Parser(const QString& text, const std::vector<FieldInfo>& fields) : tokens_(text), fields_(fields) {
-        advance();
-    }
+    Parser(const QString& text, const std::vector<FieldInfo>& fields) : tokens_(text), fields_(fields) { advance(); }
 
     Node parseAll() {
         Node root = expression();
@@ -187,9 +185,12 @@ private:
         Node left = term();
         for (;;) {
             Node::Kind kind;
-            if (isKeyword(current_, u"AND")) kind = Node::Kind::And;
-            else if (isKeyword(current_, u"OR")) kind = Node::Kind::Or;
-            else return left;
+            if (isKeyword(current_, u"AND"))
+                kind = Node::Kind::And;
+            else if (isKeyword(current_, u"OR"))
+                kind = Node::Kind::Or;
+            else
+                return left;
             advance();
             left = combine(kind, std::move(left), term());
         }
@@ -232,16 +233,20 @@ private:
         c.column = findField(fields_, current_.text);
         if (c.column < 0) raise(err::ItemNotFound);
         advance();
-        if (current_.kind == Token::Kind::Operator) c.op = operatorOf(current_.text);
-        else if (isKeyword(current_, u"LIKE")) c.op = Op::Like;
-        else malformed();
+        if (current_.kind == Token::Kind::Operator)
+            c.op = operatorOf(current_.text);
+        else if (isKeyword(current_, u"LIKE"))
+            c.op = Op::Like;
+        else
+            malformed();
         advance();
         const Token literal = current_;
-        if (literal.kind != Token::Kind::Text && literal.kind != Token::Kind::Date &&
-            literal.kind != Token::Kind::Word)
+        if (literal.kind != Token::Kind::Text && literal.kind != Token::Kind::Date && literal.kind != Token::Kind::Word)
             malformed();
-        if (c.op == Op::Like) setLikePattern(c, literal);
-        else c.value = valueForField(fields_[std::size_t(c.column)], literal);
+        if (c.op == Op::Like)
+            setLikePattern(c, literal);
+        else
+            c.value = valueForField(fields_[std::size_t(c.column)], literal);
         advance();
         return c;
     }
@@ -261,37 +266,48 @@ bool clauseMatches(const Clause& c, std::span<const Variant> row) {
         const QString text = valueText(cell);
         const QString& pattern = c.value.asString();
         switch (c.like) {
-        case Criteria::LikeShape::Exact: return text.compare(pattern, Qt::CaseInsensitive) == 0;
-        case Criteria::LikeShape::Prefix: return text.startsWith(pattern, Qt::CaseInsensitive);
-        case Criteria::LikeShape::Contains: return text.contains(pattern, Qt::CaseInsensitive);
+            case Criteria::LikeShape::Exact:
+                return text.compare(pattern, Qt::CaseInsensitive) == 0;
+            case Criteria::LikeShape::Prefix:
+                return text.startsWith(pattern, Qt::CaseInsensitive);
+            case Criteria::LikeShape::Contains:
+                return text.contains(pattern, Qt::CaseInsensitive);
         }
         return false;
     }
     const auto order = compareForCriteria(cell, c.value);
     if (!order) return false;
     switch (c.op) {
-    case Op::Equal: return *order == 0;
-    case Op::NotEqual: return *order != 0;
-    case Op::Less: return *order < 0;
-    case Op::Greater: return *order > 0;
-    case Op::LessOrEqual: return *order <= 0;
-    case Op::GreaterOrEqual: return *order >= 0;
-    case Op::Like: break;
+        case Op::Equal:
+            return *order == 0;
+        case Op::NotEqual:
+            return *order != 0;
+        case Op::Less:
+            return *order < 0;
+        case Op::Greater:
+            return *order > 0;
+        case Op::LessOrEqual:
+            return *order <= 0;
+        case Op::GreaterOrEqual:
+            return *order >= 0;
+        case Op::Like:
+            break;
     }
     return false;
 }
 
 bool nodeMatches(const Node& n, std::span<const Variant> row) {
     switch (n.kind) {
-    case Node::Kind::Clause: return clauseMatches(n.clause, row);
-    case Node::Kind::And:
-        for (const auto& child : n.children)
-            if (!nodeMatches(child, row)) return false;
-        return true;
-    case Node::Kind::Or:
-        for (const auto& child : n.children)
-            if (nodeMatches(child, row)) return true;
-        return false;
+        case Node::Kind::Clause:
+            return clauseMatches(n.clause, row);
+        case Node::Kind::And:
+            for (const auto& child : n.children)
+                if (!nodeMatches(child, row)) return false;
+            return true;
+        case Node::Kind::Or:
+            for (const auto& child : n.children)
+                if (nodeMatches(child, row)) return true;
+            return false;
     }
     return false;
 }

@@ -35,14 +35,22 @@ Variant coerceForField(const FieldInfo& field, const Variant& value) {
     if (value.isNull() || value.isEmpty()) return Variant::null();
     if (value.isObject()) raise(err::TypeMismatch, QString());
     switch (valueKindOf(field.type)) {
-    case ValueKind::SmallInt: return Variant(CInt(value));
-    case ValueKind::Long: return Variant(CLng(value));
-    case ValueKind::BigInt: return bigInteger(value);
-    case ValueKind::Real: return Variant(CDbl(value));
-    case ValueKind::Money: return Variant(CCur(value));
-    case ValueKind::Date: return Variant(CDate(value));
-    case ValueKind::Boolean: return Variant(CBool(value));
-    case ValueKind::Text: return text(field, value);
+        case ValueKind::SmallInt:
+            return Variant(CInt(value));
+        case ValueKind::Long:
+            return Variant(CLng(value));
+        case ValueKind::BigInt:
+            return bigInteger(value);
+        case ValueKind::Real:
+            return Variant(CDbl(value));
+        case ValueKind::Money:
+            return Variant(CCur(value));
+        case ValueKind::Date:
+            return Variant(CDate(value));
+        case ValueKind::Boolean:
+            return Variant(CBool(value));
+        case ValueKind::Text:
+            return text(field, value);
     }
     return value;
 }

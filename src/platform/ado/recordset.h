@@ -83,7 +83,7 @@ public:
 
     // Writing changes back to a database.
     struct PendingChange {
-        RowStatus status;                   // Added, Modified or Deleted
+        RowStatus status;  // Added, Modified or Deleted
         RowId row;
         std::span<const Variant> values;    // as they are now (a deleted row: as opened)
         std::span<const Variant> original;  // as opened or last accepted; empty for an added row
@@ -111,9 +111,9 @@ private:
 
     ado::Fields fields_;
     RowStore store_;
-    std::vector<RowId> view_;     // visible rows in Filter/Sort order
-    int cursor_ = 0;              // index into view_: -1 is BOF, view_.size() is EOF
-    bool currentDeleted_ = false; // the current row was deleted; view_[cursor_] is the next one
+    std::vector<RowId> view_;      // visible rows in Filter/Sort order
+    int cursor_ = 0;               // index into view_: -1 is BOF, view_.size() is EOF
+    bool currentDeleted_ = false;  // the current row was deleted; view_[cursor_] is the next one
     bool open_ = false;
     QString source_;
     int cursorType_ = adOpenUnspecified;

@@ -74,8 +74,7 @@ void Recordset::rebuildView() {
     for (RowId row = 0; row < store_.rowCount(); ++row)
         if (store_.isLive(row)) view_.push_back(row);
     sortRows(view_, store_, sortKeys_);
-    if (filter_)
-        std::erase_if(view_, [this](RowId row) { return !filter_->matches(store_.values(row)); });
+    if (filter_) std::erase_if(view_, [this](RowId row) { return !filter_->matches(store_.values(row)); });
     cursor_ = 0;
     currentDeleted_ = false;
 }

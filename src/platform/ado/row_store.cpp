@@ -3,7 +3,8 @@
 namespace tvx::ado {
 
 RowStore::RowStore(int columnCount, std::vector<Variant> cells)
-    : columns_(columnCount), cells_(std::move(cells)),
+    : columns_(columnCount),
+      cells_(std::move(cells)),
       status_(columnCount > 0 ? cells_.size() / std::size_t(columnCount) : 0, RowStatus::Unchanged) {
     cells_.resize(status_.size() * std::size_t(columns_));
 }
@@ -45,28 +46,30 @@ void RowStore::markModified(RowId row, std::vector<Variant> original) {
 
 void RowStore::markDeleted(RowId row) {
     switch (status_[row]) {
-    case RowStatus::Added:
-        status_[row] = RowStatus::Discarded;
-        break;
-    case RowStatus::Unchanged: {
-        const auto v = values(row);
-        originals_[row] = std::vector<Variant>(v.begin(), v.end());
-        status_[row] = RowStatus::Deleted;
-        break;
-    }
-    case RowStatus::Modified:
-        status_[row] = RowStatus::Deleted;
-        break;
-    case RowStatus::Deleted:
-    case RowStatus::Discarded:
-        break;
+        case RowStatus::Added:
+            status_[row] = RowStatus::Discarded;
+            break;
+        case RowStatus::Unchanged: {
+            const auto v = values(row);
+            originals_[row] = std::vector<Variant>(v.begin(), v.end());
+            status_[row] = RowStatus::Deleted;
+            break;
+        }
+        case RowStatus::Modified:
+            status_[row] = RowStatus::Deleted;
+            break;
+        case RowStatus::Deleted:
+        case RowStatus::Discarded:
+            break;
     }
 }
 
 void RowStore::acceptChanges() {
     for (auto& s : status_) {
-        if (s == RowStatus::Added || s == RowStatus::Modified) s = RowStatus::Unchanged;
-        else if (s == RowStatus::Deleted) s = RowStatus::Discarded;
+        if (s == RowStatus::Added || s == RowStatus::Modified)
+            s = RowStatus::Unchanged;
+        else if (s == RowStatus::Deleted)
+            s = RowStatus::Discarded;
     }
     originals_.clear();
 }

@@ -20,18 +20,14 @@ const QString kTypesNs = QStringLiteral("uuid:C2F41010-65B3-11d1-A29F-00AA00C148
 const QString kRowsetNs = QStringLiteral("urn:schemas-microsoft-com:rowset");
 const QString kRowNs = QStringLiteral("#RowsetSchema");
 
-bool isTrue(QStringView v) {
-    return v.compare(u"true", Qt::CaseInsensitive) == 0 || v == u"1" || v == u"-1";
-}
+bool isTrue(QStringView v) { return v.compare(u"true", Qt::CaseInsensitive) == 0 || v == u"1" || v == u"-1"; }
 
 // An attribute's value; a null view when it is absent.
 QStringView valueOf(const QXmlStreamAttributes& a, const QString& ns, const char* name) {
     return a.value(ns, QLatin1String(name));
 }
 
-bool has(const QXmlStreamAttributes& a, const QString& ns, const char* name) {
-    return !valueOf(a, ns, name).isNull();
-}
+bool has(const QXmlStreamAttributes& a, const QString& ns, const char* name) { return !valueOf(a, ns, name).isNull(); }
 
 // One column as the schema describes it.
 struct SchemaColumn {
@@ -82,9 +78,7 @@ private:
         fail(QStringLiteral("unexpected element <%1>").arg(xml_.qualifiedName()));
     }
 
-    bool is(const QString& ns, QStringView name) const {
-        return xml_.namespaceUri() == ns && xml_.name() == name;
-    }
+    bool is(const QString& ns, QStringView name) const { return xml_.namespaceUri() == ns && xml_.name() == name; }
 
     QString attr(const char* name) const { return valueOf(xml_.attributes(), QString(), name).toString(); }
 
@@ -93,9 +87,12 @@ private:
     void readSchema() {
         if (attr("id") != u"RowsetSchema") fail(QStringLiteral("the schema is not RowsetSchema"));
         while (xml_.readNextStartElement()) {
-            if (is(kSchemaNs, u"ElementType")) readElementType();
-            else if (is(kSchemaNs, u"AttributeType")) defined_.push_back(readAttributeType());
-            else xml_.skipCurrentElement();
+            if (is(kSchemaNs, u"ElementType"))
+                readElementType();
+            else if (is(kSchemaNs, u"AttributeType"))
+                defined_.push_back(readAttributeType());
+            else
+                xml_.skipCurrentElement();
         }
         checkXml();
         buildColumns();
@@ -191,17 +188,20 @@ private:
 
     // --- rows
 
-    bool isRow() const {
-        return xml_.namespaceUri() == kRowNs && (xml_.name() == rowName_ || xml_.name() == u"row");
-    }
+    bool isRow() const { return xml_.namespaceUri() == kRowNs && (xml_.name() == rowName_ || xml_.name() == u"row"); }
 
     void readData() {
         while (xml_.readNextStartElement()) {
-            if (isRow()) readRow(RowStatus::Unchanged);
-            else if (is(kRowsetNs, u"insert")) readBlock(RowStatus::Added);
-            else if (is(kRowsetNs, u"delete")) readBlock(RowStatus::Deleted);
-            else if (is(kRowsetNs, u"update")) readUpdate();
-            else unexpected();
+            if (isRow())
+                readRow(RowStatus::Unchanged);
+            else if (is(kRowsetNs, u"insert"))
+                readBlock(RowStatus::Added);
+            else if (is(kRowsetNs, u"delete"))
+                readBlock(RowStatus::Deleted);
+            else if (is(kRowsetNs, u"update"))
+                readUpdate();
+            else
+                unexpected();
         }
         checkXml();
     }
@@ -209,8 +209,10 @@ private:
     void readBlock(RowStatus status) {
         while (xml_.readNextStartElement()) {
             if (!isRow()) unexpected();
-            if (status == RowStatus::Deleted) rows_.markDeleted(readRow(RowStatus::Unchanged));
-            else readRow(status);
+            if (status == RowStatus::Deleted)
+                rows_.markDeleted(readRow(RowStatus::Unchanged));
+            else
+                readRow(status);
         }
         checkXml();
     }
@@ -276,26 +278,37 @@ private:
         bool ok = true;
         Variant v;
         switch (valueKindOf(f.type)) {
-        case ValueKind::Text: return Variant(text.toString());
-        case ValueKind::SmallInt: v = Variant(text.toShort(&ok)); break;
-        case ValueKind::Long: v = Variant(std::int32_t(text.toInt(&ok))); break;
-        case ValueKind::BigInt: v = wholeNumber(double(text.toLongLong(&ok))); break;
-        case ValueKind::Real: v = Variant(text.toDouble(&ok)); break;
-        case ValueKind::Money:
-            try {
-                v = Variant(Currency::parse(text.toString()));
-            } catch (const AutomationError&) {
-                ok = false;
-            }
-            break;
-        case ValueKind::Date:
-            if (const auto d = parseIsoDateTime(text)) v = Variant(*d);
-            else ok = false;
-            break;
-        case ValueKind::Boolean:
-            ok = isTrue(text) || text.compare(u"false", Qt::CaseInsensitive) == 0 || text == u"0";
-            v = Variant(isTrue(text));
-            break;
+            case ValueKind::Text:
+                return Variant(text.toString());
+            case ValueKind::SmallInt:
+                v = Variant(text.toShort(&ok));
+                break;
+            case ValueKind::Long:
+                v = Variant(std::int32_t(text.toInt(&ok)));
+                break;
+            case ValueKind::BigInt:
+                v = wholeNumber(double(text.toLongLong(&ok)));
+                break;
+            case ValueKind::Real:
+                v = Variant(text.toDouble(&ok));
+                break;
+            case ValueKind::Money:
+                try {
+                    v = Variant(Currency::parse(text.toString()));
+                } catch (const AutomationError&) {
+                    ok = false;
+                }
+                break;
+            case ValueKind::Date:
+                if (const auto d = parseIsoDateTime(text))
+                    v = Variant(*d);
+                else
+                    ok = false;
+                break;
+            case ValueKind::Boolean:
+                ok = isTrue(text) || text.compare(u"false", Qt::CaseInsensitive) == 0 || text == u"0";
+                v = Variant(isTrue(text));
+                break;
         }
         if (!ok) fail(QStringLiteral("value \"%1\" does not suit column %2").arg(text, f.name));
         return v;

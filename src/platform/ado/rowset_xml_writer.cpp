@@ -35,18 +35,35 @@ const QLatin1String kDocumentEnd("</rs:data>\r\n</xml>\r\n");
 void appendEscaped(QString& out, QStringView text) {
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        case u'\'': out += QLatin1String("&#x27;"); break;
-        case u'"': out += QLatin1String("&quot;"); break;
-        case u'\r': out += QLatin1String("&#xD;"); break;
-        case u'\n': out += QLatin1String("&#xA;"); break;
-        case u'\t': out += QLatin1String("&#x9;"); break;
-        case 0xFFFE:
-        case 0xFFFF: break;
-        default:
-            if (c.unicode() >= 0x20) out += c;
+            case u'&':
+                out += QLatin1String("&amp;");
+                break;
+            case u'<':
+                out += QLatin1String("&lt;");
+                break;
+            case u'>':
+                out += QLatin1String("&gt;");
+                break;
+            case u'\'':
+                out += QLatin1String("&#x27;");
+                break;
+            case u'"':
+                out += QLatin1String("&quot;");
+                break;
+            case u'\r':
+                out += QLatin1String("&#xD;");
+                break;
+            case u'\n':
+                out += QLatin1String("&#xA;");
+                break;
+            case u'\t':
+                out += QLatin1String("&#x9;");
+                break;
+            case 0xFFFE:
+            case 0xFFFF:
+                break;
+            default:
+                if (c.unicode() >= 0x20) out += c;
         }
     }
 }
@@ -113,11 +130,20 @@ public:
                 if (open == RowStatus::Deleted) out_ += QLatin1String("\t<rs:delete>\r\n");
             }
             switch (s) {
-            case RowStatus::Unchanged: row(1, store_.values(id)); break;
-            case RowStatus::Added: row(2, store_.values(id)); break;
-            case RowStatus::Deleted: row(2, store_.original(id)); break;
-            case RowStatus::Modified: update(id); break;
-            case RowStatus::Discarded: break;
+                case RowStatus::Unchanged:
+                    row(1, store_.values(id));
+                    break;
+                case RowStatus::Added:
+                    row(2, store_.values(id));
+                    break;
+                case RowStatus::Deleted:
+                    row(2, store_.original(id));
+                    break;
+                case RowStatus::Modified:
+                    update(id);
+                    break;
+                case RowStatus::Discarded:
+                    break;
             }
         }
         closeBlock(open);
@@ -168,13 +194,15 @@ private:
         out_ += names_[column];
         out_ += QLatin1String("='");
         const ValueKind kind = valueKindOf(fields_[column].type);
-        if (v.type() == VarType::String) appendEscaped(out_, v.asString());
+        if (v.type() == VarType::String)
+            appendEscaped(out_, v.asString());
         else if (v.type() == VarType::Boolean && kind != ValueKind::Boolean && kind != ValueKind::Text)
             out_ += v.asBool() ? QLatin1String("-1") : QLatin1String("0");
         else if (kind == ValueKind::BigInt && v.type() == VarType::Double && isWhole64(v.asDouble()))
             out_ += QString::number(
                 std::int64_t(v.asDouble()));  // "20000000000", not "2e+10", which reads back as no integer
-        else out_ += valueText(v);
+        else
+            out_ += valueText(v);
         out_ += QLatin1Char('\'');
     }
 
@@ -200,8 +228,10 @@ private:
         QStringList forcedNull;
         for (std::size_t c = 0; c < now.size(); ++c) {
             if (c < before.size() && now[c] == before[c]) continue;
-            if (now[c].isNull() || now[c].isEmpty()) forcedNull << names_[c];
-            else cell(c, now[c]);
+            if (now[c].isNull() || now[c].isEmpty())
+                forcedNull << names_[c];
+            else
+                cell(c, now[c]);
         }
         if (!forcedNull.isEmpty()) attribute("rs:forcenull", forcedNull.join(u' '));
         out_ += QLatin1String("/>\r\n\t</rs:update>\r\n");

@@ -35,8 +35,7 @@ SortKey parseKey(QStringView item, const std::vector<FieldInfo>& fields) {
 std::vector<SortKey> parseSortKeys(const QString& text, const std::vector<FieldInfo>& fields) {
     std::vector<SortKey> keys;
     if (text.trimmed().isEmpty()) return keys;
-    for (const QStringView item : QStringView(text).split(u','))
-        keys.push_back(parseKey(item, fields));
+    for (const QStringView item : QStringView(text).split(u',')) keys.push_back(parseKey(item, fields));
     return keys;
 }
 

@@ -67,13 +67,20 @@ std::optional<QTime> takeTime(QStringView text, qsizetype& pos) {
 
 std::optional<double> numericValue(const Variant& v) {
     switch (v.type()) {
-    case VarType::Integer: return double(v.asInteger());
-    case VarType::Long: return double(v.asLong());
-    case VarType::Double: return v.asDouble();
-    case VarType::Currency: return v.asCurrency().toDouble();
-    case VarType::Date: return v.asDate().value;
-    case VarType::Boolean: return v.asBool() ? -1.0 : 0.0;
-    default: return std::nullopt;
+        case VarType::Integer:
+            return double(v.asInteger());
+        case VarType::Long:
+            return double(v.asLong());
+        case VarType::Double:
+            return v.asDouble();
+        case VarType::Currency:
+            return v.asCurrency().toDouble();
+        case VarType::Date:
+            return v.asDate().value;
+        case VarType::Boolean:
+            return v.asBool() ? -1.0 : 0.0;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -81,14 +88,22 @@ QString doubleText(double d) { return QString::number(d, 'g', QLocale::FloatingP
 
 QString valueText(const Variant& v) {
     switch (v.type()) {
-    case VarType::String: return v.asString();
-    case VarType::Integer: return QString::number(v.asInteger());
-    case VarType::Long: return QString::number(v.asLong());
-    case VarType::Double: return doubleText(v.asDouble());
-    case VarType::Currency: return v.asCurrency().toString();
-    case VarType::Date: return dateTimeText(v.asDate());
-    case VarType::Boolean: return v.asBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default: return {};
+        case VarType::String:
+            return v.asString();
+        case VarType::Integer:
+            return QString::number(v.asInteger());
+        case VarType::Long:
+            return QString::number(v.asLong());
+        case VarType::Double:
+            return doubleText(v.asDouble());
+        case VarType::Currency:
+            return v.asCurrency().toString();
+        case VarType::Date:
+            return dateTimeText(v.asDate());
+        case VarType::Boolean:
+            return v.asBool() ? QStringLiteral("True") : QStringLiteral("False");
+        default:
+            return {};
     }
 }
 

@@ -14,7 +14,7 @@ QString datatypeAttributes(const FieldInfo& field);
 
 // What a file says about a column's type.
 struct XmlDatatype {
-    QString dtType;   // empty: untyped
+    QString dtType;  // empty: untyped
     QString dbType;
     bool fixedLength = false;
     bool isLong = false;

@@ -16,9 +16,8 @@ bool sameKey(const QString& a, const QString& b) { return a.compare(b, Qt::CaseI
 std::size_t Collection::indexOf(const Variant& indexOrKey) const {
     if (indexOrKey.type() == VarType::String) {
         const QString& key = indexOrKey.asString();
-        const auto found = std::find_if(items_.begin(), items_.end(), [&key](const Entry& e) {
-            return !e.key.isEmpty() && sameKey(e.key, key);
-        });
+        const auto found = std::find_if(items_.begin(), items_.end(),
+                                        [&key](const Entry& e) { return !e.key.isEmpty() && sameKey(e.key, key); });
         if (found == items_.end()) err::raise(err::InvalidCall);
         return std::size_t(found - items_.begin());
     }
@@ -39,8 +38,7 @@ void Collection::Add(const Variant& item, const QString& key, const std::optiona
     if (before || after) {
         std::size_t member = 0;
         // A position naming no member is an invalid argument here, whatever the lookup said.
-        if (!tryIgnoringError([&] { member = indexOf(before ? *before : *after); }))
-            err::raise(err::InvalidCall);
+        if (!tryIgnoringError([&] { member = indexOf(before ? *before : *after); })) err::raise(err::InvalidCall);
         position = before ? member : member + 1;
     }
     items_.insert(items_.begin() + std::ptrdiff_t(position), Entry{item, key});

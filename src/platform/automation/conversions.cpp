@@ -34,18 +34,18 @@ std::int64_t roundedInteger(const Variant& v, std::int64_t lo, std::int64_t hi) 
         if (!(r >= double(lo) && r <= double(hi))) err::raise(err::Overflow);  // NaN included
         return std::int64_t(r);
     };
-    return convertValue<std::int64_t>(v, 0, Overloaded{
-        [](bool b) -> std::int64_t { return booleanNumber(b); },
-        fromDouble,
-        [&](Currency c) { return checked(c.roundedUnits()); },
-        [&](const OaDate& d) { return fromDouble(d.value); },
-        [&](const QString& s) {
-            const auto n = numberText(s).roundedScaled(0);
-            if (!n) err::raise(err::Overflow);
-            return checked(*n);
-        },
-        [&](auto n) { return checked(n); },  // Integer, Long
-    });
+    return convertValue<std::int64_t>(
+        v, 0,
+        Overloaded{
+            [](bool b) -> std::int64_t { return booleanNumber(b); }, fromDouble,
+            [&](Currency c) { return checked(c.roundedUnits()); }, [&](const OaDate& d) { return fromDouble(d.value); },
+            [&](const QString& s) {
+                const auto n = numberText(s).roundedScaled(0);
+                if (!n) err::raise(err::Overflow);
+                return checked(*n);
+            },
+            [&](auto n) { return checked(n); },  // Integer, Long
+        });
 }
 
 // The platform's text of a double: up to 15 significant digits, no trailing
@@ -70,13 +70,13 @@ double roundHalfEven(double value) {
 }
 
 std::int16_t CInt(const Variant& v) {
-    return std::int16_t(roundedInteger(v, std::numeric_limits<std::int16_t>::min(),
-                                       std::numeric_limits<std::int16_t>::max()));
+    return std::int16_t(
+        roundedInteger(v, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t CLng(const Variant& v) {
-    return std::int32_t(roundedInteger(v, std::numeric_limits<std::int32_t>::min(),
-                                       std::numeric_limits<std::int32_t>::max()));
+    return std::int32_t(
+        roundedInteger(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t CLngOr(const QString& text, std::int32_t fallback) {
@@ -86,54 +86,54 @@ std::int32_t CLngOr(const QString& text, std::int32_t fallback) {
 }
 
 double CDbl(const Variant& v) {
-    return convertValue<double>(v, 0, Overloaded{
-        [](bool b) -> double { return booleanNumber(b); },
-        [](Currency c) { return c.toDouble(); },
-        [](const OaDate& d) { return d.value; },
-        [](const QString& s) {
-            const auto d = numberText(s).toDouble();
-            if (!d) err::raise(err::Overflow);
-            return *d;
-        },
-        [](auto n) -> double { return n; },  // Integer, Long, Double
-    });
+    return convertValue<double>(v, 0,
+                                Overloaded{
+                                    [](bool b) -> double { return booleanNumber(b); },
+                                    [](Currency c) { return c.toDouble(); }, [](const OaDate& d) { return d.value; },
+                                    [](const QString& s) {
+                                        const auto d = numberText(s).toDouble();
+                                        if (!d) err::raise(err::Overflow);
+                                        return *d;
+                                    },
+                                    [](auto n) -> double { return n; },  // Integer, Long, Double
+                                });
 }
 
 Currency CCur(const Variant& v) {
-    return convertValue<Currency>(v, {}, Overloaded{
-        [](bool b) { return Currency::fromLong(booleanNumber(b)); },
-        [](double d) { return Currency::fromDouble(d); },
-        [](Currency c) { return c; },
-        [](const OaDate& d) { return Currency::fromDouble(d.value); },
-        [](const QString& s) { return Currency::parse(s); },
-        [](auto n) { return Currency::fromLong(n); },  // Integer, Long
-    });
+    return convertValue<Currency>(v, {},
+                                  Overloaded{
+                                      [](bool b) { return Currency::fromLong(booleanNumber(b)); },
+                                      [](double d) { return Currency::fromDouble(d); }, [](Currency c) { return c; },
+                                      [](const OaDate& d) { return Currency::fromDouble(d.value); },
+                                      [](const QString& s) { return Currency::parse(s); },
+                                      [](auto n) { return Currency::fromLong(n); },  // Integer, Long
+                                  });
 }
 
 QString CStr(const Variant& v) {
-    return convertValue<QString>(v, {}, Overloaded{
-        [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); },
-        [](double d) { return doubleText(d); },
-        [](Currency c) { return c.toString(); },
-        [](const OaDate& d) { return defaultDateText(d); },
-        [](const QString& s) { return s; },
-        [](auto n) { return QString::number(n); },  // Integer, Long
-    });
+    return convertValue<QString>(
+        v, {},
+        Overloaded{
+            [](bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); },
+            [](double d) { return doubleText(d); }, [](Currency c) { return c.toString(); },
+            [](const OaDate& d) { return defaultDateText(d); }, [](const QString& s) { return s; },
+            [](auto n) { return QString::number(n); },  // Integer, Long
+        });
 }
 
 bool CBool(const Variant& v) {
-    return convertValue<bool>(v, false, Overloaded{
-        [](bool b) { return b; },
-        [](Currency c) { return c.scaled() != 0; },
-        [](const OaDate& d) { return d.value != 0; },
-        [](const QString& s) {
-            const QStringView word = detail::trimBlanks(s);
-            if (word.compare(u"True", Qt::CaseInsensitive) == 0) return true;
-            if (word.compare(u"False", Qt::CaseInsensitive) == 0) return false;
-            return !numberText(s).isZero();
-        },
-        [](auto n) { return n != 0; },  // Integer, Long, Double
-    });
+    return convertValue<bool>(v, false,
+                              Overloaded{
+                                  [](bool b) { return b; }, [](Currency c) { return c.scaled() != 0; },
+                                  [](const OaDate& d) { return d.value != 0; },
+                                  [](const QString& s) {
+                                      const QStringView word = detail::trimBlanks(s);
+                                      if (word.compare(u"True", Qt::CaseInsensitive) == 0) return true;
+                                      if (word.compare(u"False", Qt::CaseInsensitive) == 0) return false;
+                                      return !numberText(s).isZero();
+                                  },
+                                  [](auto n) { return n != 0; },  // Integer, Long, Double
+                              });
 }
 
 }  // namespace tvx

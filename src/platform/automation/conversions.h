@@ -38,14 +38,14 @@ double Val(const QString& text);
 double roundHalfEven(double value);
 
 // Date and time texts handed to the host: "dd-mm-yyyy" and "hh:mm:ss".
-QString formatDate(const QDate& d);          // dd-mm-yyyy
-QString formatTime(const QTime& t);          // hh:mm:ss (24 hours)
+QString formatDate(const QDate& d);  // dd-mm-yyyy
+QString formatTime(const QTime& t);  // hh:mm:ss (24 hours)
 // The one default text form of a date: "dd-mm-yyyy", with " hh:mm:ss" appended
 // only when the time is not midnight; a date of 30-12-1899 with a time shows the time alone.
 QString defaultDateText(const OaDate& d);
 
 // Platform string helpers the add-in relies on.
-QString Trim(const QString& s);   // removes U+0020 blanks only, both ends
+QString Trim(const QString& s);  // removes U+0020 blanks only, both ends
 QString UCase(const QString& s);
 
 }  // namespace tvx

@@ -14,8 +14,12 @@ public:
 
     constexpr Currency() = default;
     // From a count of ten-thousandths (1.5 = 15000).
-    static constexpr Currency fromScaled(std::int64_t scaled) { Currency c; c.scaled_ = scaled; return c; }
-    static Currency fromLong(std::int64_t units);               // error 6 when out of range
+    static constexpr Currency fromScaled(std::int64_t scaled) {
+        Currency c;
+        c.scaled_ = scaled;
+        return c;
+    }
+    static Currency fromLong(std::int64_t units);  // error 6 when out of range
     // Halves to even at the 4th decimal of the double's shortest text (0.00015 →
     // 0.0002); error 6 out of range, NaN or infinite.
     static Currency fromDouble(double value);

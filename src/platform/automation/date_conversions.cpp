@@ -26,8 +26,8 @@ QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char
 const std::array<QRegularExpression, 3>& dateForms() {
     static const QString time = QStringLiteral("(?<h>\\d{1,2}):(?<n>\\d{2})(?::(?<s>\\d{2}))?");
     static const std::array<QRegularExpression, 3> forms = {
-        QRegularExpression(QStringLiteral("^(?<d>\\d{1,2})(?<sep>[-/])(?<m>\\d{1,2})\\k<sep>(?<y>\\d{4})(?: +%1)?$")
-                               .arg(time)),
+        QRegularExpression(
+            QStringLiteral("^(?<d>\\d{1,2})(?<sep>[-/])(?<m>\\d{1,2})\\k<sep>(?<y>\\d{4})(?: +%1)?$").arg(time)),
         QRegularExpression(QStringLiteral("^(?<y>\\d{4})-(?<m>\\d{1,2})-(?<d>\\d{1,2})(?:(?: +|T)%1)?$").arg(time)),
         QRegularExpression(QStringLiteral("^%1$").arg(time)),
     };
@@ -58,16 +58,18 @@ OaDate parseDateText(const QString& text) {
 }  // namespace
 
 OaDate CDate(const Variant& v) {
-    return detail::convertValue<OaDate>(v, {}, detail::Overloaded{
-        [](const OaDate& d) { return d; },
-        [](const QString& s) { return parseDateText(s); },
-        [&v](auto) { return checkedDate(CDbl(v)); },  // numbers count days
-    });
+    return detail::convertValue<OaDate>(
+        v, {},
+        detail::Overloaded{
+            [](const OaDate& d) { return d; }, [](const QString& s) { return parseDateText(s); },
+            [&v](auto) { return checkedDate(CDbl(v)); },  // numbers count days
+        });
 }
 
 QString formatDate(const QDate& d) {
     if (!d.isValid()) return {};
-    return QStringLiteral("%1-%2-%3").arg(twoDigits(d.day()), twoDigits(d.month()))
+    return QStringLiteral("%1-%2-%3")
+        .arg(twoDigits(d.day()), twoDigits(d.month()))
         .arg(d.year(), 4, 10, QLatin1Char('0'));
 }
 

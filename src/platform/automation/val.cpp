@@ -13,9 +13,12 @@ bool ignoredByVal(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
 int digitValue(QChar c, int base) {
     int d = -1;
-    if (c >= u'0' && c <= u'9') d = c.unicode() - u'0';
-    else if (c >= u'a' && c <= u'f') d = c.unicode() - u'a' + 10;
-    else if (c >= u'A' && c <= u'F') d = c.unicode() - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+        d = c.unicode() - u'0';
+    else if (c >= u'a' && c <= u'f')
+        d = c.unicode() - u'a' + 10;
+    else if (c >= u'A' && c <= u'F')
+        d = c.unicode() - u'A' + 10;
     return d < base ? d : -1;
 }
 

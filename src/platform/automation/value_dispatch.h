@@ -17,26 +17,26 @@ Overloaded(F...) -> Overloaded<F...>;
 template <class R, class F>
 R convertValue(const Variant& v, R empty, F&& convert) {
     switch (v.type()) {
-    case VarType::Empty:
-        return empty;
-    case VarType::Null:
-        err::raise(err::InvalidUseOfNull);
-    case VarType::Boolean:
-        return convert(v.asBool());
-    case VarType::Integer:
-        return convert(v.asInteger());
-    case VarType::Long:
-        return convert(v.asLong());
-    case VarType::Double:
-        return convert(v.asDouble());
-    case VarType::Currency:
-        return convert(v.asCurrency());
-    case VarType::Date:
-        return convert(v.asDate());
-    case VarType::String:
-        return convert(v.asString());
-    case VarType::Object:
-        break;
+        case VarType::Empty:
+            return empty;
+        case VarType::Null:
+            err::raise(err::InvalidUseOfNull);
+        case VarType::Boolean:
+            return convert(v.asBool());
+        case VarType::Integer:
+            return convert(v.asInteger());
+        case VarType::Long:
+            return convert(v.asLong());
+        case VarType::Double:
+            return convert(v.asDouble());
+        case VarType::Currency:
+            return convert(v.asCurrency());
+        case VarType::Date:
+            return convert(v.asDate());
+        case VarType::String:
+            return convert(v.asString());
+        case VarType::Object:
+            break;
     }
     err::raise(err::TypeMismatch);
 }

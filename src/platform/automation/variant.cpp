@@ -42,14 +42,14 @@ VarType Variant::type() const {
 
 bool Variant::isNumeric() const {
     switch (type()) {
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Boolean:
-        return true;
-    default:
-        return false;
+        case VarType::Integer:
+        case VarType::Long:
+        case VarType::Double:
+        case VarType::Currency:
+        case VarType::Boolean:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -66,26 +66,26 @@ bool Variant::operator==(const Variant& other) const { return v_ == other.v_; }
 
 QString debugText(const Variant& v) {
     switch (v.type()) {
-    case VarType::Empty:
-        return QStringLiteral("Empty");
-    case VarType::Null:
-        return QStringLiteral("Null");
-    case VarType::Integer:
-        return QStringLiteral("Integer:") + CStr(v);
-    case VarType::Long:
-        return QStringLiteral("Long:") + CStr(v);
-    case VarType::Double:
-        return QStringLiteral("Double:") + CStr(v);
-    case VarType::Currency:
-        return QStringLiteral("Currency:") + CStr(v);
-    case VarType::Date:
-        return QStringLiteral("Date:") + CStr(v);
-    case VarType::String:
-        return QStringLiteral("String:\"%1\"").arg(v.asString());
-    case VarType::Object:
-        return v.asObject() ? QStringLiteral("Object") : QStringLiteral("Object:Nothing");
-    case VarType::Boolean:
-        return QStringLiteral("Boolean:") + CStr(v);
+        case VarType::Empty:
+            return QStringLiteral("Empty");
+        case VarType::Null:
+            return QStringLiteral("Null");
+        case VarType::Integer:
+            return QStringLiteral("Integer:") + CStr(v);
+        case VarType::Long:
+            return QStringLiteral("Long:") + CStr(v);
+        case VarType::Double:
+            return QStringLiteral("Double:") + CStr(v);
+        case VarType::Currency:
+            return QStringLiteral("Currency:") + CStr(v);
+        case VarType::Date:
+            return QStringLiteral("Date:") + CStr(v);
+        case VarType::String:
+            return QStringLiteral("String:\"%1\"").arg(v.asString());
+        case VarType::Object:
+            return v.asObject() ? QStringLiteral("Object") : QStringLiteral("Object:Nothing");
+        case VarType::Boolean:
+            return QStringLiteral("Boolean:") + CStr(v);
     }
     return {};
 }

@@ -24,8 +24,8 @@ using ObjectRef = std::shared_ptr<AutomationObject>;
 enum class VarType : int {
     Empty = 0,
     Null = 1,
-    Integer = 2,   // 16-bit
-    Long = 3,      // 32-bit
+    Integer = 2,  // 16-bit
+    Long = 3,     // 32-bit
     Double = 5,
     Currency = 6,
     Date = 7,
@@ -46,8 +46,8 @@ struct OaDate {
     static OaDate fromDate(const QDate& d);
     QDateTime toDateTime() const;  // local time, millisecond precision
     QDate date() const;
-    QTime time() const;            // time of day, millisecond precision
-    bool hasTime() const;          // true when the fraction of the day is not zero
+    QTime time() const;    // time of day, millisecond precision
+    bool hasTime() const;  // true when the fraction of the day is not zero
     bool operator==(const OaDate&) const = default;
 };
 
@@ -93,8 +93,8 @@ private:
     struct NullTag {
         bool operator==(const NullTag&) const = default;
     };
-    using Storage = std::variant<std::monostate, NullTag, std::int16_t, std::int32_t, double, Currency, OaDate,
-                                 QString, ObjectRef, bool>;
+    using Storage = std::variant<std::monostate, NullTag, std::int16_t, std::int32_t, double, Currency, OaDate, QString,
+                                 ObjectRef, bool>;
     explicit Variant(Storage s) : v_(std::move(s)) {}
     Storage v_;
 };

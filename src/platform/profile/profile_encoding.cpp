@@ -52,21 +52,21 @@ ProfileText decodeProfile(const QByteArray& bytes) {
 
 QByteArray encodeProfile(const QString& text, ProfileEncoding encoding) {
     switch (encoding) {
-    case ProfileEncoding::Windows1252:
-        // Bytes that happen to be valid UTF-8 would be read back as UTF-8 ("Ã§" as "ç"):
-        // such a text is written as UTF-8, as one the code page cannot hold.
-        if (auto bytes = toWindows1252(text);
-            bytes && (isAscii(*bytes) || !decodeStrictly(QStringConverter::Utf8, *bytes)))
-            return *bytes;
-        return encodeWith(QStringConverter::Utf8, text, false);
-    case ProfileEncoding::Utf8:
-        return encodeWith(QStringConverter::Utf8, text, false);
-    case ProfileEncoding::Utf8WithBom:
-        return encodeWith(QStringConverter::Utf8, text, true);
-    case ProfileEncoding::Utf16LE:
-        return encodeWith(QStringConverter::Utf16LE, text, true);
-    case ProfileEncoding::Utf16BE:
-        return encodeWith(QStringConverter::Utf16BE, text, true);
+        case ProfileEncoding::Windows1252:
+            // Bytes that happen to be valid UTF-8 would be read back as UTF-8 ("Ã§" as "ç"):
+            // such a text is written as UTF-8, as one the code page cannot hold.
+            if (auto bytes = toWindows1252(text);
+                bytes && (isAscii(*bytes) || !decodeStrictly(QStringConverter::Utf8, *bytes)))
+                return *bytes;
+            return encodeWith(QStringConverter::Utf8, text, false);
+        case ProfileEncoding::Utf8:
+            return encodeWith(QStringConverter::Utf8, text, false);
+        case ProfileEncoding::Utf8WithBom:
+            return encodeWith(QStringConverter::Utf8, text, true);
+        case ProfileEncoding::Utf16LE:
+            return encodeWith(QStringConverter::Utf16LE, text, true);
+        case ProfileEncoding::Utf16BE:
+            return encodeWith(QStringConverter::Utf16BE, text, true);
     }
     return {};
 }

@@ -46,14 +46,12 @@ QString withoutTrailingSpaces(QString text) {
 }
 
 QString withoutEnclosingQuotes(const QString& value) {
-    const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-                        value.back() == value.front();
+    const bool quoted =
+        value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
     return quoted ? value.mid(1, value.size() - 2) : value;
 }
 
-bool holdsLineBreak(const ProfileArg& text) {
-    return text && (text->contains(u'\r') || text->contains(u'\n'));
-}
+bool holdsLineBreak(const ProfileArg& text) { return text && (text->contains(u'\r') || text->contains(u'\n')); }
 
 // The line "key=value" would be read as a comment (";...") or a section header
 // ("[...]...") rather than as the entry.
@@ -68,8 +66,8 @@ bool readsAsAnotherLine(const QString& key, const QString& value) {
 }  // namespace
 
 std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
-                                       const ProfileArg& defaultText, QString& returnedString,
-                                       std::uint32_t size, const QString& fileName) {
+                                       const ProfileArg& defaultText, QString& returnedString, std::uint32_t size,
+                                       const QString& fileName) {
     if (size == 0) return 0;
     const IniDocument doc = loadProfile(resolveProfilePath(fileName)).value_or(ProfileFile{}).document;
     const QString fallback = withoutTrailingSpaces(defaultText.value_or(QString()));
@@ -83,8 +81,8 @@ std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileA
     return copyTextToBuffer(value ? withoutEnclosingQuotes(*value) : fallback, returnedString, size);
 }
 
-std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
-                                        const ProfileArg& string, const QString& fileName) {
+std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName, const ProfileArg& string,
+                                        const QString& fileName) {
     if (!appName || holdsLineBreak(appName) || holdsLineBreak(keyName) || holdsLineBreak(string)) return 0;
     if (keyName && keyName->contains(u'=')) return 0;
     if (keyName && string && readsAsAnotherLine(*keyName, *string)) return 0;
@@ -93,7 +91,7 @@ std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const Profile
     auto profile = loadProfile(path);
     if (!profile) return 0;
     IniDocument& doc = profile->document;
-    const bool changed = !keyName ? doc.removeSection(*appName)
+    const bool changed = !keyName  ? doc.removeSection(*appName)
                          : !string ? doc.removeKey(*appName, *keyName)
                                    : doc.setValue(*appName, *keyName, *string);
     if (!changed) return 1;

@@ -30,8 +30,8 @@ inline constexpr std::nullopt_t NoString = std::nullopt;
 // A missing file, section or entry, or an empty keyName, gives the default
 // (absent: ""), trailing spaces removed.
 std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
-                                       const ProfileArg& defaultText, QString& returnedString,
-                                       std::uint32_t size, const QString& fileName);
+                                       const ProfileArg& defaultText, QString& returnedString, std::uint32_t size,
+                                       const QString& fileName);
 
 // Writes `string` as the entry's value, creating file and section when missing.
 // string absent: removes the entry (success even when it was not there);
@@ -41,8 +41,8 @@ std::uint32_t GetPrivateProfileStringA(const ProfileArg& appName, const ProfileA
 // as a comment or a section header (a key starting with ';', or with '[' and a
 // ']' after it, "[=x]").
 // Answers non-zero on success, 0 on failure; other lines are kept as they are.
-std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName,
-                                        const ProfileArg& string, const QString& fileName);
+std::int32_t WritePrivateProfileStringA(const ProfileArg& appName, const ProfileArg& keyName, const ProfileArg& string,
+                                        const QString& fileName);
 
 void setWindowsDirectory(const QString& folder);
 QString windowsDirectory();

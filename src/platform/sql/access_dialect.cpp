@@ -6,8 +6,8 @@
 #include "platform/sql/sql_lexer.h"
 #include "platform/sql/sqlite_values.h"
 
-#include <QStringList>
 #include <sqlite3.h>
+#include <QStringList>
 
 #include <climits>
 #include <cmath>
@@ -16,9 +16,7 @@ namespace tvx::sql {
 
 namespace {
 
-bool isLeftOrRight(const TokenList& t, qsizetype i) {
-    return t.isWord(i, u"LEFT") || t.isWord(i, u"RIGHT");
-}
+bool isLeftOrRight(const TokenList& t, qsizetype i) { return t.isWord(i, u"LEFT") || t.isWord(i, u"RIGHT"); }
 
 // [A.B] -> [A].[B]; other names unchanged.
 QString splitDottedName(QStringView token) {
@@ -26,7 +24,8 @@ QString splitDottedName(QStringView token) {
     const QString name = unquoteName(token);
     if (!name.contains(u'.')) return token.toString();
     QStringList parts;
-    for (const QString& part : name.split(u'.')) parts << u'[' + QString(part).replace(QStringLiteral("]"), QStringLiteral("]]")) + u']';
+    for (const QString& part : name.split(u'.'))
+        parts << u'[' + QString(part).replace(QStringLiteral("]"), QStringLiteral("]]")) + u']';
     return parts.join(u'.');
 }
 

@@ -3,9 +3,9 @@
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_values.h"
 
+#include <sqlite3.h>
 #include <QList>
 #include <algorithm>
-#include <sqlite3.h>
 
 namespace tvx::sql {
 
@@ -84,10 +84,11 @@ bool likeMatches(QStringView pattern, QStringView text, std::optional<char32_t> 
 }
 
 void registerAccessTextCompare(sqlite3* db) {
-    requireSqliteOk(sqlite3_create_collation_v2(db, AccessTextCollation, SQLITE_UTF8, nullptr, &compareAccessText, nullptr));
+    requireSqliteOk(
+        sqlite3_create_collation_v2(db, AccessTextCollation, SQLITE_UTF8, nullptr, &compareAccessText, nullptr));
     for (int args : {2, 3})
         requireSqliteOk(sqlite3_create_function_v2(db, "like", args, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
-                                             &accessLike, nullptr, nullptr, nullptr));
+                                                   &accessLike, nullptr, nullptr, nullptr));
 }
 
 }  // namespace tvx::sql

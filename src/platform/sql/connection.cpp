@@ -37,8 +37,7 @@ std::unique_ptr<Connection> Connection::open(const QString& connectionString, co
     const ConnectionString cs = ConnectionString::parse(connectionString);
     if (cs.has(u"Driver")) return std::unique_ptr<Connection>(new Connection(odbcBackend(connectionString)));
     const QString provider = cs.value(u"Provider");
-    if (isAccessProvider(provider))
-        return openSqlite(dataSource(cs), std::make_shared<AccessDialect>(), options);
+    if (isAccessProvider(provider)) return openSqlite(dataSource(cs), std::make_shared<AccessDialect>(), options);
     if (provider.compare(u"SQLite", Qt::CaseInsensitive) == 0)
         return openSqlite(dataSource(cs), std::make_shared<NativeDialect>(), options);
     err::raise(err::ProviderNotFound, kSource);

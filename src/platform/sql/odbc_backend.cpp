@@ -20,19 +20,36 @@ ado::FieldInfo fieldOf(const QSqlField& f) {
     info.name = f.name();
     info.attributes = ado::adFldIsNullable | ado::adFldMayBeNull | ado::adFldUnknownUpdatable;
     switch (f.metaType().id()) {
-        case QMetaType::Bool: info.type = ado::adBoolean; break;
+        case QMetaType::Bool:
+            info.type = ado::adBoolean;
+            break;
         case QMetaType::Short:
-        case QMetaType::UShort: info.type = ado::adSmallInt; break;
+        case QMetaType::UShort:
+            info.type = ado::adSmallInt;
+            break;
         case QMetaType::Int:
-        case QMetaType::UInt: info.type = ado::adInteger; break;
+        case QMetaType::UInt:
+            info.type = ado::adInteger;
+            break;
         case QMetaType::LongLong:
-        case QMetaType::ULongLong: info.type = ado::adBigInt; break;
+        case QMetaType::ULongLong:
+            info.type = ado::adBigInt;
+            break;
         case QMetaType::Double:
-        case QMetaType::Float: info.type = ado::adDouble; break;
-        case QMetaType::QDate: info.type = ado::adDBDate; break;
+        case QMetaType::Float:
+            info.type = ado::adDouble;
+            break;
+        case QMetaType::QDate:
+            info.type = ado::adDBDate;
+            break;
         case QMetaType::QDateTime:
-        case QMetaType::QTime: info.type = ado::adDate; break;
-        default: info.type = ado::adVarWChar; info.definedSize = f.length() > 0 ? f.length() : 0; break;
+        case QMetaType::QTime:
+            info.type = ado::adDate;
+            break;
+        default:
+            info.type = ado::adVarWChar;
+            info.definedSize = f.length() > 0 ? f.length() : 0;
+            break;
     }
     if (ado::fixedSizeOf(info.type) > 0) info.definedSize = ado::fixedSizeOf(info.type);
     return info;
@@ -41,33 +58,46 @@ ado::FieldInfo fieldOf(const QSqlField& f) {
 Variant valueOf(const QVariant& v, ado::DataType type) {
     if (v.isNull()) return Variant::null();
     switch (ado::valueKindOf(type)) {
-        case ado::ValueKind::Boolean: return Variant(v.toBool());
-        case ado::ValueKind::SmallInt: return Variant(std::int16_t(v.toInt()));
+        case ado::ValueKind::Boolean:
+            return Variant(v.toBool());
+        case ado::ValueKind::SmallInt:
+            return Variant(std::int16_t(v.toInt()));
         case ado::ValueKind::Long:
         case ado::ValueKind::BigInt: {
             const qlonglong n = v.toLongLong();
             return n >= INT32_MIN && n <= INT32_MAX ? Variant(std::int32_t(n)) : Variant(double(n));
         }
-        case ado::ValueKind::Real: return Variant(v.toDouble());
+        case ado::ValueKind::Real:
+            return Variant(v.toDouble());
         case ado::ValueKind::Date:
             return v.metaType().id() == QMetaType::QDate ? Variant::fromDate(v.toDate())
                                                          : Variant::fromDateTime(v.toDateTime());
-        default: return Variant(v.toString());
+        default:
+            return Variant(v.toString());
     }
 }
 
 QVariant toQVariant(const Variant& v) {
     switch (v.type()) {
         case VarType::Empty:
-        case VarType::Null: return QVariant();
-        case VarType::Boolean: return QVariant(v.asBool());
-        case VarType::Integer: return QVariant(int(v.asInteger()));
-        case VarType::Long: return QVariant(int(v.asLong()));
-        case VarType::Double: return QVariant(v.asDouble());
-        case VarType::Currency: return QVariant(v.asCurrency().toDouble());
-        case VarType::Date: return QVariant(v.asDate().toDateTime());
-        case VarType::String: return QVariant(v.asString());
-        case VarType::Object: break;
+        case VarType::Null:
+            return QVariant();
+        case VarType::Boolean:
+            return QVariant(v.asBool());
+        case VarType::Integer:
+            return QVariant(int(v.asInteger()));
+        case VarType::Long:
+            return QVariant(int(v.asLong()));
+        case VarType::Double:
+            return QVariant(v.asDouble());
+        case VarType::Currency:
+            return QVariant(v.asCurrency().toDouble());
+        case VarType::Date:
+            return QVariant(v.asDate().toDateTime());
+        case VarType::String:
+            return QVariant(v.asString());
+        case VarType::Object:
+            break;
     }
     err::raise(err::TypeMismatch);
 }

@@ -2,13 +2,13 @@
 
 #include "platform/automation/automation_error.h"
 
+#include <sqlite3.h>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 #include <QVariant>
 #include <atomic>
-#include <sqlite3.h>
 
 namespace tvx::sql {
 
@@ -32,9 +32,7 @@ QString existingFileUri(const QString& path) {
 
 }  // namespace
 
-QtConnection::QtConnection(const QString& driver) : name_(uniqueName()) {
-    QSqlDatabase::addDatabase(driver, name_);
-}
+QtConnection::QtConnection(const QString& driver) : name_(uniqueName()) { QSqlDatabase::addDatabase(driver, name_); }
 
 QtConnection::~QtConnection() {
     {
@@ -84,7 +82,9 @@ std::unique_ptr<QtConnection> QtConnection::openSqlite(const QString& path, Open
 std::unique_ptr<QtConnection> QtConnection::openOdbc(const QString& connectionString) {
     std::unique_ptr<QtConnection> c(new QtConnection(QStringLiteral("QODBC")));
     QSqlDatabase db = c->database();
-    if (!db.isValid()) raiseOpenFailure(QStringLiteral("the ODBC connection"), QStringLiteral("the ODBC driver of QtSql is not available"));
+    if (!db.isValid())
+        raiseOpenFailure(QStringLiteral("the ODBC connection"),
+                         QStringLiteral("the ODBC driver of QtSql is not available"));
     db.setDatabaseName(connectionString);
     if (!db.open()) raiseOpenFailure(QStringLiteral("the ODBC connection"), db.lastError().text());
     return c;

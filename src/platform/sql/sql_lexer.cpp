@@ -6,13 +6,9 @@ namespace tvx::sql {
 
 namespace {
 
-bool isWordStart(QChar c) {
-    return c.isLetter() || c == u'_' || c == u'@' || c == u'#';
-}
+bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c == u'@' || c == u'#'; }
 
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
+bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
 
 // End of a quoted run that starts at `pos` with `open` and ends with `close`;
 // a doubled `close` inside stands for itself.

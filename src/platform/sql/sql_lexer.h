@@ -17,7 +17,7 @@ enum class TokenKind {
     QuotedName,    // [...] with ]] inside, "..." or `...`
     Word,          // keyword or plain name (letters, digits, _ @ # $)
     Number,
-    Symbol,        // any other single character
+    Symbol,  // any other single character
 };
 
 struct Token {

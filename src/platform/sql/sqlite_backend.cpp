@@ -7,8 +7,8 @@
 #include "platform/sql/sqlite_statements.h"
 #include "platform/sql/sqlite_write_back.h"
 
-#include <QHash>
 #include <sqlite3.h>
+#include <QHash>
 
 namespace tvx::sql {
 

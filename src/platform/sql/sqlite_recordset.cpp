@@ -3,12 +3,12 @@
 #include "platform/ado/recordset.h"
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_statements.h"
-#include "platform/sql/statement_cache.h"
 #include "platform/sql/sqlite_values.h"
+#include "platform/sql/statement_cache.h"
 
+#include <sqlite3.h>
 #include <QRegularExpression>
 #include <map>
-#include <sqlite3.h>
 
 namespace tvx::sql {
 
@@ -18,7 +18,8 @@ QString utf8(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
 
 // The column's own name, unless the query named it otherwise.
 QString fieldName(const QString& reported, const QString& origin) {
-    if (origin.isEmpty() || reported.compare(origin, Qt::CaseInsensitive) == 0) return origin.isEmpty() ? reported : origin;
+    if (origin.isEmpty() || reported.compare(origin, Qt::CaseInsensitive) == 0)
+        return origin.isEmpty() ? reported : origin;
     static const QRegularExpression numbered(QStringLiteral("^(.*):\\d+$"));
     const auto m = numbered.match(reported);
     if (m.hasMatch() && m.captured(1).compare(origin, Qt::CaseInsensitive) == 0) return origin;
@@ -39,9 +40,8 @@ void describeOrigin(sqlite3* db, sqlite3_stmt* stmt, int i, ado::FieldInfo& f) {
     const char* collation = nullptr;
     int notNull = 0, primaryKey = 0, autoIncrement = 0;
     const QByteArray table = f.baseTable.toUtf8(), column = f.baseColumn.toUtf8();
-    if (sqlite3_table_column_metadata(db, sqlite3_column_database_name(stmt, i), table.constData(),
-                                      column.constData(), &declared, &collation, &notNull, &primaryKey,
-                                      &autoIncrement) != SQLITE_OK)
+    if (sqlite3_table_column_metadata(db, sqlite3_column_database_name(stmt, i), table.constData(), column.constData(),
+                                      &declared, &collation, &notNull, &primaryKey, &autoIncrement) != SQLITE_OK)
         raiseSqliteError(db);
     f.attributes |= ado::adFldUpdatable;
     if (!notNull) f.attributes |= ado::adFldIsNullable | ado::adFldMayBeNull;

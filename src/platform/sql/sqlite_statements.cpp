@@ -5,8 +5,8 @@
 #include "platform/sql/sqlite_recordset.h"
 #include "platform/sql/sqlite_values.h"
 
-#include <QByteArray>
 #include <sqlite3.h>
+#include <QByteArray>
 
 namespace tvx::sql {
 
@@ -27,7 +27,11 @@ class StatementCursor {
 public:
     StatementCursor(sqlite3* db, const QString& sql, StatementCache& cache, EffectsCollector& collector,
                     WriteCounts& counts)
-        : db_(db), text_(sql.toUtf8()), tail_(text_.constData()), cache_(cache), collector_(collector),
+        : db_(db),
+          text_(sql.toUtf8()),
+          tail_(text_.constData()),
+          cache_(cache),
+          collector_(collector),
           counts_(counts) {}
 
     // Prepares the next statement; false when none is left. Raises SQLite's
@@ -48,8 +52,8 @@ public:
             sqlite3_stmt* stmt = nullptr;
             const char* tail = nullptr;
             int rc = SQLITE_OK;
-            StatementEffects effects = collector_.collect(
-                [&] { rc = sqlite3_prepare_v2(db_, tail_, int(end - tail_), &stmt, &tail); });
+            StatementEffects effects =
+                collector_.collect([&] { rc = sqlite3_prepare_v2(db_, tail_, int(end - tail_), &stmt, &tail); });
             if (rc != SQLITE_OK) raiseSqliteError(db_);
             tail_ = tail;
             if (!stmt) continue;  // blanks and comments prepare to nothing
@@ -108,10 +112,9 @@ void SqliteRunner::bindParameters(StatementCursor& cursor, Parameters parameters
     if (!first) raiseSqlError(QStringLiteral("A command with parameters holds one statement."), kSqliteSource);
     const int count = sqlite3_bind_parameter_count(cursor.statement());
     if (count != int(parameters.size()))
-        raiseSqlError(QStringLiteral("The command has %1 parameters and was given %2 values.")
-                          .arg(count)
-                          .arg(parameters.size()),
-                      kSqliteSource);
+        raiseSqlError(
+            QStringLiteral("The command has %1 parameters and was given %2 values.").arg(count).arg(parameters.size()),
+            kSqliteSource);
     for (int i = 0; i < count; ++i) bindValue(cursor.statement(), i + 1, parameters[std::size_t(i)], ado::adEmpty);
 }
 

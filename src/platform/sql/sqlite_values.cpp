@@ -3,10 +3,10 @@
 #include "platform/ado/field_value.h"
 #include "platform/automation/automation_error.h"
 
+#include <sqlite3.h>
 #include <QDateTime>
 #include <QStringList>
 #include <limits>
-#include <sqlite3.h>
 
 namespace tvx::sql {
 
@@ -94,7 +94,8 @@ std::optional<ColumnType> columnTypeOf(QStringView declared) {
     if (isOneOf(name, {"money", "smallmoney", "currency"})) return ColumnType{ado::adCurrency, 8};
     if (isOneOf(name, {"decimal", "numeric"})) return ColumnType{ado::adNumeric, 19};
     if (name == u"date") return ColumnType{ado::adDBDate, 6};
-    if (isOneOf(name, {"datetime", "smalldatetime", "datetime2", "time", "timestamp"})) return ColumnType{ado::adDate, 16};
+    if (isOneOf(name, {"datetime", "smalldatetime", "datetime2", "time", "timestamp"}))
+        return ColumnType{ado::adDate, 16};
     if (name.contains(u"int")) return ColumnType{ado::adInteger, 4};
     if (name.contains(u"char") || name.contains(u"text") || name.contains(u"clob") || name == u"memo" ||
         name == u"string") {
@@ -125,10 +126,14 @@ Variant readCell(sqlite3_stmt* stmt, int column, ado::ValueKind kind) {
 
 Variant readRaw(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
-        case SQLITE_NULL: return Variant::null();
-        case SQLITE_INTEGER: return ado::wholeNumber(double(sqlite3_column_int64(stmt, column)));
-        case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt, column));
-        default: return Variant(textOf(stmt, column));
+        case SQLITE_NULL:
+            return Variant::null();
+        case SQLITE_INTEGER:
+            return ado::wholeNumber(double(sqlite3_column_int64(stmt, column)));
+        case SQLITE_FLOAT:
+            return Variant(sqlite3_column_double(stmt, column));
+        default:
+            return Variant(textOf(stmt, column));
     }
 }
 
@@ -138,11 +143,21 @@ void bindValue(sqlite3_stmt* stmt, int index, const Variant& v, ado::DataType ty
         case VarType::Null:
             sqlite3_bind_null(stmt, index);
             return;
-        case VarType::Boolean: sqlite3_bind_int(stmt, index, v.asBool() ? 1 : 0); return;
-        case VarType::Integer: sqlite3_bind_int(stmt, index, v.asInteger()); return;
-        case VarType::Long: sqlite3_bind_int64(stmt, index, v.asLong()); return;
-        case VarType::Double: sqlite3_bind_double(stmt, index, v.asDouble()); return;
-        case VarType::Currency: sqlite3_bind_double(stmt, index, v.asCurrency().toDouble()); return;
+        case VarType::Boolean:
+            sqlite3_bind_int(stmt, index, v.asBool() ? 1 : 0);
+            return;
+        case VarType::Integer:
+            sqlite3_bind_int(stmt, index, v.asInteger());
+            return;
+        case VarType::Long:
+            sqlite3_bind_int64(stmt, index, v.asLong());
+            return;
+        case VarType::Double:
+            sqlite3_bind_double(stmt, index, v.asDouble());
+            return;
+        case VarType::Currency:
+            sqlite3_bind_double(stmt, index, v.asCurrency().toDouble());
+            return;
         case VarType::Date: {
             const QDateTime dt = v.asDate().toDateTime();
             const QString text = type == ado::adDBDate ? dt.date().toString(Qt::ISODate)
@@ -150,8 +165,11 @@ void bindValue(sqlite3_stmt* stmt, int index, const Variant& v, ado::DataType ty
             bindText(stmt, index, text);
             return;
         }
-        case VarType::String: bindText(stmt, index, v.asString()); return;
-        case VarType::Object: err::raise(err::TypeMismatch);
+        case VarType::String:
+            bindText(stmt, index, v.asString());
+            return;
+        case VarType::Object:
+            err::raise(err::TypeMismatch);
     }
 }
 

@@ -6,9 +6,9 @@
 #include "platform/sql/sqlite_statements.h"
 #include "platform/sql/sqlite_values.h"
 
+#include <sqlite3.h>
 #include <QStringList>
 #include <set>
-#include <sqlite3.h>
 
 namespace tvx::sql {
 
@@ -60,16 +60,24 @@ public:
     void run() {
         for (const auto& change : rs_.pendingChanges()) {
             switch (change.status) {
-                case ado::RowStatus::Added: insert(change); break;
-                case ado::RowStatus::Modified: update(change); break;
-                case ado::RowStatus::Deleted: remove(change); break;
-                default: break;
+                case ado::RowStatus::Added:
+                    insert(change);
+                    break;
+                case ado::RowStatus::Modified:
+                    update(change);
+                    break;
+                case ado::RowStatus::Deleted:
+                    remove(change);
+                    break;
+                default:
+                    break;
             }
         }
     }
     // Puts back the values read into added rows (after a failure).
     void undoStoredValues() {
-        for (auto it = stored_.rbegin(); it != stored_.rend(); ++it) rs_.setStoredValue(it->row, it->column, it->before);
+        for (auto it = stored_.rbegin(); it != stored_.rend(); ++it)
+            rs_.setStoredValue(it->row, it->column, it->before);
     }
 
 private:
@@ -120,10 +128,11 @@ private:
                 columns.push_back(c);
         if (insertSql_.isEmpty() || columns != insertColumns_) {  // rows added alike share their text
             insertColumns_ = columns;
-            insertSql_ = columns.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(target_.table))
-                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                               .arg(quoted(target_.table), nameList(columns),
-                                                    QStringList(qsizetype(columns.size()), QStringLiteral("?")).join(u", "));
+            insertSql_ = columns.empty()
+                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(target_.table))
+                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(quoted(target_.table), nameList(columns),
+                                        QStringList(qsizetype(columns.size()), QStringLiteral("?")).join(u", "));
         }
         const auto stmt = runner_.prepare(insertSql_);
         int index = 0;
@@ -135,7 +144,8 @@ private:
     // The stored row as the database now holds it: numbers and defaults included.
     void readBack(const Recordset::PendingChange& change, sqlite3_int64 rowid) {
         if (readBackSql_.isEmpty())
-            readBackSql_ = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(nameList(target_.columns), quoted(target_.table));
+            readBackSql_ = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                               .arg(nameList(target_.columns), quoted(target_.table));
         const auto stmt = runner_.prepare(readBackSql_);
         sqlite3_bind_int64(stmt.get(), 1, rowid);
         if (sqlite3_step(stmt.get()) != SQLITE_ROW) return;  // a table without rowid: nothing to read back
@@ -157,8 +167,8 @@ private:
         if (changed.empty()) return;
         QStringList sets;
         for (int c : changed) sets << quoted(field(c).baseColumn) + QStringLiteral(" = ?");
-        const auto stmt = runner_.prepare(QStringLiteral("UPDATE %1 SET %2").arg(quoted(target_.table), sets.join(u", ")) +
-                                          keyCondition());
+        const auto stmt = runner_.prepare(
+            QStringLiteral("UPDATE %1 SET %2").arg(quoted(target_.table), sets.join(u", ")) + keyCondition());
         int index = 0;
         for (int c : changed) bind(stmt.get(), index, c, change.values[std::size_t(c)]);
         bindKeys(stmt.get(), index, original);

@@ -1,7 +1,7 @@
 #include "platform/sql/write_effects.h"
 
-#include <algorithm>
 #include <sqlite3.h>
+#include <algorithm>
 
 namespace tvx::sql {
 

@@ -37,8 +37,7 @@ void saveFormPosition(const WindowPlacement& window, FormPositionKeys& keys) {
     keys.write(QStringLiteral("Height"), QString::number(window.height()));
 }
 
-void loadFormPosition(WindowPlacement& window, FormPositionKeys& keys, std::int32_t minWidth,
-                      std::int32_t minHeight) {
+void loadFormPosition(WindowPlacement& window, FormPositionKeys& keys, std::int32_t minWidth, std::int32_t minHeight) {
     auto read = [&keys](const char* key, std::int32_t fallback) {
         return CLngOr(keys.read(QString::fromLatin1(key)), fallback);
     };

@@ -25,7 +25,6 @@ void saveFormPosition(const WindowPlacement& window, FormPositionKeys& keys);
 // at least the minimum size, kept a few pixels inside the screen by moving
 // first and shrinking next; then maximises it when "Maximised" is not 0.
 // The store's and the window's errors are raised.
-void loadFormPosition(WindowPlacement& window, FormPositionKeys& keys, std::int32_t minWidth,
-                      std::int32_t minHeight);
+void loadFormPosition(WindowPlacement& window, FormPositionKeys& keys, std::int32_t minWidth, std::int32_t minHeight);
 
 }  // namespace tvx::ui

@@ -10,22 +10,33 @@ constexpr int DefaultMask = 0xF00;
 
 std::vector<MsgBoxResult> msgBoxButtons(int style) {
     switch (style & ButtonsMask) {
-        case vbOKCancel: return {vbOK, vbCancel};
-        case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
-        case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
-        case vbYesNo: return {vbYes, vbNo};
-        case vbRetryCancel: return {vbRetry, vbCancel};
-        default: return {vbOK};
+        case vbOKCancel:
+            return {vbOK, vbCancel};
+        case vbAbortRetryIgnore:
+            return {vbAbort, vbRetry, vbIgnore};
+        case vbYesNoCancel:
+            return {vbYes, vbNo, vbCancel};
+        case vbYesNo:
+            return {vbYes, vbNo};
+        case vbRetryCancel:
+            return {vbRetry, vbCancel};
+        default:
+            return {vbOK};
     }
 }
 
 MsgBoxIcon msgBoxIcon(int style) {
     switch (style & IconMask) {
-        case vbCritical: return MsgBoxIcon::Critical;
-        case vbQuestion: return MsgBoxIcon::Question;
-        case vbExclamation: return MsgBoxIcon::Exclamation;
-        case vbInformation: return MsgBoxIcon::Information;
-        default: return MsgBoxIcon::None;
+        case vbCritical:
+            return MsgBoxIcon::Critical;
+        case vbQuestion:
+            return MsgBoxIcon::Question;
+        case vbExclamation:
+            return MsgBoxIcon::Exclamation;
+        case vbInformation:
+            return MsgBoxIcon::Information;
+        default:
+            return MsgBoxIcon::None;
     }
 }
 

@@ -16,6 +16,10 @@ public:
     virtual void SetBarValue(int value) = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
+    // True once the user asked the run to stop (a "Cancelar" button, Esc, the
+    // window closed, an interrupt in batch). The run finishes the document in
+    // hand and stops there; a window that cannot be cancelled never asks.
+    virtual bool CancelRequested() { return false; }
 };
 
 }  // namespace tvx::ui

@@ -96,11 +96,26 @@ TEST(RecordsetFilter, RefusesBadCriteriaAndKeepsTheFilterInForce) {
     rs->setFilter("Estado='OK'");
     EXPECT_EQ(errorOf([&] { rs->setFilter("Nada = 1"); }), err::ItemNotFound);
     EXPECT_EQ(errorOf([&] { rs->setFilter("[Nada Mesmo] = 1"); }), err::ItemNotFound);
-    for (const char* bad : {"(Estado='Erro' OR Estado='OK') AND Linha>1", "Linha>1 AND (Estado='Erro' OR Estado='OK')",
-                            "Estado='Erro' OR Estado='OK' AND Linha>1", "Estado=", "Estado 'Erro'", "Estado='Erro",
-                            "Estado=Null", "(Estado='Erro'", "Estado='Erro')", "Estado='Erro' AND", "Linha = abc",
-                            "Linha = #2024-13-45#", "Estado LIKE '*rro'", "Estado LIKE 'E*o'", "Linha LIKE 5",
-                            "Linha = 'abc'", "= 'x'", "]", "[Estado = 'x'", "Estado == 'x'"}) {
+    for (const char* bad : {"(Estado='Erro' OR Estado='OK') AND Linha>1",
+                            "Linha>1 AND (Estado='Erro' OR Estado='OK')",
+                            "Estado='Erro' OR Estado='OK' AND Linha>1",
+                            "Estado=",
+                            "Estado 'Erro'",
+                            "Estado='Erro",
+                            "Estado=Null",
+                            "(Estado='Erro'",
+                            "Estado='Erro')",
+                            "Estado='Erro' AND",
+                            "Linha = abc",
+                            "Linha = #2024-13-45#",
+                            "Estado LIKE '*rro'",
+                            "Estado LIKE 'E*o'",
+                            "Linha LIKE 5",
+                            "Linha = 'abc'",
+                            "= 'x'",
+                            "]",
+                            "[Estado = 'x'",
+                            "Estado == 'x'"}) {
         EXPECT_EQ(errorOf([&] { rs->setFilter(bad); }), err::BadArguments) << bad;
     }
     EXPECT_EQ(errorOf([&] { rs->setFilter(Variant()); }), err::BadArguments);
@@ -122,8 +137,8 @@ TEST(RecordsetSort, OrdersByKeysKeepingTiesAndPuttingNullFirst) {
     rs.Fields().Append("ID", adInteger);
     rs.Fields().Append("Factura", adVarChar, 50);
     rs.Open();
-    const std::vector<std::pair<int, const char*>> rows = {
-        {5, "FT 2"}, {3, "ft 1"}, {4, nullptr}, {1, "FT 2"}, {2, "FT 1"}, {6, nullptr}};
+    const std::vector<std::pair<int, const char*>> rows = {{5, "FT 2"}, {3, "ft 1"}, {4, nullptr},
+                                                           {1, "FT 2"}, {2, "FT 1"}, {6, nullptr}};
     for (const auto& [id, factura] : rows) {
         rs.AddNew();
         rs.setValue("ID", id);

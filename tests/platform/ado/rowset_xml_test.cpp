@@ -1,10 +1,10 @@
 #include "ado_test_support.h"
 #include "platform/ado/ado_errors.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::ado {
 namespace {
@@ -141,9 +141,9 @@ TEST_F(RowsetXml, KeepsEveryTypeAndPendingState) {
     const OaDate when = OaDate::fromDateTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
     std::vector<Variant> cells;
     for (int r = 1; r <= 3; ++r) {
-        for (const Variant& v : {Variant(r), Variant(Currency::fromScaled(r * 12345)), Variant(when),
-                                 Variant(r % 2 == 1), Variant(r / 8.0), Variant(QString("B%1").arg(r)),
-                                 Variant::null()})
+        for (const Variant& v :
+             {Variant(r), Variant(Currency::fromScaled(r * 12345)), Variant(when), Variant(r % 2 == 1),
+              Variant(r / 8.0), Variant(QString("B%1").arg(r)), Variant::null()})
             cells.push_back(v);
     }
     Recordset rs;
@@ -221,7 +221,8 @@ TEST_F(RowsetXml, BigIntegersBeyond32BitsSurviveSaveAndOpen) {
 TEST_F(RowsetXml, ReadsFilesWrittenByOtherHands) {
     // Double quotes, types referenced from the row type, s:Extends, a BOM,
     // an untyped column, entity forms and pending blocks.
-    writeFile(path("other.xml"), QByteArray("\xEF\xBB\xBF") + R"(<xml xmlns:s="uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882"
+    writeFile(path("other.xml"),
+              QByteArray("\xEF\xBB\xBF") + R"(<xml xmlns:s="uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882"
  xmlns:dt="uuid:C2F41010-65B3-11d1-A29F-00AA00C14882" xmlns:rs="urn:schemas-microsoft-com:rowset"
  xmlns:z="#RowsetSchema">
   <s:Schema id="RowsetSchema">

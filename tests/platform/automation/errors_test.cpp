@@ -50,8 +50,14 @@ TEST(AutomationError, IgnoringErrorsRunsEveryStep) {
     std::vector<int> ran;
     runIgnoringErrors({
         [&] { ran.push_back(1); },
-        [&] { ran.push_back(2); err::raise(err::InvalidCall); },
-        [&] { ran.push_back(3); throw std::logic_error("x"); },
+        [&] {
+            ran.push_back(2);
+            err::raise(err::InvalidCall);
+        },
+        [&] {
+            ran.push_back(3);
+            throw std::logic_error("x");
+        },
         [&] { ran.push_back(4); },
     });
     EXPECT_THAT(ran, testing::ElementsAre(1, 2, 3, 4));

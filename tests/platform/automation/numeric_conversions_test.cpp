@@ -1,8 +1,8 @@
 #include "platform/automation/conversions.h"
 #include "platform/automation/test_support.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace tvx {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/profile/temp_ini.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 namespace tvx {
 namespace {
@@ -60,8 +60,9 @@ TEST_F(ProfileRead, CutsValuesAndListsToTheBuffer) {
 }
 
 TEST_F(ProfileRead, ListsSectionsAndKeys) {
-    file = ini.write("top=ignored\r\n[ section1 ]\r\n; note=comment\r\nname1 = a\r\nno equals sign\r\n"
-                     "  name2=\r\n[empty]\r\n[]\r\nhidden=1\r\n");
+    file = ini.write(
+        "top=ignored\r\n[ section1 ]\r\n; note=comment\r\nname1 = a\r\nno equals sign\r\n"
+        "  name2=\r\n[empty]\r\n[]\r\nhidden=1\r\n");
 
     EXPECT_EQ(get(NoString, u"anything"_s), u"section1\0empty\0"_s);
     EXPECT_EQ(get(u"SECTION1"_s, NoString), u"name1\0name2\0"_s);

@@ -2,11 +2,11 @@
 // A temporary folder for profile files, with raw byte access to them.
 #include "platform/profile/profile_string.h"
 
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::test {
 

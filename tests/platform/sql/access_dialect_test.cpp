@@ -19,8 +19,9 @@ TEST(AccessDialect, QuotesLeftAndRightCallsOnly) {
 }
 
 TEST(AccessDialect, SplitsBracketedTableDotColumn) {
-    EXPECT_EQ(accessToSqlite(QStringLiteral("WHERE ([Transferencias.ID]=7) AND [Dados dos clientes].Account<>'a.b'")),
-              QStringLiteral("WHERE ([Transferencias].[ID]=7) AND [Dados dos clientes].Account<>'a.b' COLLATE ACCESSTEXT"));
+    EXPECT_EQ(
+        accessToSqlite(QStringLiteral("WHERE ([Transferencias.ID]=7) AND [Dados dos clientes].Account<>'a.b'")),
+        QStringLiteral("WHERE ([Transferencias].[ID]=7) AND [Dados dos clientes].Account<>'a.b' COLLATE ACCESSTEXT"));
     EXPECT_EQ(accessToSqlite(QStringLiteral("SELECT \"x.y\", '[a.b]' FROM t")),
               QStringLiteral("SELECT \"x.y\", '[a.b]' FROM t"));
 }
@@ -81,9 +82,10 @@ TEST(AccessDialect, TheAgencyStatementsRunOnSqlite) {
               QString());
     EXPECT_EQ(db.rows(QStringLiteral("SELECT Factura FROM [TKT Issued] ORDER BY ID")),
               (QStringList{QStringLiteral("FT-12"), QStringLiteral("FT-9"), QStringLiteral("NULL")}));
-    EXPECT_EQ(db.run(dialect.translate(QStringLiteral(
-                  "UPDATE   [Transferencias] SET      [estado_importado] = 'RE-1-2024' WHERE    ([Transferencias.ID]=5) "))),
-              QString());
+    EXPECT_EQ(
+        db.run(dialect.translate(QStringLiteral(
+            "UPDATE   [Transferencias] SET      [estado_importado] = 'RE-1-2024' WHERE    ([Transferencias.ID]=5) "))),
+        QString());
     EXPECT_EQ(db.rows(QStringLiteral("SELECT estado_importado FROM Transferencias")).value(0),
               QStringLiteral("RE-1-2024"));
 }

@@ -1,5 +1,5 @@
-#include "platform/sql/access_dialect.h"
 #include "platform/sql/access_text_compare.h"
+#include "platform/sql/access_dialect.h"
 #include "platform/sql/memory_db.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ TEST(AccessTextCompare, LikeFoldsCaseWithSqlitesWildcards) {
     EXPECT_TRUE(likeMatches(u"%", u""));
     EXPECT_TRUE(likeMatches(u"a~%b", u"A%B", U'~'));
     EXPECT_FALSE(likeMatches(u"a~%b", u"axb", U'~'));
-    EXPECT_FALSE(likeMatches(u"a~", u"a", U'~'));  // an escape with nothing after it matches nothing
+    EXPECT_FALSE(likeMatches(u"a~", u"a", U'~'));   // an escape with nothing after it matches nothing
     EXPECT_TRUE(likeMatches(u"5%%", u"5%", U'%'));  // the escape character is no wildcard
     EXPECT_FALSE(likeMatches(u"5%%", u"50", U'%'));
 }

@@ -6,11 +6,11 @@
 #include "platform/sql/sql_dialect.h"
 #include "platform/sql/sqlite_file.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tvx::sql {
 namespace {
@@ -35,8 +35,10 @@ QString transferSelection() {
         "         ,Bancos.Conta          ,Bancos.Banco          ,Bancos.Codigo          ,[Dados dos clientes].Account "
         "         ,[Dados dos clientes].Agency          ,Transferencias.Data          ,Transferencias.Valor "
         "         ,Transferencias.Descritivo          ,Transferencias.Fatura          ,Transferencias.estado_importado "
-        "FROM     Bancos              INNER JOIN ( [Dados dos clientes]                              INNER JOIN Transferencias "
-        "                                 ON [Dados dos clientes].ID = Transferencias.Cliente                          ) "
+        "FROM     Bancos              INNER JOIN ( [Dados dos clientes]                              INNER JOIN "
+        "Transferencias "
+        "                                 ON [Dados dos clientes].ID = Transferencias.Cliente                          "
+        ") "
         "                     ON Bancos.ID = Transferencias.Banco "
         "WHERE    (((Transferencias.Cliente) Is Not Null) AND           ((Transferencias.Banco) Is Not Null) AND "
         "          (([Dados dos clientes].Account)<>'') AND           ((Transferencias.Valor)>0) AND "
@@ -51,7 +53,8 @@ protected:
         ASSERT_EQ(runOnFile(path, QString::fromUtf8(kAgencySchema)), QString());
     }
     QString accessString(const QString& file) const {
-        return QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source='%1';Persist Security Info=False;").arg(file);
+        return QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source='%1';Persist Security Info=False;")
+            .arg(file);
     }
     std::unique_ptr<Connection> openAgency(int busyTimeoutMs = 5000) {
         return Connection::open(accessString(path), ConnectionOptions{busyTimeoutMs});
@@ -87,7 +90,8 @@ TEST_F(ConnectionTest, ReadsTheTransferSelectionWithTheProvidersFieldNamesAndTyp
     EXPECT_TRUE(id.isKeyColumn());
     EXPECT_TRUE(id.autoIncrement);
     // An alias names its field; an expression's type comes from its values.
-    auto counted = c->Query(QStringLiteral("SELECT count(*) AS n, Valor AS Montante, LEFT(Fatura, 2) FROM Transferencias"));
+    auto counted =
+        c->Query(QStringLiteral("SELECT count(*) AS n, Valor AS Montante, LEFT(Fatura, 2) FROM Transferencias"));
     EXPECT_EQ(counted->Fields().Item(0).Name(), QStringLiteral("n"));
     EXPECT_EQ(counted->value(0), Variant(std::int32_t(2)));
     EXPECT_EQ(counted->Fields().Item(1).Name(), QStringLiteral("Montante"));
@@ -99,7 +103,8 @@ TEST_F(ConnectionTest, RunsTheAccessUpdatesAndCountsTheirRows) {
     EXPECT_EQ(c->Execute(QStringLiteral("UPDATE   [Transferencias] SET      [estado_importado] = 'RE-1-2024' "
                                         "WHERE    ([Transferencias.ID]=3) ")),
               1);
-    EXPECT_EQ(c->Execute(QStringLiteral("UPDATE Transferencias SET Descritivo = 'x' WHERE LEFT(Fatura, 3) = 'FT-'")), 1);
+    EXPECT_EQ(c->Execute(QStringLiteral("UPDATE Transferencias SET Descritivo = 'x' WHERE LEFT(Fatura, 3) = 'FT-'")),
+              1);
     EXPECT_EQ(c->Query(transferSelection())->RecordCount(), 0);
     EXPECT_EQ(c->Execute(QStringLiteral("CREATE TABLE t (a INT)")), 0);
     EXPECT_EQ(c->Query(QStringLiteral("DELETE FROM t"))->State(), ado::adStateClosed);
@@ -126,7 +131,8 @@ TEST_F(ConnectionTest, FailsClearlyAndCreatesNothingOnABadOpen) {
 
     EXPECT_EQ(errorOf([] { Connection::open(QStringLiteral("Provider=SQLOLEDB;Data Source=x")); }).number(), 3706);
     EXPECT_TRUE(errorOf([] { Connection::open(QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;")); })
-                    .description().contains(u"Data Source"));
+                    .description()
+                    .contains(u"Data Source"));
     EXPECT_NE(errorOf([] { Connection::open(QStringLiteral("Driver={Nenhum};Database=x")); }).number(), 0);
 }
 
@@ -177,11 +183,12 @@ class WriteBackTest : public ConnectionTest {
 protected:
     void SetUp() override {
         ConnectionTest::SetUp();
-        ASSERT_EQ(runOnFile(path, QStringLiteral(
-                                      "CREATE TABLE p (ID INTEGER PRIMARY KEY AUTOINCREMENT, NOME nvarchar(10) NOT NULL, "
-                                      "SERIE int NOT NULL DEFAULT 1, NOTA nvarchar(3) NULL);"
-                                      "INSERT INTO p (NOME) VALUES ('um'), ('dois');")),
-                  QString());
+        ASSERT_EQ(
+            runOnFile(path, QStringLiteral(
+                                "CREATE TABLE p (ID INTEGER PRIMARY KEY AUTOINCREMENT, NOME nvarchar(10) NOT NULL, "
+                                "SERIE int NOT NULL DEFAULT 1, NOTA nvarchar(3) NULL);"
+                                "INSERT INTO p (NOME) VALUES ('um'), ('dois');")),
+            QString());
         c = Connection::openSqlite(path, std::make_shared<NativeDialect>());
     }
     QStringList table() {
@@ -237,7 +244,8 @@ TEST_F(WriteBackTest, WritesNothingWhenOneChangeFails) {
 
     auto unnamed = c->Query(QStringLiteral("SELECT * FROM p"));
     unnamed->AddNew();
-    EXPECT_EQ(errorOf([&] { c->WriteBack(*unnamed); }).description(), QStringLiteral("NOT NULL constraint failed: p.NOME"));
+    EXPECT_EQ(errorOf([&] { c->WriteBack(*unnamed); }).description(),
+              QStringLiteral("NOT NULL constraint failed: p.NOME"));
     auto joined = c->Query(QStringLiteral("SELECT p.ID, Bancos.Banco FROM p, Bancos"));
     joined->setValue(1, Variant(QStringLiteral("y")));
     EXPECT_TRUE(errorOf([&] { c->WriteBack(*joined); }).description().contains(u"Insufficient base table"));

@@ -7,8 +7,8 @@
 #include "platform/sql/sql_dialect.h"
 #include "platform/sql/sqlite_file.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace tvx::sql {
 namespace {
@@ -47,7 +47,8 @@ TEST_F(KeptStatementsTest, AKeptQueryFollowsTheSchemaAndTheData) {
     EXPECT_EQ(after->value(QStringLiteral("Z")), Variant(7));
 
     // Another connection's change, seen by the kept statement of this one.
-    ASSERT_EQ(runOnFile(path, QStringLiteral("ALTER TABLE A RENAME COLUMN X TO W; UPDATE A SET W = 'dois'")), QString());
+    ASSERT_EQ(runOnFile(path, QStringLiteral("ALTER TABLE A RENAME COLUMN X TO W; UPDATE A SET W = 'dois'")),
+              QString());
     const auto renamed = db->Query(all);
     EXPECT_EQ(fieldNames(*renamed), (QStringList{"ID", "W", "Z"}));
     EXPECT_EQ(renamed->value(QStringLiteral("W")), Variant(QStringLiteral("dois")));

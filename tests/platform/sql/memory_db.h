@@ -1,8 +1,8 @@
 #pragma once
 // A SQLite database in memory for dialect tests: runs texts and reads rows as text.
+#include <sqlite3.h>
 #include <QString>
 #include <QStringList>
-#include <sqlite3.h>
 
 #include <ostream>
 

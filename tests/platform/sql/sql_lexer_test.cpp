@@ -13,11 +13,21 @@ QString kinds(const TokenList& t) {
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (!t.isSignificant(i)) continue;
         switch (t[i].kind) {
-            case TokenKind::String: out += u'S'; break;
-            case TokenKind::QuotedName: out += u'Q'; break;
-            case TokenKind::Word: out += u'W'; break;
-            case TokenKind::Number: out += u'9'; break;
-            default: out += u'.'; break;
+            case TokenKind::String:
+                out += u'S';
+                break;
+            case TokenKind::QuotedName:
+                out += u'Q';
+                break;
+            case TokenKind::Word:
+                out += u'W';
+                break;
+            case TokenKind::Number:
+                out += u'9';
+                break;
+            default:
+                out += u'.';
+                break;
         }
     }
     return out;
@@ -57,9 +67,9 @@ TEST(SqlLexer, FindsMatchingParenthesesAndWords) {
 }
 
 TEST(SqlScript, SplitsAtSemicolonsAndGoLinesOnly) {
-    EXPECT_EQ(splitStatements(QStringLiteral("UPDATE t SET a='x;y'; -- c;\r\nDELETE FROM [t;u] /* ; */")),
-              (QStringList{QStringLiteral("UPDATE t SET a='x;y'"),
-                           QStringLiteral(" -- c;\r\nDELETE FROM [t;u] /* ; */")}));
+    EXPECT_EQ(
+        splitStatements(QStringLiteral("UPDATE t SET a='x;y'; -- c;\r\nDELETE FROM [t;u] /* ; */")),
+        (QStringList{QStringLiteral("UPDATE t SET a='x;y'"), QStringLiteral(" -- c;\r\nDELETE FROM [t;u] /* ; */")}));
     EXPECT_EQ(splitStatements(QStringLiteral("\r\nSELECT 1\r\nGO\r\nSELECT 2\r\n  go  -- end\r\nSELECT go FROM t")),
               (QStringList{QStringLiteral("\r\nSELECT 1\r\n"), QStringLiteral("\r\nSELECT 2\r\n  "),
                            QStringLiteral("  -- end\r\nSELECT go FROM t")}));

@@ -1,7 +1,7 @@
 #pragma once
 // Creates a SQLite file for connection tests and runs SQL on it directly.
-#include <QString>
 #include <sqlite3.h>
+#include <QString>
 
 namespace tvx::sql::testing {
 
