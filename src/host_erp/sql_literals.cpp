@@ -4,7 +4,7 @@
 
 namespace tvx::host_erp {
 
-QString sqlText(const QString& text) { return u'N' + sql::sqlQuoted(text); }
+QString sqlText(const QString& text) { return sql::sqlNQuoted(text); }
 
 QString sqlMoney(Currency value) { return value.toString(); }
 

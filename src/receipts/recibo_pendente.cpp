@@ -15,8 +15,6 @@ namespace tvx {
 
 namespace {
 
-QString texto(const QString& v) { return u'N' + sql::sqlQuoted(v); }
-
 struct Recibo {
     QString sTipo;
     std::int32_t lNumero = 0;
@@ -28,8 +26,8 @@ struct Recibo {
 bool temLancamento(DalComandos& comandos, const Recibo& r) {
     const auto rs = consultar(comandos, QStringLiteral("SELECT COUNT(*) AS N FROM MOVCTBCAB WHERE AREA = N'FIN' AND "
                                                        "TPDOC = %1 AND SERIE = %2 AND ANO = %3 AND NNUMDOC = %4")
-                                            .arg(texto(r.sTipo), QString::number(r.iSerie), QString::number(r.iAno),
-                                                 QString::number(r.lNumero)));
+                                            .arg(sql::sqlNQuoted(r.sTipo), QString::number(r.iSerie),
+                                                 QString::number(r.iAno), QString::number(r.lNumero)));
     return rs->RecordCount() > 0 && CLng(rs->value(0)) > 0;
 }
 
@@ -45,11 +43,11 @@ void pReciboPendenteRecuperar(SessaoApi& api, DalComandos& comandos, const Docum
                               const QStringList& sTipos, SourceWrites& origem, DiagnosticoLog& diagnostico) {
     if (p.ids.size() != 1 || sTipos.isEmpty()) return;
     QStringList tipos;
-    for (const QString& t : sTipos) tipos << texto(t);
-    const auto rs = consultar(
-        comandos, QStringLiteral("SELECT TPDOC, NNUMDOC, SERIE, ANO, DATA, TOTDOC FROM DOCFINCAB "
-                                 "WHERE ID > %1 AND Terceiro = %2 AND TPDOC IN (%3) ORDER BY ID")
-                      .arg(QString::number(p.ultimoDocumento), texto(p.conta), tipos.join(QStringLiteral(", "))));
+    for (const QString& t : sTipos) tipos << sql::sqlNQuoted(t);
+    const auto rs = consultar(comandos, QStringLiteral("SELECT TPDOC, NNUMDOC, SERIE, ANO, DATA, TOTDOC FROM DOCFINCAB "
+                                                       "WHERE ID > %1 AND Terceiro = %2 AND TPDOC IN (%3) ORDER BY ID")
+                                            .arg(QString::number(p.ultimoDocumento), sql::sqlNQuoted(p.conta),
+                                                 tipos.join(QStringLiteral(", "))));
     const Currency valor = Currency::parse(p.valor);
     for (; rs->RecordCount() > 0 && !rs->Eof(); rs->MoveNext()) {
         if (formatDate(CDate(rs->value(QStringLiteral("DATA"))).date()) != p.data) continue;

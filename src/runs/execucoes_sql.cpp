@@ -7,8 +7,6 @@ namespace tvx::execucoes_sql {
 
 namespace {
 
-QString texto(const QString& v) { return u'N' + sql::sqlQuoted(v); }
-
 QString coluna(Coluna c) {
     return c == Coluna::Factura ? QStringLiteral("FACTURA_PENDENTE") : QStringLiteral("RECIBO_PENDENTE");
 }
@@ -16,7 +14,7 @@ QString coluna(Coluna c) {
 // The row while `p` holds it.
 QString daLinhaDe(const ProcessIdentity& p) {
     return QStringLiteral("WHERE RECURSO = N'EMPRESA' AND ESTACAO = %1 AND PROCESSO = %2 AND ARRANQUE = %3")
-        .arg(texto(p.estacao), QString::number(p.pid), QString::number(p.arranque));
+        .arg(sql::sqlNQuoted(p.estacao), QString::number(p.pid), QString::number(p.arranque));
 }
 
 }  // namespace
@@ -59,17 +57,17 @@ QString tomar(const ProcessIdentity& eu, std::int32_t operacao, const QString& a
     return QStringLiteral(
                "UPDATE qrl_EXECUCOES SET ESTACAO = %1, PROCESSO = %2, ARRANQUE = %3, OPERACAO = %4, "
                "INICIO = %5, BATIMENTO = %5 %6 AND BATIMENTO = %7")
-        .arg(texto(eu.estacao), QString::number(eu.pid), QString::number(eu.arranque), QString::number(operacao),
-             texto(agora), daLinhaDe(visto), texto(batimentoVisto));
+        .arg(sql::sqlNQuoted(eu.estacao), QString::number(eu.pid), QString::number(eu.arranque),
+             QString::number(operacao), sql::sqlNQuoted(agora), daLinhaDe(visto), sql::sqlNQuoted(batimentoVisto));
 }
 
 QString registar(const ProcessIdentity& eu, Coluna c, const QString& pendente, const QString& agora) {
     return QStringLiteral("UPDATE qrl_EXECUCOES SET %1 = %2, BATIMENTO = %3 %4")
-        .arg(coluna(c), texto(pendente), texto(agora), daLinhaDe(eu));
+        .arg(coluna(c), sql::sqlNQuoted(pendente), sql::sqlNQuoted(agora), daLinhaDe(eu));
 }
 
 QString batimento(const ProcessIdentity& eu, const QString& agora) {
-    return QStringLiteral("UPDATE qrl_EXECUCOES SET BATIMENTO = %1 %2").arg(texto(agora), daLinhaDe(eu));
+    return QStringLiteral("UPDATE qrl_EXECUCOES SET BATIMENTO = %1 %2").arg(sql::sqlNQuoted(agora), daLinhaDe(eu));
 }
 
 QString libertar(const ProcessIdentity& eu, Coluna c, bool limpar) {

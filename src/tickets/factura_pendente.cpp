@@ -14,8 +14,6 @@ namespace tvx {
 
 namespace {
 
-QString texto(const QString& v) { return u'N' + sql::sqlQuoted(v); }
-
 QSet<QString> linhasDe(DalComandos& comandos, std::int64_t idCabecalho) {
     QSet<QString> linhas;
     const auto rs = consultar(
@@ -28,10 +26,11 @@ QSet<QString> linhasDe(DalComandos& comandos, std::int64_t idCabecalho) {
 
 bool pFacturaPendenteProcurar(DalComandos& comandos, const DocumentoPendente& p, IdentidadeFactura& factura,
                               bool& bEmPreparacao) {
-    const auto rs = consultar(comandos, QStringLiteral("SELECT ID, TPDOC, NNUMDOC, SERIE, ANO, EMPREPARACAO FROM "
-                                                       "DOCGCCAB WHERE TPDOC = %1 AND Terceiro = %2 AND VOSSONDOC = "
-                                                       "%3 ORDER BY ID DESC")
-                                            .arg(texto(p.tipoDocumento), texto(p.conta), texto(p.referencia)));
+    const auto rs = consultar(
+        comandos, QStringLiteral("SELECT ID, TPDOC, NNUMDOC, SERIE, ANO, EMPREPARACAO FROM "
+                                 "DOCGCCAB WHERE TPDOC = %1 AND Terceiro = %2 AND VOSSONDOC = "
+                                 "%3 ORDER BY ID DESC")
+                      .arg(sql::sqlNQuoted(p.tipoDocumento), sql::sqlNQuoted(p.conta), sql::sqlNQuoted(p.referencia)));
     for (; rs->RecordCount() > 0 && !rs->Eof(); rs->MoveNext()) {
         const QSet<QString> linhas = linhasDe(comandos, std::int64_t(CDbl(rs->value(QStringLiteral("ID")))));
         bool todas = true;

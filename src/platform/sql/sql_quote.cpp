@@ -6,4 +6,6 @@ QString sqlEscape(const QString& value) { return QString(value).replace(u'\'', Q
 
 QString sqlQuoted(const QString& value) { return u'\'' + sqlEscape(value) + u'\''; }
 
+QString sqlNQuoted(const QString& value) { return u'N' + sqlQuoted(value); }
+
 }  // namespace tvx::sql

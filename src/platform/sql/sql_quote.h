@@ -8,5 +8,7 @@ namespace tvx::sql {
 QString sqlEscape(const QString& value);
 // `value` as a string literal: '...' with its quotes doubled.
 QString sqlQuoted(const QString& value);
+// `value` as a Unicode string literal of T-SQL: N'...' with its quotes doubled.
+QString sqlNQuoted(const QString& value);
 
 }  // namespace tvx::sql
