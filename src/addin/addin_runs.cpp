@@ -14,29 +14,17 @@ std::shared_ptr<OperationRuns> defaultOperationRuns() { return std::make_shared<
 void AddinRuns::runTicketImport(Solucao& s) {
     SolucaoEstado& m = s.estado();
     const bool bCsv = m.m_bCsv;
-    ImportacaoMovimentos run({{m.m_Api,
-                               m.m_Comandos,
-                               m.m_Diagnostico,
-                               bCsv ? m.m_Csv : m.m_OrigemImportacao,
-                               [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); },
-                               s.runDesktop(),
-                               m.m_sEmpresa,
-                               {}},
-                              bCsv,
-                              m.m_sFicheiroCsv});
+    ImportacaoMovimentos run(
+        {.run = s.runContext(bCsv ? m.m_Csv : m.m_OrigemImportacao,
+                             [bCsv] { return createObject<OrigemDados>(bCsv ? CsvProgId : AccessProgId); }),
+         .m_bCsv = bCsv,
+         .m_sFicheiroCsv = m.m_sFicheiroCsv});
     run.pImportarMovimentos();
 }
 
 void AddinRuns::runTransferImport(Solucao& s) {
-    SolucaoEstado& m = s.estado();
-    ImportacaoMovBancarios run({m.m_Api,
-                                m.m_Comandos,
-                                m.m_Diagnostico,
-                                m.m_OrigemImportacao,
-                                [] { return createObject<OrigemDados>(AccessProgId); },
-                                s.runDesktop(),
-                                m.m_sEmpresa,
-                                {}});
+    ImportacaoMovBancarios run(
+        s.runContext(s.estado().m_OrigemImportacao, [] { return createObject<OrigemDados>(AccessProgId); }));
     run.pImportarMovBancarios();
 }
 

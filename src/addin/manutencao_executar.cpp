@@ -8,33 +8,24 @@
 #include "maintenance/comando_executar.h"
 #include "maintenance/comando_manutencao.h"
 #include "maintenance/utilizador_repor.h"
-#include "platform/ui/error_box.h"
 
 namespace tvx::addin {
 
 void AddinRuns::pManutencaoExecutar(Solucao& s, const QString& sComando, const QString& sUtilizadorAntes) {
     SolucaoEstado& m = s.estado();
-    MaintenanceContext contexto{{m.m_Api,
-                                 m.m_Comandos,
-                                 m.m_Diagnostico,
-                                 m.m_OrigemImportacao,  // untouched: the commands read no agency source
-                                 [] { return std::shared_ptr<OrigemDados>(); },
-                                 s.runDesktop(),
-                                 m.m_sEmpresa,
-                                 {}},
-                                [] { return createObject<PastaBase>(host_classes::PastaBase)->Pasta(); }};
-    // BDUSER is given back before the command runs: a run killed half-way
-    // (or a script committed just before a crash) is then never repeated by
-    // the next "Confirmar". A command whose BDUSER cannot be given back is
-    // not run.
-    if (ComandoManutencao::executavel(sComando)) {
-        try {
-            pUtilizadorRepor(m.m_Comandos, sComando, sUtilizadorAntes);
-        } catch (...) {
-            ui::showError(s.ui().messages(), currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
-            return;
-        }
-    }
+    // BDUSER is given back just before the command runs (a removal once it
+    // holds its run lock, so that a refused one keeps its command): a run
+    // killed half-way (or a script committed just before a crash) is then
+    // never repeated by the next "Confirmar". A command whose BDUSER cannot
+    // be given back is not run.
+    MaintenanceContext contexto{
+        .run = s.runContext(m.m_OrigemImportacao,  // untouched: the commands read no agency source
+                            [] { return std::shared_ptr<OrigemDados>(); }),
+        .pastaBase = [] { return createObject<PastaBase>(host_classes::PastaBase)->Pasta(); },
+        .comandoGastar =
+            [&m, sComando, sUtilizadorAntes] {
+                if (ComandoManutencao::executavel(sComando)) pUtilizadorRepor(m.m_Comandos, sComando, sUtilizadorAntes);
+            }};
     pComandoExecutar(sComando, contexto);
 }
 

@@ -8,6 +8,7 @@
 #include "addin/view_hook_list.h"
 #include "platform/automation/dispatch.h"
 #include "platform/ui/addin_ui.h"
+#include "runs/run_context.h"
 #include "runs/run_desktop.h"
 
 #include <QString>
@@ -67,6 +68,11 @@ public:
     ui::AddinUi& ui() { return *ui_; }
     // The desktop a long run shows itself on; its viewer is pViewDiagnostico.
     RunDesktop runDesktop();
+    // What a run borrows: the session, the database helpers, the log, the
+    // field `origem` that keeps the run's source (new ones from `novaOrigem`)
+    // and the desktop.
+    RunContext runContext(std::shared_ptr<OrigemDados>& origem,
+                          std::function<std::shared_ptr<OrigemDados>()> novaOrigem);
     // The file dialog the add-in's commands share, on the never-shown form
     // FrmImportacao (loaded on first use, then kept).
     ui::CommonDialog& dialogoFicheiros();

@@ -7,8 +7,23 @@
 namespace tvx::addin {
 
 RunDesktop Solucao::runDesktop() {
-    return RunDesktop{ui_->messages(), ui_->messageLoop(), [this] { return ui_->newProgressWindow(); },
-                      [this](std::shared_ptr<ado::Recordset> log) { pViewDiagnostico(std::move(log)); }};
+    return RunDesktop{
+        .messages = ui_->messages(),
+        .messageLoop = ui_->messageLoop(),
+        .newProgressWindow = [this] { return ui_->newProgressWindow(); },
+        .viewDiagnostico = [this](std::shared_ptr<ado::Recordset> log) { pViewDiagnostico(std::move(log)); }};
+}
+
+RunContext Solucao::runContext(std::shared_ptr<OrigemDados>& origem,
+                               std::function<std::shared_ptr<OrigemDados>()> novaOrigem) {
+    return RunContext{.m_Api = m_.m_Api,
+                      .comandos = m_.m_Comandos,
+                      .diagnostico = m_.m_Diagnostico,
+                      .origem = origem,
+                      .novaOrigem = std::move(novaOrigem),
+                      .desktop = runDesktop(),
+                      .empresa = m_.m_sEmpresa,
+                      .novosBloqueios = {}};
 }
 
 void Solucao::comViewerDiagnosticos(const std::function<void(FrmViewDiagnosticos&)>& use) {

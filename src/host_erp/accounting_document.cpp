@@ -43,13 +43,15 @@ const AccountingEntry& AccountingDocument::checkedEntry() {
 }
 
 std::int32_t AccountingDocument::Validar() {
-    sondar(*session_, "AccountingDocument.Validar");
-    return answer(message_, [&] { checkedEntry(); });
+    return answer(message_, [&] {
+        sondar(*session_, "AccountingDocument.Validar");
+        checkedEntry();
+    });
 }
 
 std::int32_t AccountingDocument::Inserir() {
-    sondar(*session_, "AccountingDocument.Inserir");
     return answer(message_, [&] {
+        sondar(*session_, "AccountingDocument.Inserir");
         sql::Connection& database = db();
         HostTransaction transaction(database);
         insertEntry(database, checkedEntry(), clock().now());

@@ -66,13 +66,15 @@ CommercialDraft CommercialDocument::checked() {
 }
 
 std::int32_t CommercialDocument::Validar() {
-    sondar(*session_, "CommercialDocument.Validar");
-    return answer(message_, [&] { checked(); });
+    return answer(message_, [&] {
+        sondar(*session_, "CommercialDocument.Validar");
+        checked();
+    });
 }
 
 std::int32_t CommercialDocument::Inserir() {
-    sondar(*session_, "CommercialDocument.Inserir");
     return answer(message_, [&] {
+        sondar(*session_, "CommercialDocument.Inserir");
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado."));
         sql::Connection& database = db();
         const CommercialDraft draft = checked();
@@ -102,8 +104,8 @@ void CommercialDocument::load(qint64 id) {
 }
 
 std::int32_t CommercialDocument::Finalizar(Variant& iAno, Variant& sTipoDoc, Variant& iSerie, Variant& lNumero) {
-    sondar(*session_, "CommercialDocument.Finalizar");
     return answer(message_, [&] {
+        sondar(*session_, "CommercialDocument.Finalizar");
         finalise(requireKey(sTipoDoc, lNumero, iSerie, iAno));
         sTipoDoc = Variant(stored_.key.tipo);
         lNumero = Variant(stored_.key.numero);
@@ -137,8 +139,8 @@ void CommercialDocument::finalise(const DocumentKey& key) {
 }
 
 std::int32_t CommercialDocument::Ler(Variant& sTipoDoc, Variant& lNumero, Variant& iSerie, Variant& iAno) {
-    sondar(*session_, "CommercialDocument.Ler");
     return answer(message_, [&] {
+        sondar(*session_, "CommercialDocument.Ler");
         const DocumentKey key = requireKey(sTipoDoc, lNumero, iSerie, iAno);
         qint64 id = findCommercial(db(), key, false);
         if (id == 0) id = findCommercial(db(), key, true);
@@ -156,8 +158,8 @@ std::int32_t CommercialDocument::lerEmPreparacao(const DocumentKey& key) {
 }
 
 std::int32_t CommercialDocument::Remover() {
-    sondar(*session_, "CommercialDocument.Remover");
     return answer(message_, [&] {
+        sondar(*session_, "CommercialDocument.Remover");
         if (stored_.id == 0) refuse(QStringLiteral("Não há documento lido para remover."));
         if (!stored_.emPreparacao)
             refuse(

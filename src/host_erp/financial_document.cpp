@@ -23,13 +23,15 @@ std::int32_t FinancialDocument::AdicionaLinha(std::shared_ptr<LinhaDocFinanceiro
 }
 
 std::int32_t FinancialDocument::Validar() {
-    sondar(*session_, "FinancialDocument.Validar");
-    return answer(message_, [&] { checkFinancial(db(), *cab_, linhas_); });
+    return answer(message_, [&] {
+        sondar(*session_, "FinancialDocument.Validar");
+        checkFinancial(db(), *cab_, linhas_);
+    });
 }
 
 std::int32_t FinancialDocument::Inserir() {
-    sondar(*session_, "FinancialDocument.Inserir");
     return answer(message_, [&] {
+        sondar(*session_, "FinancialDocument.Inserir");
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado."));
         sql::Connection& database = db();
         HostTransaction transaction(database);
@@ -50,8 +52,8 @@ void FinancialDocument::load(qint64 id) {
 }
 
 std::int32_t FinancialDocument::Ler(Variant& sTipoDoc, Variant& lNumero, Variant& iSerie, Variant& iAno) {
-    sondar(*session_, "FinancialDocument.Ler");
     return answer(message_, [&] {
+        sondar(*session_, "FinancialDocument.Ler");
         const auto key = keyOf(sTipoDoc, lNumero, iSerie, iAno);
         if (!key) refuse(QStringLiteral("A identificação do documento não é válida."));
         const qint64 id = findFinancial(db(), *key);
@@ -61,8 +63,8 @@ std::int32_t FinancialDocument::Ler(Variant& sTipoDoc, Variant& lNumero, Variant
 }
 
 std::int32_t FinancialDocument::Remover() {
-    sondar(*session_, "FinancialDocument.Remover");
     return answer(message_, [&] {
+        sondar(*session_, "FinancialDocument.Remover");
         if (stored_.id == 0) refuse(QStringLiteral("Não há documento lido para remover."));
         sql::Connection& database = db();
         HostTransaction transaction(database);

@@ -31,7 +31,9 @@ struct HostSettings {
     // Called with the call's name at the start of every document call
     // (Validar, Inserir, Finalizar, Ler, Remover) and every write to the
     // company database; empty in the real host. Tests use it to make a
-    // chosen call fail, or end the process there as a crash would.
+    // chosen call fail, refuse (a document call answers non-zero when the
+    // probe raises a host Refusal, host_refusal.h), or end the process there
+    // as a crash would.
     std::function<void(const char*)> probe;
 
     void sondar(const char* chamada) const {

@@ -19,9 +19,17 @@ bool pComandoExecutar(const QString& sComando, MaintenanceContext& contexto) {
         ui::showError(contexto.run.desktop.messages, currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
         return false;
     }
-    if (bRemover) RemocaoRecibos(contexto.run).pRecibosRemover(sTpdoc, iAno, lPrim, lUlt);
-    if (comando.ScriptPedido())
+    if (bRemover) RemocaoRecibos(contexto.run).pRecibosRemover(sTpdoc, iAno, lPrim, lUlt, contexto.comandoGastar);
+    if (comando.ScriptPedido()) {
+        try {
+            if (contexto.comandoGastar) contexto.comandoGastar();
+        } catch (...) {
+            // A command that cannot be used up is not run.
+            ui::showError(contexto.run.desktop.messages, currentError(), QString(), ui::vbOKOnly, TituloConfiguracao);
+            return false;
+        }
         pScriptExecutar(contexto.run.comandos, contexto.run.desktop.messages, contexto.pastaBase);
+    }
     return bRemover || comando.ScriptPedido();
 }
 

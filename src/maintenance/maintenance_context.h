@@ -13,6 +13,10 @@ struct MaintenanceContext {
     RunContext run;
     // The base folder component's folder (PastaBase), asked when a script runs.
     std::function<QString()> pastaBase;
+    // Uses the command up (BDUSER given back as it was before the command
+    // was typed): called just before the command changes anything, once the
+    // removal holds its run lock; empty: nothing to give back.
+    std::function<void()> comandoGastar;
 };
 
 }  // namespace tvx

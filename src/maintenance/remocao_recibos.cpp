@@ -3,8 +3,8 @@
 #include "host_api/doc_financeiro.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
-#include "platform/ui/error_box.h"
 #include "runs/field_values.h"
+#include "runs/run_frame.h"
 #include "settings/dal_comandos.h"
 
 namespace tvx {
@@ -19,31 +19,26 @@ RemocaoRecibos::RemocaoRecibos(RunContext contexto) : c_(std::move(contexto)) {}
 
 RemocaoRecibos::~RemocaoRecibos() = default;
 
-void RemocaoRecibos::pRecibosRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lPrim, std::int32_t lUlt) {
-    try {
-        c_.diagnostico.pDiagnosticoCreate();
-        rsParametros_ = c_.comandos.HlpDb_ParametrosGet();
-        if (!rsParametros_) err::raise(err::ObjectNotSet);
-        // Not beside an import or another removal; a refused run changes nothing.
-        bloqueios_ = c_.bloqueios(Operacao, execucoes_sql::Coluna::Recibo);
-        if (!bloqueios_->adquirir(c_.empresa, QString(), c_.desktop.messages, TituloErro)) {
-            bloqueios_.reset();
-            c_.diagnostico.pDiagnosticoClose();
-            return;
-        }
-        progresso_ = std::make_unique<FrmProgressoImport>(c_.desktop.newProgressWindow(), c_.desktop.messageLoop);
-        progresso_->SetCaption(TituloProgresso);
-        progresso_->start();
-        // Counted in 64 bits: a range that ends at the largest number ends there.
-        for (std::int64_t n = lPrim; n <= lUlt; ++n) {
-            progresso_->update(QStringLiteral("A Remover: ") + QString::number(n), n, lPrim, lUlt);
-            pReciboRemover(sTpdoc, iAno, std::int32_t(n));
-            bloqueios_->batimento();
-        }
-        pTerminar();
-    } catch (...) {
-        pErroMostrar(currentError());
-    }
+void RemocaoRecibos::pRecibosRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lPrim, std::int32_t lUlt,
+                                     const std::function<void()>& aposBloqueio) {
+    // Not beside an import or another removal; a refused run changes nothing.
+    RunFrame frame(c_, {.operation = Operacao,
+                        .inFlightColumn = execucoes_sql::Coluna::Recibo,
+                        .texts = {.errorTitle = TituloErro,
+                                  .errorMessage = MensagemErro,
+                                  .summaryTitle = TituloProgresso,
+                                  .successMessage = MensagemSucesso,
+                                  .errorsMessage = MensagemComErros,
+                                  .progressCaption = TituloProgresso},
+                        .afterError = AfterError::CloseLog,
+                        .lockedSource = {}});
+    frame.run([&] {
+        rsParametros_ = &frame.parameters();
+        if (aposBloqueio) aposBloqueio();
+        frame.forEachNumber(lPrim, lUlt, QStringLiteral("A Remover: "),
+                            [&](std::int64_t n) { pReciboRemover(sTpdoc, iAno, std::int32_t(n)); });
+    });
+    rsParametros_ = nullptr;
 }
 
 void RemocaoRecibos::pReciboRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lNumero) {
@@ -64,29 +59,6 @@ void RemocaoRecibos::pReciboRemover(const QString& sTpdoc, std::int16_t iAno, st
 std::int16_t RemocaoRecibos::pSerie(const QString& sTpdoc) const {
     const bool bPorConta = UCase(textoOuVazio(rsParametros_->value(QStringLiteral("RPCTIPODOCUM")))) == UCase(sTpdoc);
     return CInt(rsParametros_->value(bPorConta ? QStringLiteral("RPCSERIE") : QStringLiteral("RECSERIE")));
-}
-
-void RemocaoRecibos::pTerminar() {
-    progresso_->end();
-    progresso_.reset();
-    pLibertar();
-    const bool bErros = c_.diagnostico.pDiagnosticoTemErros();
-    c_.desktop.messages.MsgBox(bErros ? MensagemComErros : MensagemSucesso, ui::vbOKOnly, TituloProgresso);
-    c_.desktop.viewDiagnostico(c_.diagnostico.rsDiagnostico());
-    c_.diagnostico.pDiagnosticoClose();
-}
-
-void RemocaoRecibos::pErroMostrar(const AutomationError& erro) {
-    if (progresso_) tryIgnoringError([&] { progresso_->end(); });
-    progresso_.reset();
-    tryIgnoringError([&] { pLibertar(); });
-    c_.diagnostico.pDiagnosticoClose();  // not shown: the run did not finish
-    ui::showError(c_.desktop.messages, erro, MensagemErro + QStringLiteral("\r\n"), ui::vbOKOnly, TituloErro);
-}
-
-void RemocaoRecibos::pLibertar() {
-    if (bloqueios_) bloqueios_->libertar();
-    bloqueios_.reset();
 }
 
 }  // namespace tvx

@@ -9,11 +9,11 @@
 // It is a run like the imports: it holds the company's run lock from start
 // to end, so it never runs beside an import or another removal.
 #include "platform/automation/automation_error.h"
-#include "runs/frm_progresso_import.h"
 #include "runs/run_context.h"
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace tvx {
@@ -25,7 +25,10 @@ public:
 
     // The whole run over the numbers lPrim to lUlt (none when lPrim > lUlt);
     // no error leaves it.
-    void pRecibosRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lPrim, std::int32_t lUlt);
+    // `aposBloqueio`, when given, runs once the run holds its lock, before the
+    // first number (the command giving BDUSER back); a refused run never calls it.
+    void pRecibosRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lPrim, std::int32_t lUlt,
+                         const std::function<void()>& aposBloqueio = {});
 
     // The operation the run lock names (the configuration editor's).
     static constexpr std::int32_t Operacao = 1002;
@@ -41,14 +44,9 @@ private:
     void pReciboRemover(const QString& sTpdoc, std::int16_t iAno, std::int32_t lNumero);
     // RPCSERIE for the on-account receipt type (letter case aside), RECSERIE for any other.
     std::int16_t pSerie(const QString& sTpdoc) const;
-    void pTerminar();
-    void pErroMostrar(const AutomationError& erro);
-    void pLibertar();
 
     RunContext c_;
-    std::shared_ptr<ado::Recordset> rsParametros_;
-    std::unique_ptr<RunGuard> bloqueios_;
-    std::unique_ptr<FrmProgressoImport> progresso_;
+    ado::Recordset* rsParametros_ = nullptr;  // while the run lasts
 };
 
 }  // namespace tvx

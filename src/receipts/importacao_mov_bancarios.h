@@ -19,8 +19,8 @@
 #include "diagnostics/diagnostico_log.h"
 #include "host_api/sessao_api.h"
 #include "platform/automation/automation_error.h"
+#include "runs/documento_pendente.h"
 #include "runs/run_context.h"
-#include "runs/run_locks.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +30,7 @@
 
 namespace tvx {
 
-class FrmProgressoImport;
+class RunFrame;
 
 // What the run uses of the entry object.
 using ImportacaoMovBancariosContexto = RunContext;
@@ -56,26 +56,19 @@ public:
     static const QString MensagemErro;      // "Erro ao importar."
 
 private:
-    void pLinhasImportar(ado::Recordset& rs);
-    void pLinhaImportar(ado::Recordset& rs);
+    void pLinhaImportar(ado::Recordset& rs, std::int32_t lLinha);
     // Writes the receipt's reference into the transfer.
     void pMovBancarioMarcar(std::int32_t lId, const QString& sRecibo);
     void pDiagnosticoAdd(std::int32_t lLinha, const QString& sEstado, const QString& sDescricao);
     // The first value of the transfer under the cursor that does not convert ("" when all do).
     QString pCampoInvalido(ado::Recordset& rs) const;
-    void pPendenteRegistar(ado::Recordset& rs, std::int32_t lId, const QString& sConta);
-    void pPendenteRecuperar(const QString& sDataSource);
-    void pProgressoFechar();
-    void pErroMostrar(const AutomationError& erro);
-    void pTerminar();
-    OrigemDados& origem() const;  // error 91 when there is none
-    SessaoApi& api() const;       // error 91 without a host session
+    // The transfer as the in-flight record names it.
+    DocumentoPendente pPendente(ado::Recordset& rs, std::int32_t lId, const QString& sConta) const;
+    RunFrame& frame() const;
 
     ImportacaoMovBancariosContexto c_;
-    std::unique_ptr<RunGuard> bloqueios_;
-    QString sAgencia_;         // BDNOME, the agency file of the run
-    QStringList tiposRecibo_;  // RECTIPODOCUM, RPCTIPODOCUM
-    std::unique_ptr<FrmProgressoImport> progresso_;
+    RunFrame* frame_ = nullptr;  // while the run lasts
+    QStringList tiposRecibo_;    // RECTIPODOCUM, RPCTIPODOCUM
 };
 
 }  // namespace tvx

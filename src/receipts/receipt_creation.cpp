@@ -86,9 +86,12 @@ bool pDocFinanceiroInsere(SessaoApi& api, DalComandos& comandos, DiagnosticoLog&
         // The entry is made from the receipt as the host stored it.
         oDoc = requireNew(api.DocFinanceiro());
         Variant vTipo(recibo.sTipo), vNumero(recibo.lNumero), vSerie(recibo.iSerie), vAno(recibo.iAno);
-        oDoc->Ler(vTipo, vNumero, vSerie, vAno);
         QString sMensagemCtb;
-        if (!pDocContabilisticoInsere(api, oDoc, ModuloFinanceiro, sMensagemCtb)) {
+        // A receipt the host will not read back gets no entry made from nothing.
+        if (oDoc->Ler(vTipo, vNumero, vSerie, vAno) != 0) {
+            sMensagem += QStringLiteral(" (") + oDoc->UltimaMensagem() + u')';
+            bResult = false;
+        } else if (!pDocContabilisticoInsere(api, oDoc, ModuloFinanceiro, sMensagemCtb)) {
             sMensagem += sMensagemCtb;  // the receipt stays in the host
             bResult = false;
         }

@@ -63,8 +63,12 @@ void pReciboPendenteRecuperar(SessaoApi& api, DalComandos& comandos, const Docum
             auto oDoc = api.DocFinanceiro();
             if (!oDoc) err::raise(err::ObjectNotSet);
             Variant vTipo(r.sTipo), vNumero(r.lNumero), vSerie(r.iSerie), vAno(r.iAno);
-            oDoc->Ler(vTipo, vNumero, vSerie, vAno);
-            bLancamento = pDocContabilisticoInsere(api, oDoc, ModuloFinanceiro, sMensagem);
+            // A receipt the host will not read gets no entry from here: it is
+            // marked all the same, and the row asks for the entry by hand.
+            if (oDoc->Ler(vTipo, vNumero, vSerie, vAno) == 0)
+                bLancamento = pDocContabilisticoInsere(api, oDoc, ModuloFinanceiro, sMensagem);
+            else
+                sMensagem += QStringLiteral(" (") + oDoc->UltimaMensagem() + u')';
         }
         origem.marcarTransferenciaSeLivre(p.ids.front(), r.referencia());
         diagnostico.pDiagnosticoAdd(

@@ -2,9 +2,12 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "runs/consulta.h"
 #include "settings/dal_comandos.h"
+
+#include <QTimeZone>
 
 namespace tvx {
 
@@ -23,9 +26,23 @@ std::int64_t numeroDe(const ado::Recordset& rs, const char* campo) {
     return v.isNull() ? 0 : std::int64_t(CDbl(v));
 }
 
+// A moment as the row keeps it: UTC (invalid when the text is not one).
+QDateTime horaUtc(const QString& texto) {
+    const QDateTime t = QDateTime::fromString(texto, FormatoHora);
+    return t.isValid() ? QDateTime(t.date(), t.time(), QTimeZone::utc()) : t;
+}
+
 QString horaLocal(const QString& utc) {
-    const QDateTime t = QDateTime::fromString(utc, FormatoHora);
+    const QDateTime t = horaUtc(utc);
     return t.isValid() ? t.toLocalTime().toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")) : utc;
+}
+
+// How far ahead of this workstation's clock another's may run and still be
+// read as it stands.
+constexpr qint64 FolgaDoRelogio = 60;
+
+bool existeTabela(DalComandos& comandos) {
+    return consultar(comandos, execucoes_sql::existeQuery())->RecordCount() > 0;
 }
 
 }  // namespace
@@ -37,12 +54,18 @@ CompanyRunLock::~CompanyRunLock() {
     tryIgnoringError([this] { libertar(); });
 }
 
-QString CompanyRunLock::agora() const { return QDateTime::currentDateTimeUtc().toString(FormatoHora); }
+QString CompanyRunLock::agora() const { return clock().now().toUTC().toString(FormatoHora); }
 
 bool CompanyRunLock::adquirir(const QString& sEmpresa) {
     return reraiseAs(Fonte, [&] {
-        if (consultar(comandos_, execucoes_sql::existeQuery())->RecordCount() == 0)
-            comandos_.HlpDb_Executar(execucoes_sql::createStatement());
+        // Made when missing; two first runs may both try, and one finds it made.
+        if (!existeTabela(comandos_)) {
+            try {
+                comandos_.HlpDb_Executar(execucoes_sql::createStatement());
+            } catch (...) {
+                if (!existeTabela(comandos_)) throw;
+            }
+        }
         // Two runs may race for the lock: each takes it only from what it saw,
         // so one of them finds the row changed and looks again.
         for (int tentativa = 0; tentativa < 5; ++tentativa) {
@@ -54,12 +77,7 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
             const ProcessIdentity dono{textoDe(*rs, "ESTACAO"), numeroDe(*rs, "PROCESSO"), numeroDe(*rs, "ARRANQUE")};
             const QString batimento = textoDe(*rs, "BATIMENTO");
             if (dono.pid != 0) {
-                const bool vivo =
-                    dono.estacao == eu_.estacao
-                        ? ProcessIdentity::isRunning(dono)
-                        : QDateTime::fromString(batimento, FormatoHora).secsTo(QDateTime::currentDateTimeUtc()) <
-                              SegundosAteAbandono;
-                if (vivo) {
+                if (vivo(dono, batimento)) {
                     recusa_ =
                         QStringLiteral(
                             "Está em curso outra operação na empresa %1: no posto %2, processo %3, desde %4. "
@@ -73,13 +91,25 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
             if (comandos_.HlpDb_Executar(execucoes_sql::tomar(eu_, operacao_, agora(), dono, batimento)) == 1) {
                 detido_ = true;
                 resolvido_ = anterior_.vazio();
-                ultimoBatimento_ = QDateTime::currentDateTimeUtc();
+                ultimoBatimento_ = clock().now().toUTC();
                 return true;
             }
         }
         err::raise(err::Unspecified, QStringLiteral("O bloqueio de execução da empresa mudou de mãos repetidamente."),
                    Fonte);
     });
+}
+
+bool CompanyRunLock::vivo(const ProcessIdentity& dono, const QString& batimento) {
+    if (dono.estacao == eu_.estacao) return ProcessIdentity::isRunning(dono);
+    const QDateTime visto = horaUtc(batimento);
+    const QDateTime agora = clock().now().toUTC();
+    if (visto.isValid() && visto.secsTo(agora) >= -FolgaDoRelogio) return visto.secsTo(agora) < SegundosAteAbandono;
+    // A sign of life this clock cannot place (unreadable, or from a clock
+    // running ahead) is counted from now on this workstation's clock: the row
+    // gets this clock's time in its place, unless the holder wrote since.
+    comandos_.HlpDb_Executar(execucoes_sql::recontar(dono, batimento, this->agora()));
+    return true;
 }
 
 void CompanyRunLock::executarComoDono(const QString& sql) {
@@ -91,7 +121,7 @@ void CompanyRunLock::executarComoDono(const QString& sql) {
                        .arg(SegundosAteAbandono),
                    Fonte);
     }
-    ultimoBatimento_ = QDateTime::currentDateTimeUtc();
+    ultimoBatimento_ = clock().now().toUTC();
 }
 
 void CompanyRunLock::registar(const DocumentoPendente& documento) {
@@ -100,7 +130,7 @@ void CompanyRunLock::registar(const DocumentoPendente& documento) {
 }
 
 void CompanyRunLock::batimento() {
-    if (!detido_ || ultimoBatimento_.secsTo(QDateTime::currentDateTimeUtc()) < SegundosEntreBatimentos) return;
+    if (!detido_ || ultimoBatimento_.secsTo(clock().now().toUTC()) < SegundosEntreBatimentos) return;
     executarComoDono(execucoes_sql::batimento(eu_, agora()));
 }
 

@@ -44,6 +44,8 @@ public:
     // The recorded document is settled (stored and marked, or never stored):
     // the record is cleared when the lock is freed, without a write of its own.
     void resolvido() { resolvido_ = true; }
+    // True when nothing of this run's kind is left in flight.
+    bool resolvidoJa() const { return resolvido_; }
     // A sign of life for the other workstations, written at most every 30 s.
     void batimento();
     // Frees the lock, clearing the in-flight record when it is settled.
@@ -54,6 +56,8 @@ public:
 
 private:
     QString agora() const;
+    // Whether the holder `dono` seen with the sign of life `batimento` still runs.
+    bool vivo(const ProcessIdentity& dono, const QString& batimento);
     void executarComoDono(const QString& sql);
 
     DalComandos& comandos_;

@@ -70,6 +70,11 @@ QString batimento(const ProcessIdentity& eu, const QString& agora) {
     return QStringLiteral("UPDATE qrl_EXECUCOES SET BATIMENTO = %1 %2").arg(sql::sqlNQuoted(agora), daLinhaDe(eu));
 }
 
+QString recontar(const ProcessIdentity& visto, const QString& batimentoVisto, const QString& agora) {
+    return QStringLiteral("UPDATE qrl_EXECUCOES SET BATIMENTO = %1 %2 AND BATIMENTO = %3")
+        .arg(sql::sqlNQuoted(agora), daLinhaDe(visto), sql::sqlNQuoted(batimentoVisto));
+}
+
 QString libertar(const ProcessIdentity& eu, Coluna c, bool limpar) {
     const QString limpeza = limpar ? QStringLiteral(", %1 = N''").arg(coluna(c)) : QString();
     return QStringLiteral(

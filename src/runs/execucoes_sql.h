@@ -24,6 +24,9 @@ QString tomar(const ProcessIdentity& eu, std::int32_t operacao, const QString& a
               const QString& batimentoVisto);
 QString registar(const ProcessIdentity& eu, Coluna coluna, const QString& pendente, const QString& agora);
 QString batimento(const ProcessIdentity& eu, const QString& agora);
+// Replaces the sign of life `batimentoVisto` of the holder `visto` by `agora`,
+// while the row still holds both.
+QString recontar(const ProcessIdentity& visto, const QString& batimentoVisto, const QString& agora);
 // Frees the lock; `limpar` also clears the run's in-flight record.
 QString libertar(const ProcessIdentity& eu, Coluna coluna, bool limpar);
 

@@ -27,6 +27,8 @@ public:
     // `minimo` to `maximo` (a run over a range of numbers).
     void update(const QString& sLegenda, std::int64_t valor, std::int64_t minimo, std::int64_t maximo);
     void end();  // hidden, then unloaded
+    // The user asked the run to stop (the window's own cancel).
+    bool cancelado() const { return window_ && window_->CancelRequested(); }
 
     // "A importar: linha 3  de 10": the count is written without a leading blank.
     static QString lblPaginaCaption(std::int32_t lLinha, std::int32_t lTotal);

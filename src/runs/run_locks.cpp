@@ -10,7 +10,7 @@ bool RunLocks::adquirir(const QString& sEmpresa, const QString& sAgencia, ui::Me
         messages.MsgBox(empresa_.recusa(), ui::vbExclamation, sTitulo);
         return false;
     }
-    if (!sAgencia.isEmpty() && !agencia_.adquirir(sAgencia)) {
+    if (!sAgencia.isEmpty() && !agencia_.adquirir(sAgencia, sEmpresa)) {
         empresa_.libertar();
         messages.MsgBox(agencia_.recusa(), ui::vbExclamation, sTitulo);
         return false;
@@ -19,7 +19,7 @@ bool RunLocks::adquirir(const QString& sEmpresa, const QString& sAgencia, ui::Me
 }
 
 void RunLocks::libertar() {
-    agencia_.libertar();
+    agencia_.libertar(empresa_.resolvidoJa());
     empresa_.libertar();
 }
 

@@ -26,10 +26,16 @@ public:
     bool adquirir(const QString& sEmpresa, const QString& sAgencia, ui::MessageBox& messages,
                   const QString& sTitulo) override;
     const DocumentoPendente& anterior() const override { return empresa_.anterior(); }
-    void registar(const DocumentoPendente& documento) override { empresa_.registar(documento); }
+    // The agency file is checked to be the one locked before each record:
+    // no document is stored whose rows could no longer be marked.
+    void registar(const DocumentoPendente& documento) override {
+        agencia_.verificar();
+        empresa_.registar(documento);
+    }
     void resolvido() override { empresa_.resolvido(); }
     void batimento() override { empresa_.batimento(); }
-    // Frees both (the company's lock clears a settled in-flight record).
+    // Frees both (the company's lock clears a settled in-flight record; the
+    // agency file forgets this company only when nothing is left in flight).
     void libertar() override;
 
 private:

@@ -23,8 +23,8 @@
 #include "agency/origem_dados.h"
 #include "diagnostics/diagnostico_log.h"
 #include "platform/automation/automation_error.h"
+#include "runs/documento_pendente.h"
 #include "runs/run_context.h"
-#include "runs/run_locks.h"
 #include "tickets/invoice_builder.h"
 
 #include <QString>
@@ -36,10 +36,11 @@
 
 namespace tvx {
 
-class FrmProgressoImport;
+class RunFrame;
 
 // What the run uses of the entry object: a run's context, and where to read from.
-struct ImportacaoMovimentosContexto : RunContext {
+struct ImportacaoMovimentosContexto {
+    RunContext run;
     bool m_bCsv = false;
     QString m_sFicheiroCsv;
 };
@@ -75,29 +76,22 @@ private:
         QStringList linhas;  // the tickets' "Bilhete Nº" lines, for the in-flight record
     };
 
-    void pLinhasImportar(ado::Recordset& rs, ado::Recordset& rsParam);
     // One row: checked, then added to the open invoice or to a new one.
     void pLinhaImportar(ado::Recordset& rs, ado::Recordset& rsParam);
     bool pFacturaNova(const QString& sReferencia, const QString& sConta, const QString& sChave) const;
     // Closes the open invoice, if any: stored and marked, or logged as refused.
     void pFacturaGravar(ado::Recordset& rs, ado::Recordset& rsParam);
-    // Before the open invoice is stored: its tickets in the in-flight record.
-    void pPendenteRegistar(ado::Recordset& rsParam);
+    // The open invoice as the in-flight record names it (empty in CSV mode:
+    // CSV tickets are never marked, so there is nothing to complete after a stop).
+    DocumentoPendente pPendente(ado::Recordset& rsParam) const;
     // Writes the marker into the open invoice's tickets, all or none; raises
     // (ending the run) when one cannot be written.
     void pTicketsMarcar(const IdentidadeFactura& factura);
-    // The interrupted run's invoice, completed before anything is selected.
-    void pPendenteRecuperar(const QString& sDataSource);
-    void pErroMostrar(const AutomationError& erro);
-    void pTerminar();
     void pDiagnosticoAdd(const QString& sEstado, const QString& sDescricao);
-    SessaoApi& api() const;  // error 91 without a host session
+    RunFrame& frame() const;
 
     ImportacaoMovimentosContexto c_;
-    std::unique_ptr<RunGuard> bloqueios_;
-    bool recusado_ = false;  // another run holds a lock: this one did nothing
-    QString sAgencia_;       // BDNOME, the agency file of the run
-    std::unique_ptr<FrmProgressoImport> progresso_;
+    RunFrame* frame_ = nullptr;  // while the run lasts
     FacturaAberta factura_;
     std::int32_t lLinha_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "addin/addin_runs.h"
 #include "addin/solucao.h"
 #include "settings/dal_comandos.h"
+#include "support/database_file_stub.h"
 #include "support/fake_desktop.h"
 #include "support/fake_host.h"
 
@@ -15,8 +16,8 @@ namespace {
 class AddinRunsTest : public ::testing::Test {
 protected:
     AddinRunsTest() {
-        // The run locks the agency file with a lock file beside it.
-        host.parametros->BDNOME = host.base.filePath(QStringLiteral("agencia.accdb"));
+        // The run locks the agency file, which must look like a database.
+        host.parametros->BDNOME = databaseFileStub(host.base.filePath(QStringLiteral("agencia.accdb")));
         EXPECT_TRUE(solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("joao")));
     }
     void operacao(std::int32_t code) {

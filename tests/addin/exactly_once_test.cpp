@@ -1,14 +1,17 @@
 // Each ticket in exactly one invoice, each transfer in exactly one receipt,
 // whatever happens: the add-in over the stand-in host and a real agency
 // file, with call N of the run's host document calls, company database
-// writes and agency writes made to fail — once with an error, once by ending
-// the process there as a crash would — and then a run without faults.
+// writes and agency writes made to fail — with an error, or by ending the
+// process there as a crash would — or host document call N refused (it
+// answers non-zero, as the host refuses a document), and then a run
+// without faults.
 #include "addin/addin_runs.h"
 #include "addin/solucao.h"
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
 #include "host_api/host_classes.h"
 #include "host_erp/host_fixture.h"
+#include "host_erp/host_refusal.h"
 #include "platform/automation/class_registry.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
@@ -31,8 +34,14 @@ namespace {
 
 using agency::AgencyDb;
 
-// How call N fails.
-enum class Modo { Erro, Queda };
+// How call N fails: an error raised, the process ended, or (document calls
+// only) a refusal.
+enum class Modo { Erro, Queda, Recusa };
+
+// The host calls that answer a refusal rather than raise.
+bool recusavel(const char* chamada) { return QByteArray(chamada).contains("Document."); }
+
+const char* nomeDo(Modo modo) { return modo == Modo::Erro ? "error" : modo == Modo::Queda ? "crash" : "refusal"; }
 
 struct Falha {
     int n = 0;  // 0: no fault
@@ -45,10 +54,23 @@ public:
     void armar(Falha falha) {
         falha_ = falha;
         chamadas_ = 0;
+        recusaveis_ = 0;
+        recusada_.clear();
     }
-    int chamadas() const { return chamadas_; }
+    // The calls of the last run: all, or those that can refuse.
+    int chamadas(Modo modo) const { return modo == Modo::Recusa ? recusaveis_ : chamadas_; }
+    // The call refused, if any.
+    const QString& recusada() const { return recusada_; }
     void operator()(const char* chamada) {
-        if (++chamadas_ != falha_.n) return;
+        const bool podeRecusar = recusavel(chamada);
+        ++chamadas_;
+        if (podeRecusar) ++recusaveis_;
+        if (falha_.modo == Modo::Recusa) {
+            if (!podeRecusar || recusaveis_ != falha_.n) return;
+            recusada_ = QLatin1String(chamada);
+            throw host_erp::Refusal{QStringLiteral("Recusa injectada em ") + recusada_};
+        }
+        if (chamadas_ != falha_.n) return;
         if (falha_.modo == Modo::Queda) ::_exit(0);  // no unwinding, no cleanup: as a kill would leave it
         throw AutomationError(-2147467259, QStringLiteral("Falha injectada em ") + QLatin1String(chamada));
     }
@@ -56,6 +78,8 @@ public:
 private:
     Falha falha_;
     int chamadas_ = 0;
+    int recusaveis_ = 0;
+    QString recusada_;
 };
 
 // A company database of the base folder, read with SQL of the test's own.
@@ -116,15 +140,22 @@ protected:
         host_app::insertDemoParameters(*ligacao, {agencia_, finaliza});
     }
 
-    // One run of `operacao` by a new entry object, as the host would make it.
+    // One run of `operacao` by a new entry object, as the host would make it
+    // (Remocao: the maintenance command `comando_`, as the editor hands it on).
     void correr(std::int32_t operacao, Falha falha = {}) {
         sonda_.armar(falha);
         addin::Solucao solucao(desktop, std::make_shared<addin::AddinRuns>());
         if (!solucao.ConnectionOpen(QStringLiteral("EMPR01"), QStringLiteral("vesk"))) return;
-        Variant pai, op(operacao), user(QStringLiteral("vesk"));
-        solucao.Operacoes(pai, op, user);
+        if (operacao == Remocao) {
+            addin::AddinRuns().pManutencaoExecutar(solucao, comando_, QString());
+        } else {
+            Variant pai, op(operacao), user(QStringLiteral("vesk"));
+            solucao.Operacoes(pai, op, user);
+        }
         tryIgnoringError([&] { solucao.ConnectionClose(); });
     }
+    static constexpr std::int32_t Remocao = -1;
+    QString comando_;
     // The same run in a child process that ends at call N.
     void correrAteQueda(std::int32_t operacao, int n) {
         const pid_t filho = ::fork();
@@ -137,11 +168,11 @@ protected:
         ::waitpid(filho, &estado, 0);
     }
 
-    // How many calls a faultless run of `operacao` makes, on a copy of the base folder.
-    int calibrar(std::int32_t operacao) {
+    // How many calls (of those `modo` strikes) a faultless run of `operacao` makes, on a copy of the base folder.
+    int calibrar(std::int32_t operacao, Modo modo) {
         const QString pasta = novaCopia();
         correr(operacao);
-        const int n = sonda_.chamadas();
+        const int n = sonda_.chamadas(modo);
         settings->baseFolderSetting = base.path();
         QDir(pasta).removeRecursively();
         return n;
@@ -162,23 +193,21 @@ protected:
     }
     void consultaEscrita(const QString& sql) { (void)consulta(empresa(), sql); }
 
-    // For every N: fail call N, then run again without faults, then check.
+    // For every mode and N: fail call N, then run again without faults, then check.
     template <class Verificar>
     void cadaFalha(std::int32_t operacao, Verificar verificar) {
-        const int total = calibrar(operacao);
-        ASSERT_GT(total, 5);
-        for (const Modo modo : {Modo::Erro, Modo::Queda}) {
+        for (const Modo modo : {Modo::Erro, Modo::Queda, Modo::Recusa}) {
+            const int total = calibrar(operacao, modo);
+            ASSERT_GT(total, 2);
             for (int n = 1; n <= total; ++n) {
                 const QString pasta = novaCopia();
-                if (modo == Modo::Erro)
-                    correr(operacao, {n, modo});
-                else
+                if (modo == Modo::Queda)
                     correrAteQueda(operacao, n);
+                else
+                    correr(operacao, {n, modo});
+                recusada_ = sonda_.recusada();
                 correr(operacao);
-                verificar(pasta, QStringLiteral("%1 at call %2 of %3")
-                                     .arg(modo == Modo::Erro ? "error" : "crash")
-                                     .arg(n)
-                                     .arg(total));
+                verificar(pasta, QStringLiteral("%1 at call %2 of %3").arg(nomeDo(modo)).arg(n).arg(total));
                 QDir(pasta).removeRecursively();
             }
         }
@@ -189,6 +218,7 @@ protected:
     QString agencia_;
     QTemporaryDir copias_;
     int copias = 0;
+    QString recusada_;  // the call refused in the faulty run, if any
 
 private:
     Sonda sonda_;
@@ -301,19 +331,63 @@ protected:
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(recibos.count(marcas[i]), 1)
                 << caso.toStdString() << ": transfer " << i + 1 << " marked '" << marcas[i].toStdString() << "'";
+        // Only a refusal after the receipt was stored (its reading back, or
+        // its accounting entry) leaves it without an entry, and the log asks
+        // for it by hand; nothing else may.
+        const bool semLancamento = recusada_.startsWith(QStringLiteral("AccountingDocument.")) ||
+                                   recusada_ == QStringLiteral("FinancialDocument.Ler");
         EXPECT_EQ(
             consulta(empresa(),
                      QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 FROM MOVCTBCAB m "
                                     "WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC AND m.SERIE = f.SERIE AND "
                                     "m.ANO = f.ANO AND m.NNUMDOC = f.NNUMDOC)")),
-            QStringList{"0"})
-            << caso.toStdString();
+            QStringList{semLancamento ? "1" : "0"})
+            << caso.toStdString() << " " << recusada_.toStdString();
     }
 };
 
 TEST_F(ExactlyOnceTransfers, EveryFaultThenARerunLeavesEachTransferWithOneReceiptMarkedWithIt) {
     cadaFalha(addin::OpImportarTransferencias,
               [this](const QString& pasta, const QString& caso) { verificar(pasta, caso); });
+}
+
+// --- receipt removal -------------------------------------------------------
+
+class ExactlyOnceRemoval : public ExactlyOnceTransfers {
+protected:
+    void SetUp() override {
+        ExactlyOnceTransfers::SetUp();
+        settings->baseFolderSetting = base.path();
+        correr(addin::OpImportarTransferencias);  // the receipts to remove
+        tipo_ = consulta(empresa(), QStringLiteral("SELECT RECTIPODOCUM FROM qrl_PARAMETROS")).value(0);
+        ASSERT_GT(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_))
+                      .value(0)
+                      .toInt(),
+                  1);
+        comando_ = QStringLiteral("%1 2024 1 9").arg(tipo_);
+    }
+    // Every receipt of the range gone with its entry, and what it settled open again.
+    void verificar(const QString& caso) {
+        EXPECT_EQ(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_)),
+                  QStringList{"0"})
+            << caso.toStdString();
+        EXPECT_EQ(
+            consulta(empresa(),
+                     QStringLiteral("SELECT COUNT(*) FROM MOVCTBCAB WHERE AREA = 'FIN' AND TPDOC = '%1'").arg(tipo_)),
+            QStringList{"0"})
+            << caso.toStdString();
+        EXPECT_EQ(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB c WHERE VALORPAGO <> (SELECT "
+                                                     "IFNULL(SUM(l.VALORPAGO), 0) FROM DOCFINLIN l WHERE l.TPDOCLIQ = "
+                                                     "c.TPDOC AND l.NNUMDOCLIQ = c.NNUMDOC AND l.SERIELIQ = c.SERIE "
+                                                     "AND l.ANOLIQ = c.ANO)")),
+                  QStringList{"0"})
+            << caso.toStdString();
+    }
+    QString tipo_;
+};
+
+TEST_F(ExactlyOnceRemoval, EveryFaultThenARerunRemovesEachReceiptOnceAndReopensWhatItSettled) {
+    cadaFalha(Remocao, [this](const QString&, const QString& caso) { verificar(caso); });
 }
 
 }  // namespace

@@ -31,15 +31,16 @@ protected:
         }
     }
     bool executar(const QString& sComando, std::shared_ptr<SessaoApi> sessao) {
-        MaintenanceContext contexto{{std::move(sessao),
-                                     comandos,
-                                     diagnostico,
-                                     origem,
-                                     [] { return nullptr; },
-                                     ui.desktop(),
-                                     QStringLiteral("EMPR01"),
-                                     {}},
-                                    [this] { return base.path(); }};
+        MaintenanceContext contexto{.run = {.m_Api = std::move(sessao),
+                                            .comandos = comandos,
+                                            .diagnostico = diagnostico,
+                                            .origem = origem,
+                                            .novaOrigem = [] { return nullptr; },
+                                            .desktop = ui.desktop(),
+                                            .empresa = QStringLiteral("EMPR01"),
+                                            .novosBloqueios = {}},
+                                    .pastaBase = [this] { return base.path(); },
+                                    .comandoGastar = {}};
         return pComandoExecutar(sComando, contexto);
     }
     bool executar(const QString& sComando) { return executar(sComando, api); }

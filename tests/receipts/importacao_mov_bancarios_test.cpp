@@ -18,11 +18,17 @@ protected:
         fonte = std::make_shared<testing::FakeOrigem>();
         fonte->transferencias = testing::transferenciasRecordset(rows);
         if (prepararFonte) prepararFonte(*fonte);
-        ImportacaoMovBancarios run({host, comandos, diagnostico, origem, [this] { return fonte; }, ui.desktop(),
-                                    QStringLiteral("EMPR01"),
-                                    [this](std::int32_t, execucoes_sql::Coluna) {
-                                        return std::make_unique<testing::FreeRunGuard>(bloqueios);
-                                    }});
+        ImportacaoMovBancarios run({.m_Api = host,
+                                    .comandos = comandos,
+                                    .diagnostico = diagnostico,
+                                    .origem = origem,
+                                    .novaOrigem = [this] { return fonte; },
+                                    .desktop = ui.desktop(),
+                                    .empresa = QStringLiteral("EMPR01"),
+                                    .novosBloqueios =
+                                        [this](std::int32_t, execucoes_sql::Coluna) {
+                                            return std::make_unique<testing::FreeRunGuard>(bloqueios);
+                                        }});
         run.pImportarMovBancarios();
     }
     QStringList marks() const { return fonte->calls.filter(QStringLiteral("UpdateMovBancarioComRecibo")); }
@@ -38,7 +44,7 @@ protected:
 
 TEST_F(TransferImportRun, NoPendingTransferShowsSuccessAndAnEmptyViewerWithoutProgress) {
     run({});
-    EXPECT_EQ(fonte->calls, (QStringList{"ConnectionOpen(C:\\Agencia\\agencia.accdb,,)",
+    EXPECT_EQ(fonte->calls, (QStringList{"ConnectionOpen(C:\\Agencia\\agencia.accdb,,)", "verificarEscrita",
                                          "GetRecordSet(Extratos_bancos)", "ConnectionClose"}));
     EXPECT_TRUE(ui.progresso.isEmpty());
     ASSERT_EQ(ui.messages.calls().size(), 1u);

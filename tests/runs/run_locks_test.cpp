@@ -5,15 +5,24 @@
 #include "host_api/dal_ligacao.h"
 #include "host_api/host_classes.h"
 #include "host_erp/host_fixture.h"
+#include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/automation/class_registry.h"
+#include "platform/automation/clock.h"
+#include "platform/automation/conversions.h"
 #include "runs/agency_lock.h"
 #include "runs/company_run_lock.h"
 #include "settings/dal_comandos.h"
+#include "support/database_file_stub.h"
 #include "support/fake_message_box.h"
+#include "support/faulty_dal_ligacao.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QTimeZone>
+
+#include <optional>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -138,22 +147,26 @@ TEST_F(CompanyRunLockTest, AnotherWorkstationsLockIsTakenOverOnlyAfterFiveMinute
     EXPECT_THROW(lock.registar(pendente(1)), AutomationError);
 }
 
+using testing::databaseFileStub;
+
 class AgencyLockTest : public ::testing::Test {
 protected:
+    QStringList ficheirosDaPasta() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
     QTemporaryDir dir;
-    QString ficheiro = dir.filePath(QStringLiteral("agencia.db"));
+    QString ficheiro = databaseFileStub(dir.filePath(QStringLiteral("agencia.db")));
 };
 
 TEST_F(AgencyLockTest, OneHolderPerFileUntilItLetsGoOrDies) {
     AgencyLock primeiro;
-    ASSERT_TRUE(primeiro.adquirir(ficheiro)) << primeiro.recusa().toStdString();
+    ASSERT_TRUE(primeiro.adquirir(ficheiro, QStringLiteral("EMPR01"))) << primeiro.recusa().toStdString();
     AgencyLock segundo;
-    EXPECT_FALSE(segundo.adquirir(ficheiro));
+    EXPECT_FALSE(segundo.adquirir(ficheiro, QStringLiteral("EMPR01")));
     EXPECT_TRUE(segundo.recusa().contains(QStringLiteral("processo %1").arg(::getpid())))
         << segundo.recusa().toStdString();
-    primeiro.libertar();
-    EXPECT_TRUE(segundo.adquirir(ficheiro));
-    segundo.libertar();
+    primeiro.libertar(true);
+    EXPECT_TRUE(segundo.adquirir(ficheiro, QStringLiteral("EMPR01")));
+    segundo.libertar(true);
 
     // A holder that is killed frees the file without anyone's help.
     int pronto[2];
@@ -161,7 +174,7 @@ TEST_F(AgencyLockTest, OneHolderPerFileUntilItLetsGoOrDies) {
     const pid_t filho = ::fork();
     if (filho == 0) {
         AgencyLock lock;
-        const char ok = lock.adquirir(ficheiro) ? 'y' : 'n';
+        const char ok = lock.adquirir(ficheiro, QStringLiteral("EMPR01")) ? 'y' : 'n';
         (void)!::write(pronto[1], &ok, 1);
         ::pause();
         ::_exit(0);
@@ -170,22 +183,75 @@ TEST_F(AgencyLockTest, OneHolderPerFileUntilItLetsGoOrDies) {
     ASSERT_EQ(::read(pronto[0], &ok, 1), 1);
     ASSERT_EQ(ok, 'y');
     AgencyLock enquantoVive;
-    EXPECT_FALSE(enquantoVive.adquirir(ficheiro));
+    EXPECT_FALSE(enquantoVive.adquirir(ficheiro, QStringLiteral("EMPR01")));
     ::kill(filho, SIGKILL);
     ::waitpid(filho, nullptr, 0);
-    EXPECT_TRUE(enquantoVive.adquirir(ficheiro));
+    EXPECT_TRUE(enquantoVive.adquirir(ficheiro, QStringLiteral("EMPR01")));
 }
 
-TEST_F(AgencyLockTest, AFolderThatCannotHoldTheLockFileRefusesWithItsReason) {
+TEST_F(AgencyLockTest, EveryNameOfTheFileReachesTheSameLock) {
+    QDir(dir.path()).mkpath(QStringLiteral("outra"));
+    ASSERT_TRUE(QFile::link(ficheiro, dir.filePath(QStringLiteral("outra/ligacao.db"))));
+    ASSERT_EQ(::link(QFile::encodeName(ficheiro).constData(),
+                     QFile::encodeName(dir.filePath(QStringLiteral("rigida.db"))).constData()),
+              0);
+    AgencyLock primeiro;
+    ASSERT_TRUE(primeiro.adquirir(ficheiro, QStringLiteral("EMPR01")));
+    for (const QString& nome :
+         {dir.filePath(QStringLiteral("outra/ligacao.db")), dir.filePath(QStringLiteral("rigida.db")),
+          dir.filePath(QStringLiteral("outra/../agencia.db"))}) {
+        AgencyLock outro;
+        EXPECT_FALSE(outro.adquirir(nome, QStringLiteral("EMPR02"))) << nome.toStdString();
+    }
+}
+
+TEST_F(AgencyLockTest, APathThatIsNotADatabaseIsRefusedAndNothingIsMadeBesideIt) {
+    QFile texto(dir.filePath(QStringLiteral("passwd")));
+    texto.open(QIODevice::WriteOnly);
+    texto.write("root:x:0:0:root:/root:/bin/bash\n");
+    texto.close();
+    const QStringList antes = ficheirosDaPasta();
+    for (const QString& nome :
+         {dir.filePath(QStringLiteral("passwd")), dir.filePath(QStringLiteral("sumiu/agencia.db")),
+          dir.filePath(QStringLiteral("nada.db")), dir.path()}) {
+        AgencyLock lock;
+        EXPECT_FALSE(lock.adquirir(nome, QStringLiteral("EMPR01")));
+        EXPECT_TRUE(lock.recusa().contains(nome)) << lock.recusa().toStdString();
+    }
+    EXPECT_EQ(ficheirosDaPasta(), antes);
+}
+
+TEST_F(AgencyLockTest, ACompanyThatEndedUncleanlyKeepsTheFileFromOtherCompaniesUntilItRunsAgain) {
+    {
+        AgencyLock a;
+        ASSERT_TRUE(a.adquirir(ficheiro, QStringLiteral("EMPRA")));
+        a.libertar(false);  // something left in flight
+    }
+    AgencyLock b;
+    EXPECT_FALSE(b.adquirir(ficheiro, QStringLiteral("EMPRB")));
+    EXPECT_TRUE(b.recusa().contains(QStringLiteral("abra a empresa EMPRA"))) << b.recusa().toStdString();
+    {
+        AgencyLock a;  // the same company completes it
+        ASSERT_TRUE(a.adquirir(ficheiro, QStringLiteral("EMPRA")));
+        a.libertar(true);
+    }
+    EXPECT_TRUE(b.adquirir(ficheiro, QStringLiteral("EMPRB")));
+}
+
+TEST_F(AgencyLockTest, AFileRemovedOrReplacedDuringTheRunIsNoticed) {
     AgencyLock lock;
-    EXPECT_FALSE(lock.adquirir(dir.filePath(QStringLiteral("sumiu/agencia.db"))));
-    EXPECT_TRUE(lock.recusa().contains(QStringLiteral("sumiu/agencia.db.lock"))) << lock.recusa().toStdString();
+    ASSERT_TRUE(lock.adquirir(ficheiro, QStringLiteral("EMPR01")));
+    EXPECT_NO_THROW(lock.verificar());
+    ASSERT_TRUE(QFile::rename(ficheiro, ficheiro + QStringLiteral(".old")));
+    EXPECT_THROW(lock.verificar(), AutomationError);
+    databaseFileStub(ficheiro);  // another file under the same name
+    EXPECT_THROW(lock.verificar(), AutomationError);
 }
 
 TEST_F(CompanyRunLockTest, ARefusedAgencyLockIsShownUnderTheRunsTitleAndGivesTheCompanyLockBack) {
-    const QString ficheiro = base.filePath(QStringLiteral("agencia.db"));
+    const QString ficheiro = databaseFileStub(base.filePath(QStringLiteral("agencia.db")));
     AgencyLock outro;
-    ASSERT_TRUE(outro.adquirir(ficheiro));
+    ASSERT_TRUE(outro.adquirir(ficheiro, QStringLiteral("EMPR01")));
     testing::FakeMessageBox mensagens;
     RunLocks locks(comandos, 1000, Coluna::Factura);
     EXPECT_FALSE(locks.adquirir(QStringLiteral("EMPR01"), ficheiro, mensagens, QStringLiteral("Importação")));
@@ -194,6 +260,107 @@ TEST_F(CompanyRunLockTest, ARefusedAgencyLockIsShownUnderTheRunsTitleAndGivesThe
     EXPECT_TRUE(mensagens.last().prompt.startsWith(QStringLiteral("O ficheiro da agência ")));
     CompanyRunLock empresa(comandos, 1003, Coluna::Recibo);
     EXPECT_TRUE(empresa.adquirir(QStringLiteral("EMPR01")));
+}
+
+// The lock's timing, on the clock port: a sign of life at most every 30
+// seconds, another workstation's lock taken only after five minutes without
+// one on this workstation's clock, and a lost race for the free lock refused.
+class RunLockTiming : public CompanyRunLockTest {
+protected:
+    void SetUp() override {
+        CompanyRunLockTest::SetUp();
+        CompanyRunLock criador(comandos, 1000, Coluna::Factura);  // the table and its row
+        ASSERT_TRUE(criador.adquirir(QStringLiteral("EMPR01")));
+    }
+    void em(qint64 segundos) {
+        relogio.reset();
+        relogio.emplace(t0.addSecs(segundos));
+    }
+    QString batimento() {
+        auto rs = comandos.HlpDb_Ligacao();
+        std::shared_ptr<ado::Recordset> linha;
+        rs->Consultar(QString(), QStringLiteral("SELECT BATIMENTO FROM qrl_EXECUCOES"), linha, -1, 0);
+        return CStr(linha->value(0));
+    }
+    void emOutroPosto(const QString& sinal) {
+        comandos.HlpDb_Executar(QStringLiteral("UPDATE qrl_EXECUCOES SET ESTACAO = 'POSTO-7', PROCESSO = 4242, "
+                                               "ARRANQUE = 1, INICIO = '%1', BATIMENTO = '%2'")
+                                    .arg(utc(t0), sinal));
+    }
+    static QString utc(const QDateTime& t) { return t.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ")); }
+
+    const QDateTime t0{QDate(2026, 12, 8), QTime(9, 0), QTimeZone::utc()};
+    std::optional<ScopedClock> relogio{std::in_place, t0};
+};
+
+TEST_F(RunLockTiming, ASignOfLifeIsWrittenAtMostEveryThirtySecondsCountedFromTheLastWrite) {
+    comandos.HlpDb_Executar(QStringLiteral("UPDATE qrl_EXECUCOES SET ESTACAO = '', PROCESSO = 0, ARRANQUE = 0"));
+    CompanyRunLock lock(comandos, 1000, Coluna::Factura);
+    ASSERT_TRUE(lock.adquirir(QStringLiteral("EMPR01")));
+    EXPECT_EQ(batimento(), utc(t0));
+    for (const auto& [segundos, esperado] : std::vector<std::pair<int, int>>{{29, 0}, {30, 30}, {59, 30}, {61, 61}}) {
+        em(segundos);
+        lock.batimento();
+        EXPECT_EQ(batimento(), utc(t0.addSecs(esperado))) << "at " << segundos << " s";
+    }
+    em(80);
+    lock.registar(pendente(1));  // a record is a sign of life too
+    em(109);
+    lock.batimento();
+    EXPECT_EQ(batimento(), utc(t0.addSecs(80)));
+}
+
+TEST_F(RunLockTiming, AnotherWorkstationsLockIsTakenOnlyAfterFiveMinutesWithoutASignOfLife) {
+    CompanyRunLock lock(comandos, 1000, Coluna::Factura);
+    emOutroPosto(utc(t0.addSecs(-(CompanyRunLock::SegundosAteAbandono - 1))));
+    EXPECT_FALSE(lock.adquirir(QStringLiteral("EMPR01")));
+    emOutroPosto(utc(t0.addSecs(-CompanyRunLock::SegundosAteAbandono)));
+    EXPECT_TRUE(lock.adquirir(QStringLiteral("EMPR01")));
+}
+
+TEST_F(RunLockTiming, ASignOfLifeThisClockCannotPlaceIsCountedFromWhenItWasFirstSeen) {
+    for (const QString& sinal : {utc(t0.addSecs(3600)), QStringLiteral("ontem"), QString()}) {
+        em(0);
+        emOutroPosto(sinal);
+        CompanyRunLock lock(comandos, 1000, Coluna::Factura);
+        EXPECT_FALSE(lock.adquirir(QStringLiteral("EMPR01"))) << sinal.toStdString();
+        em(CompanyRunLock::SegundosAteAbandono - 1);
+        EXPECT_FALSE(lock.adquirir(QStringLiteral("EMPR01"))) << sinal.toStdString();
+        em(CompanyRunLock::SegundosAteAbandono);
+        EXPECT_TRUE(lock.adquirir(QStringLiteral("EMPR01"))) << sinal.toStdString();
+    }
+}
+
+TEST_F(RunLockTiming, SignsOfLifeAreReadAsUtcWhateverTheLocalTimeZone) {
+    // In a zone two hours ahead of UTC, a sign of life one minute old is not two hours old.
+    EXPECT_EQ(noFilho([this](DalComandos& c) {
+                  ::setenv("TZ", "Etc/GMT-2", 1);
+                  ::tzset();
+                  c.HlpDb_Executar(QStringLiteral("UPDATE qrl_EXECUCOES SET ESTACAO = 'POSTO-7', PROCESSO = 4242, "
+                                                  "ARRANQUE = 1, BATIMENTO = '%1'")
+                                       .arg(utc(t0.addSecs(-60))));
+                  CompanyRunLock lock(c, 1000, Coluna::Factura);
+                  ::_exit(lock.adquirir(QStringLiteral("EMPR01")) ? 1 : 2);
+              }),
+              2);
+}
+
+TEST_F(RunLockTiming, ARunThatLosesTheRaceForTheFreeLockIsRefused) {
+    comandos.HlpDb_Executar(QStringLiteral("UPDATE qrl_EXECUCOES SET ESTACAO = '', PROCESSO = 0, ARRANQUE = 0"));
+    // Between this run's look at the free row and its taking it, another run takes it.
+    auto intercepta = std::make_shared<testing::FaultyDalLigacao>(comandos.HlpDb_Ligacao());
+    DalComandos lento;
+    lento.HlpDb_LigacaoSet(intercepta);
+    CompanyRunLock outro(comandos, 1003, Coluna::Recibo);
+    intercepta->antesDeExecutar = [&](const QString& sql) {
+        if (sql.startsWith(QStringLiteral("UPDATE qrl_EXECUCOES SET ESTACAO")) && !intercepta->falha) {
+            intercepta->falha = testing::FalhaLigacao{};  // once
+            ASSERT_TRUE(outro.adquirir(QStringLiteral("EMPR01")));
+        }
+    };
+    CompanyRunLock lock(lento, 1000, Coluna::Factura);
+    EXPECT_FALSE(lock.adquirir(QStringLiteral("EMPR01")));
+    EXPECT_FALSE(lock.recusa().isEmpty());
 }
 
 }  // namespace

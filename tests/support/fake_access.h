@@ -1,13 +1,15 @@
 #pragma once
 // The agency source the entry object creates by name ("Telvarix.Access"),
 // as the fake host registers it: it logs its calls to the host, opens or
-// fails as the host's script says and has no ticket to import.
+// fails as the host's script says and has no ticket to import (so none to
+// mark: its exactly-once writes do nothing).
 #include "agency/origem_dados.h"
+#include "agency/source_writes.h"
 #include "support/fake_host_part.h"
 
 namespace tvx::testing {
 
-class FakeAccess : public OrigemDados, public FakeHostPart {
+class FakeAccess : public OrigemDados, public SourceWrites, public FakeHostPart {
 public:
     explicit FakeAccess(FakeHost& h) : FakeHostPart(h, QStringLiteral("Access")) {}
     bool ConnectionOpen(const QString& d, const QString& u, const QString& p) override;
@@ -17,6 +19,10 @@ public:
     void UpdateMovBancarioComRecibo(std::int32_t, const QString&) override {}
     void UpdateTktIssuedFacturaFinalizada(const QString&, const QString&, const QString&) override {}
     std::shared_ptr<Collection> GetTabelas() override { return nullptr; }
+    void verificarEscrita() override {}
+    bool marcarTicketSeLivre(std::int32_t, const QString&) override { return false; }
+    bool marcarTransferenciaSeLivre(std::int32_t, const QString&) override { return false; }
+    bool reciboMarcado(const QString&) override { return false; }
 };
 
 }  // namespace tvx::testing

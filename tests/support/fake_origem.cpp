@@ -47,4 +47,27 @@ void FakeOrigem::UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const
     calls << QStringLiteral("UpdateTktIssuedFacturaFinalizada(%1,%2,%3)").arg(sRefFact, sCliente, sFactura);
 }
 
+void FakeOrigem::verificarEscrita() {
+    calls << QStringLiteral("verificarEscrita");
+    if (falhaEscrita) throw discoCheio("verificarEscrita");
+}
+
+bool FakeOrigem::marcarTicketSeLivre(std::int32_t id, const QString& sFactura) {
+    calls << QStringLiteral("marcarTicketSeLivre(%1,%2)").arg(id).arg(sFactura);
+    if (falhaMarca.count(id)) throw discoCheio("marcarTicketSeLivre");
+    return marcas.emplace(id, sFactura).second;
+}
+
+bool FakeOrigem::marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) {
+    calls << QStringLiteral("marcarTransferenciaSeLivre(%1,%2)").arg(id).arg(sRecibo);
+    if (falhaMarca.count(id)) throw discoCheio("marcarTransferenciaSeLivre");
+    return recibos.emplace(id, sRecibo).second;
+}
+
+bool FakeOrigem::reciboMarcado(const QString& sRecibo) {
+    for (const auto& [id, recibo] : recibos)
+        if (recibo == sRecibo) return true;
+    return false;
+}
+
 }  // namespace tvx::testing

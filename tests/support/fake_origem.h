@@ -6,6 +6,7 @@
 // for chosen IDs, the opening to fail with a chosen error; closing a source
 // that never opened does nothing, as the agency's does.
 #include "agency/origem_dados.h"
+#include "agency/source_writes.h"
 #include "platform/automation/automation_error.h"
 
 #include <QStringList>
@@ -15,7 +16,7 @@
 
 namespace tvx::testing {
 
-class FakeOrigem : public OrigemDados {
+class FakeOrigem : public OrigemDados, public SourceWrites {
 public:
     bool ConnectionOpen(const QString& sDataSource, const QString& sUser, const QString& sPassWord) override;
     bool ConnectionClose() override;
@@ -25,11 +26,18 @@ public:
     void UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente,
                                           const QString& sFactura) override;
     std::shared_ptr<Collection> GetTabelas() override { return std::make_shared<Collection>(); }
+    // The exactly-once writes: the check is recorded (and fails as a marker
+    // of `falhaEscrita` would); the conditional marks write only where none is.
+    void verificarEscrita() override;
+    bool marcarTicketSeLivre(std::int32_t id, const QString& sFactura) override;
+    bool marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) override;
+    bool reciboMarcado(const QString& sRecibo) override;
 
     std::shared_ptr<ado::Recordset> tickets;
     std::shared_ptr<ado::Recordset> transferencias;
     std::set<std::int32_t> falhaMarca;  // IDs whose marker (invoice or receipt) cannot be written
     std::optional<AutomationError> falhaAbrir;
+    bool falhaEscrita = false;  // the source cannot be written at all
     bool open = false;
     QStringList calls;
     std::map<std::int32_t, QString> marcas;   // ticket ID -> invoice marker

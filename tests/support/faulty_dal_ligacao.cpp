@@ -17,6 +17,7 @@ void FaultyDalLigacao::Consultar(const QString& sChave, const QString& sSql, std
 }
 
 std::int16_t FaultyDalLigacao::Executar(const QString& sChave, const QString& sSql) {
+    if (antesDeExecutar) antesDeExecutar(sSql);
     strikeIf(strikes(sSql));
     return real_->Executar(sChave, sSql);
 }

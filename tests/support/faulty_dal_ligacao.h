@@ -6,6 +6,7 @@
 #include "host_api/dal_ligacao.h"
 #include "platform/automation/automation_error.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,6 +30,8 @@ public:
     void Gravar(const QString& sChave, std::shared_ptr<ado::Recordset>& rs) override;
 
     std::optional<FalhaLigacao> falha;
+    // Called with each statement before it runs (a test's way to act between two statements).
+    std::function<void(const QString& sql)> antesDeExecutar;
 
 private:
     void strikeIf(bool struck) const;

@@ -6,11 +6,14 @@
 namespace tvx::testing {
 
 RunDesktop RunDesktopFake::desktop() {
-    return RunDesktop{messages, loop, [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
-                      [this](std::shared_ptr<ado::Recordset> log) {
-                          ++viewerShows;
-                          linhasNoViewer = log ? linhasDoLog(*log) : QStringList{QStringLiteral("Nothing")};
-                      }};
+    return RunDesktop{.messages = messages,
+                      .messageLoop = loop,
+                      .newProgressWindow = [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
+                      .viewDiagnostico =
+                          [this](std::shared_ptr<ado::Recordset> log) {
+                              ++viewerShows;
+                              linhasNoViewer = log ? linhasDoLog(*log) : QStringList{QStringLiteral("Nothing")};
+                          }};
 }
 
 }  // namespace tvx::testing

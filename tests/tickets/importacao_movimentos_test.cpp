@@ -47,13 +47,22 @@ protected:
         fonte->falhaMarca = falhaMarca;
         fonte->falhaAbrir = falhaAbrir;
         ImportacaoMovimentos run(
-            {{sessao, comandos, log, campo, [this] { return fonte; },
-              RunDesktop{messages, loop, [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
-                         [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }},
-              QStringLiteral("EMPR01"),
-              [this](std::int32_t, execucoes_sql::Coluna) { return std::make_unique<FreeRunGuard>(bloqueios); }},
-             csv,
-             QStringLiteral("/dados/bilhetes.csv")});
+            {.run = {
+                 .m_Api = sessao,
+                 .comandos = comandos,
+                 .diagnostico = log,
+                 .origem = campo,
+                 .novaOrigem = [this] { return fonte; },
+                 .desktop = {.messages = messages,
+                             .messageLoop = loop,
+                             .newProgressWindow =
+                                 [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
+                             .viewDiagnostico = [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }},
+                 .empresa = QStringLiteral("EMPR01"),
+                 .novosBloqueios = [this](std::int32_t,
+                                          execucoes_sql::Coluna) { return std::make_unique<FreeRunGuard>(bloqueios); }},
+             .m_bCsv = csv,
+             .m_sFicheiroCsv = QStringLiteral("/dados/bilhetes.csv")});
         run.pImportarMovimentos();
     }
     // The log as the viewer got it: "Linha|Estado|Descrição" per row.
@@ -169,7 +178,7 @@ TEST_F(TicketImportRunTest, AnInvoicesMarkersAreCommittedTogetherOrNotAtAll) {
     auto lotes = std::make_shared<LotesOrigem>();
     novaFonte = [&] { return lotes; };
     correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(4, "R2", "A")});
-    EXPECT_EQ(lotes->calls.mid(2, 8),
+    EXPECT_EQ(lotes->calls.mid(3, 8),
               (QStringList{"beginMarkers", "UpdateTktIssued(1,Tumo Vesk-FT 45/1/2024)",
                            "UpdateTktIssued(2,Tumo Vesk-FT 45/1/2024)", "commitMarkers", "beginMarkers",
                            "UpdateTktIssued(4,Tumo Vesk-FT 46/1/2024)", "commitMarkers", "ConnectionClose"}));
