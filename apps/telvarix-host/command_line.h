@@ -16,6 +16,10 @@ namespace exit_code {
 inline constexpr int Done = 0;
 inline constexpr int Failed = 1;
 inline constexpr int Usage = 2;
+// How a `run` ended (see batch_ending.h).
+inline constexpr int LogErrors = 3;
+inline constexpr int Refused = 4;
+inline constexpr int NotCarriedOut = 5;
 }  // namespace exit_code
 
 // A command line the command cannot run with; the text says why.

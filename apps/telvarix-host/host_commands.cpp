@@ -1,6 +1,7 @@
 #include "telvarix-host/host_commands.h"
 
 #include "telvarix-host/command_line.h"
+#include "telvarix-host/program_version.h"
 #include "telvarix-host/setup_demo.h"
 
 #include <QDir>
@@ -20,7 +21,8 @@ const char* const Usage =
     "  sales-view   opens a sales view, finalises an invoice in preparation and saves it\n"
     "  gui          opens the host's main window on a company, with the add-in's menu\n"
     "\n"
-    "'telvarix-host <command> --help' describes a command's options.\n";
+    "'telvarix-host <command> --help' describes a command's options; 'telvarix-host --version' prints the\n"
+    "version.\n";
 
 void printDemoReport(std::ostream& out, const DemoReport& r, const DemoOptions& o) {
     const CompanyLayout& l = r.layout;
@@ -82,6 +84,10 @@ int runCommandLine(const QStringList& arguments, std::ostream& out, std::ostream
     if (command == u"setup-demo") return setupDemoCommand(arguments, out, err);
     if (command == u"run") return runOperationsCommand(arguments, out, err);
     if (command == u"sales-view") return salesViewCommand(arguments, out, err);
+    if (command == u"--version" || command == u"-v") {
+        printLine(out, QStringLiteral("telvarix-host ") + programVersion());
+        return exit_code::Done;
+    }
     if (command == u"--help" || command == u"-h" || command == u"help") {
         out << Usage;
         return exit_code::Done;

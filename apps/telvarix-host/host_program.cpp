@@ -11,7 +11,8 @@
 namespace tvx::host_app {
 
 HostProgram::HostProgram(const QString& base, std::ostream& out, ui_console::ConsoleAnswers answers)
-    : HostProgram(base, [&out, &answers] { ui_console::registerConsoleDesktop(out, std::move(answers)); }) {}
+    : HostProgram(base,
+                  [this, &out, &answers] { console_ = ui_console::registerConsoleDesktop(out, std::move(answers)); }) {}
 
 HostProgram::HostProgram(const QString& base, const std::function<void()>& registerDesktop)
     : base_(QDir::cleanPath(QDir(base).absolutePath())) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 
 namespace tvx::host_app {
 
@@ -26,10 +27,13 @@ public:
     const QString& base() const { return base_; }
     // The settings the host's components were registered with.
     const host_erp::HostSettingsRef& settings() const { return settings_; }
+    // The console desktop of a batch command; null for another desktop.
+    ui_console::ConsoleDesktop* console() const { return console_.get(); }
 
 private:
     QString base_;
     host_erp::HostSettingsRef settings_;
+    std::shared_ptr<ui_console::ConsoleDesktop> console_;
 };
 
 }  // namespace tvx::host_app

@@ -2,6 +2,7 @@
 // command gui opens its windows (gui/gui_command.h).
 #include "telvarix-host/gui/gui_command.h"
 #include "telvarix-host/host_commands.h"
+#include "telvarix-host/program_version.h"
 
 #include <QCoreApplication>
 #include <cstring>
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
         return tvx::host_gui::guiCommand(argc, argv, std::cout, std::cerr);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("telvarix-host"));
+    QCoreApplication::setApplicationVersion(tvx::host_app::programVersion());
     return tvx::host_app::runCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
 }

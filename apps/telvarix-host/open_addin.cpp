@@ -36,6 +36,12 @@ OpenAddin::OpenAddin(const AddinLibrary& library, const HostProgram& host, const
         throw CommandFailure(QStringLiteral("the add-in could not be opened for company %1: %2").arg(company, cause));
     }
     open_ = true;
+    // The user the add-in works for must be one of the company's, as the host's own logon is.
+    const QString unknown = unknownUserCause(host.settings(), CompanyLayout(host.base(), company).settingsFile(), user);
+    if (!unknown.isEmpty()) {
+        tryIgnoringError([this] { close(); });
+        throw CommandFailure(QStringLiteral("the add-in could not be opened for company %1: %2").arg(company, unknown));
+    }
 }
 
 OpenAddin::~OpenAddin() {

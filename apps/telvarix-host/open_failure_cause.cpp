@@ -9,6 +9,7 @@
 #include "platform/automation/automation_error.h"
 #include "platform/sql/connection.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace tvx::host_app {
@@ -24,11 +25,24 @@ QString apiSetting(const QString& file, const char* key) {
     return host_erp::readSetting(file, host_erp::ApiSection, QString::fromLatin1(key));
 }
 
-}  // namespace
+// A file of the settings folder whose name differs from `settingsFile`'s only in letter case.
+QString sameNameOtherCase(const QString& settingsFile) {
+    const QFileInfo wanted(settingsFile);
+    const QStringList names = wanted.dir().entryList(QDir::Files);
+    for (const QString& name : names)
+        if (name.compare(wanted.fileName(), Qt::CaseInsensitive) == 0) return wanted.dir().filePath(name);
+    return {};
+}
 
-QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
-    if (!QFileInfo(settingsFile).isFile()) return QStringLiteral("there is no settings file %1.").arg(settingsFile);
+// The company database a settings file names: opened, or why it cannot be.
+struct NamedCompany {
+    std::unique_ptr<sql::Connection> connection;
+    QString path;
+    QString cause;  // when there is no connection
+};
 
+NamedCompany openNamedCompany(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
+    NamedCompany named;
     // The connection values as the host completes them.
     host_erp::ConnectionSettings connection(host);
     connection.Carregar(settingsFile);
@@ -36,34 +50,62 @@ QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& s
     connection.Recarregar();
     const QString server = connection.Servidor();
     const QString catalogue = connection.BaseDados();
-    if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty())
-        return QStringLiteral("%1 names no company database (BaseDados in [%2], or Empresa in [%3]).")
-            .arg(settingsFile, host_erp::ConnectionSection, host_erp::ApiSection);
-    const QString path = host_erp::companyFilePath(host->baseFolder(), server, catalogue);
-    std::unique_ptr<sql::Connection> company;
-    try {
-        company = host_erp::openCompany(*host, server, catalogue);
-    } catch (const AutomationError& e) {
-        return QStringLiteral("the company database %1 cannot be used: %2").arg(path, e.description());
+    if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty()) {
+        named.cause = QStringLiteral("%1 names no company database (BaseDados in [%2], or Empresa in [%3]).")
+                          .arg(settingsFile, host_erp::ConnectionSection, host_erp::ApiSection);
+        return named;
     }
-    if (!company)
-        return QStringLiteral("the company database %1 on server %2, named in %3, does not exist (no file %4).")
-            .arg(catalogue, server, settingsFile, path);
+    named.path = host_erp::companyFilePath(host->baseFolder(), server, catalogue);
+    try {
+        named.connection = host_erp::openCompany(*host, server, catalogue);
+    } catch (const AutomationError& e) {
+        named.cause = QStringLiteral("the company database %1 cannot be used: %2").arg(named.path, e.description());
+        return named;
+    }
+    if (!named.connection)
+        named.cause = QStringLiteral("the company database %1 on server %2, named in %3, does not exist (no file %4).")
+                          .arg(catalogue, server, settingsFile, named.path);
+    return named;
+}
+
+}  // namespace
+
+QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& settingsFile) {
+    if (!QFileInfo(settingsFile).isFile()) {
+        if (const QString other = sameNameOtherCase(settingsFile); !other.isEmpty())
+            return QStringLiteral(
+                       "there is no settings file %1, but there is %2: company codes differ in letter case (use "
+                       "--company %3).")
+                .arg(settingsFile, other, QFileInfo(other).suffix());
+        return QStringLiteral("there is no settings file %1.").arg(settingsFile);
+    }
+    const NamedCompany named = openNamedCompany(host, settingsFile);
+    if (!named.connection) return named.cause;
+    sql::Connection& company = *named.connection;
+    const QString& path = named.path;
 
     const QString login = apiSetting(settingsFile, "Login");
     if (login.isEmpty())
         return QStringLiteral("%1 names no host user (Login in [%2]).").arg(settingsFile, host_erp::ApiSection);
     const QString empresa = apiSetting(settingsFile, "Empresa");
-    const QString code = companyCode(*company);
+    const QString code = companyCode(company);
     if (code.isEmpty() || code.compare(empresa, Qt::CaseInsensitive) != 0)
         return QStringLiteral("%1 logs on to company '%2' (Empresa in [%3]), but the database %4 holds company '%5'.")
             .arg(settingsFile, empresa, host_erp::ApiSection, path, code);
-    if (!host_erp::checkUser(*company, login, apiSetting(settingsFile, "password")))
+    if (!host_erp::checkUser(company, login, apiSetting(settingsFile, "password")))
         return QStringLiteral(
                    "the host user '%1' of %2 is unknown or inactive in company %3, or its password is "
                    "wrong.")
             .arg(login, settingsFile, code);
     return {};
+}
+
+QString unknownUserCause(const host_erp::HostSettingsRef& host, const QString& settingsFile, const QString& user) {
+    const NamedCompany named = openNamedCompany(host, settingsFile);
+    if (!named.connection) return named.cause;
+    if (host_erp::isActiveUser(*named.connection, user)) return {};
+    return QStringLiteral("'%1' is not an active user of company %2 (table UTILIZADORES of %3).")
+        .arg(user, companyCode(*named.connection), named.path);
 }
 
 }  // namespace tvx::host_app

@@ -1,6 +1,7 @@
 // telvarix-host run: the add-in loaded for a company, menu operations in turn.
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/addin_operations.h"
+#include "telvarix-host/batch_ending.h"
 #include "telvarix-host/command_line.h"
 #include "telvarix-host/host_commands.h"
 #include "telvarix-host/host_program.h"
@@ -55,8 +56,13 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
         "from a CSV file. Message boxes are printed and answered with their default buttons; the diagnostics "
         "viewer prints its log as a table and, with --save-log, saves it through its \"Gravar como\" button; the "
         "configuration window prints its items, makes the --set edits and clicks the --button.\n"
-        "Exit status: 0 when the operations ran (their logs may hold errors), 1 when the add-in could not be "
-        "loaded or opened, 2 for a wrong command line."));
+        "The run's verdict comes after its log table; the last line counts the logged rows per status.\n"
+        "Exit status: 0 every row fine; 1 the add-in could not be loaded or opened; 2 a wrong command line; "
+        "3 a log holds \"Erro\" or \"ERRO\" rows (or a run stopped on an error); 4 a run was refused because "
+        "another holds the company's or the agency file's run lock (nothing was changed; try again later); 5 a "
+        "--set or --button was not carried out. When several apply, the highest.\n"
+        "Ctrl+C (or SIGTERM) during a run asks it to stop after the document in hand; a second one ends the "
+        "program at once."));
     parser.addOptions(addinTargetOptions());
     parser.addOptions(
         {{QStringLiteral("operation"), QStringLiteral("A menu operation code; repeat the option for several."),
@@ -95,12 +101,16 @@ int runOperationsCommand(const QStringList& arguments, std::ostream& out, std::o
         HostProgram host(target.base, out, answers);
         const AddinLibrary library(findAddinLibrary(target.library));
         OpenAddin addin(library, host, target.company, target.user);
+        BatchEnding ending(!answers.propertyEdits.empty() || answers.configButton.has_value());
         for (const std::int32_t code : codes) {
-            printLine(out, QStringLiteral("-- Operacoes %1").arg(code));
+            printLine(host.console()->transcript().out(), QStringLiteral("-- Operacoes %1").arg(code));
             runOperation(addin, code, target.user);
+            ending.add(host.console()->transcript().endOperation());
         }
         addin.close();
-        return exit_code::Done;
+        host.console()->transcript().endOperation();
+        printLine(out, ending.line());
+        return ending.exitCode();
     });
 }
 

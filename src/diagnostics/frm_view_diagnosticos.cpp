@@ -1,5 +1,7 @@
 #include "diagnostics/frm_view_diagnosticos.h"
 
+#include "diagnostics/diagnostico_log.h"
+
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/ui/error_box.h"
@@ -120,6 +122,9 @@ void FrmViewDiagnosticos::pGrelhaPreparar() {
     grid.SetTabKeyBehavior(1);
     grid.SetStyle(QStringLiteral("Normal"), {QStringLiteral("Verdana"), 8, ui::GridAlignNotSet});
     grid.SetStyle(QStringLiteral("Heading"), {QStringLiteral("Segoe UI"), 9, ui::GridAlignLeft});
+    // The rows a reader looks for first; "ERRO" (receipt removal) is "Erro" letter case aside.
+    grid.SetRowMarks(QStringLiteral("Estado"),
+                     {{estado::Erro, ui::GridRowMark::Error}, {estado::AVISO, ui::GridRowMark::Warning}});
 }
 
 void FrmViewDiagnosticos::pGrelhaLigar() {

@@ -10,10 +10,12 @@
 
 namespace tvx::ui_console {
 
+class ConsoleTranscript;
+
 class ConsoleCommonDialog : public ui::CommonDialog {
 public:
     explicit ConsoleCommonDialog(std::ostream& out, std::optional<QString> openAnswer = {},
-                                 std::optional<QString> saveAnswer = {});
+                                 std::optional<QString> saveAnswer = {}, ConsoleTranscript* transcript = nullptr);
 
 protected:
     // An open dialog that requires an existing file cancels when the preset one does not exist.
@@ -23,6 +25,7 @@ private:
     std::ostream& out_;
     std::optional<QString> openAnswer_;
     std::optional<QString> saveAnswer_;
+    ConsoleTranscript* transcript_;
 };
 
 }  // namespace tvx::ui_console

@@ -1,5 +1,7 @@
 #include "ui_console/console_config_window.h"
 
+#include "ui_console/console_transcript.h"
+
 #include <QStringList>
 #include <ostream>
 
@@ -45,26 +47,30 @@ const ui::PropertyConstraint* entryNamed(const ui::PropertyGridItem& item, const
 }
 
 ConsoleConfigWindow::ConsoleConfigWindow(std::ostream& out, ui::PropertyGrid& grid, std::vector<PropertyEdit> edits,
-                                         std::optional<QString> button)
-    : out_(out), grid_(grid), edits_(std::move(edits)), button_(std::move(button)) {}
+                                         std::optional<QString> button, ConsoleTranscript* transcript)
+    : out_(out), grid_(grid), edits_(std::move(edits)), button_(std::move(button)), transcript_(transcript) {}
 
-void ConsoleConfigWindow::print(const QString& line) { out_ << (line + u'\n').toStdString() << std::flush; }
+std::ostream& ConsoleConfigWindow::stream() { return transcript_ ? transcript_->out() : out_; }
+
+void ConsoleConfigWindow::print(const QString& line) { stream() << (line + u'\n').toStdString() << std::flush; }
 
 void ConsoleConfigWindow::ShowModal() {
     shown_ = true;
-    out_ << (QStringLiteral("== ") + caption_ + QStringLiteral(" ==\n") + propertyGridText(grid_)).toStdString();
+    stream() << (QStringLiteral("== ") + caption_ + QStringLiteral(" ==\n") + propertyGridText(grid_)).toStdString();
     bool applied = true;
     for (const PropertyEdit& edit : edits_) {
         if (!shown_) break;
         applied = apply(edit) && applied;
     }
+    bool clicked = !button_;
     if (button_ && shown_) {
         if (applied)
-            click(*button_);
+            clicked = click(*button_);
         else
             print(QStringLiteral("(%1 not clicked: an edit was not applied)").arg(*button_));
     }
     shown_ = false;
+    if (transcript_) transcript_->configShown(applied && clicked);
 }
 
 bool ConsoleConfigWindow::apply(const PropertyEdit& edit) {
@@ -87,15 +93,16 @@ bool ConsoleConfigWindow::apply(const PropertyEdit& edit) {
     return true;
 }
 
-void ConsoleConfigWindow::click(const QString& button) {
+bool ConsoleConfigWindow::click(const QString& button) {
     for (auto it = captions_.cbegin(); it != captions_.cend(); ++it) {
         if (withoutMnemonic(it.value()).compare(button, Qt::CaseInsensitive) != 0) continue;
         print(QStringLiteral("click: ") + withoutMnemonic(it.value()));
         // A copy: the click may connect the buttons again.
         if (const std::function<void()> handler = clicks_.value(it.key())) handler();
-        return;
+        return true;
     }
     print(QStringLiteral("click: the window has no button \"%1\"").arg(button));
+    return false;
 }
 
 void ConsoleConfigWindow::OnClick(const QString& control, std::function<void()> handler) {

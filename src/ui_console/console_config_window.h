@@ -20,6 +20,8 @@
 
 namespace tvx::ui_console {
 
+class ConsoleTranscript;
+
 // One --set ID=VALUE.
 struct PropertyEdit {
     std::int16_t id = 0;
@@ -29,7 +31,7 @@ struct PropertyEdit {
 class ConsoleConfigWindow : public ui::FormWindow {
 public:
     ConsoleConfigWindow(std::ostream& out, ui::PropertyGrid& grid, std::vector<PropertyEdit> edits,
-                        std::optional<QString> button);
+                        std::optional<QString> button, ConsoleTranscript* transcript = nullptr);
 
     void SetCaption(const QString& caption) override { caption_ = caption; }
     QString Caption() const override { return caption_; }
@@ -40,13 +42,16 @@ public:
 
 private:
     bool apply(const PropertyEdit& edit);
-    void click(const QString& button);
+    // False when the window has no such button.
+    bool click(const QString& button);
+    std::ostream& stream();
     void print(const QString& line);
 
     std::ostream& out_;
     ui::PropertyGrid& grid_;
     std::vector<PropertyEdit> edits_;
     std::optional<QString> button_;
+    ConsoleTranscript* transcript_;
     QString caption_;
     bool shown_ = false;
     QHash<QString, std::function<void()>> clicks_;

@@ -5,12 +5,14 @@
 // not a terminal), a viewer that prints the log as a table and, when a save
 // file is preset, saves it there through its "Gravar como" button, and a
 // configuration window that prints its grid, applies preset edits and clicks
-// a preset button.
+// a preset button. What they print goes through one transcript, which also
+// records how each operation ended (see ConsoleTranscript).
 #include "platform/ui/addin_ui.h"
 #include "ui_console/console_config_window.h"
 #include "ui_console/console_message_box.h"
 #include "ui_console/console_message_loop.h"
 #include "ui_console/console_progress_bar.h"
+#include "ui_console/console_transcript.h"
 #include "ui_console/console_viewer.h"
 
 #include <QString>
@@ -39,10 +41,13 @@ public:
     ui::ConfigWindow newConfigWindow() override;
     ui::Shell& shell() override { return shell_; }
 
+    ConsoleTranscript& transcript() { return transcript_; }
+
 private:
     std::ostream& out_;
     ConsoleAnswers answers_;
     ProgressOutput progress_;
+    ConsoleTranscript transcript_;
     ConsoleMessageBox messages_;
     ConsoleMessageLoop loop_;
     ConsoleShell shell_;
@@ -51,6 +56,6 @@ private:
 // Registers one console desktop, printing to `out`, as the desktop of the
 // process; its progress bar redraws in place only when `out` is the
 // standard output or error and that is a terminal.
-void registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
+std::shared_ptr<ConsoleDesktop> registerConsoleDesktop(std::ostream& out, ConsoleAnswers answers = {});
 
 }  // namespace tvx::ui_console

@@ -1,5 +1,7 @@
 #include "ui_console/console_message_box.h"
 
+#include "ui_console/console_transcript.h"
+
 #include <QStringList>
 #include <ostream>
 
@@ -62,11 +64,16 @@ QString consoleMessageBoxText(const QString& prompt, int style, const QString& t
            QLatin1Char('\n');
 }
 
-ConsoleMessageBox::ConsoleMessageBox(std::ostream& out) : out_(out) {}
+ConsoleMessageBox::ConsoleMessageBox(std::ostream& out, ConsoleTranscript* transcript)
+    : out_(out), transcript_(transcript) {}
 
 int ConsoleMessageBox::MsgBox(const QString& prompt, int style, const QString& title) {
     const int answer = ui::msgBoxDefaultAnswer(style);
-    out_ << consoleMessageBoxText(prompt, style, title, answer).toStdString() << std::flush;
+    const QString printed = consoleMessageBoxText(prompt, style, title, answer);
+    if (transcript_)
+        transcript_->box({.title = title, .text = prompt, .style = style}, printed);
+    else
+        out_ << printed.toStdString() << std::flush;
     return answer;
 }
 

@@ -6,14 +6,20 @@
 #include <iosfwd>
 
 namespace tvx::ui_console {
+class ConsoleTranscript;
+}
+
+namespace tvx::ui_console {
 
 class ConsoleMessageBox : public ui::MessageBox {
 public:
-    explicit ConsoleMessageBox(std::ostream& out);
+    // With a transcript the box goes through it (see ConsoleTranscript); else it is printed at once.
+    explicit ConsoleMessageBox(std::ostream& out, ConsoleTranscript* transcript = nullptr);
     int MsgBox(const QString& prompt, int style = ui::vbOKOnly, const QString& title = {}) override;
 
 private:
     std::ostream& out_;
+    ConsoleTranscript* transcript_;
 };
 
 // The printed form of a box: its title, icon and text, the buttons with the

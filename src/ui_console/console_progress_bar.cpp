@@ -1,12 +1,16 @@
 #include "ui_console/console_progress_bar.h"
 
+#include "ui_console/console_interrupt.h"
+#include "ui_console/console_transcript.h"
+
 #include <algorithm>
 #include <ostream>
 
 namespace tvx::ui_console {
 
-ConsoleProgressBar::ConsoleProgressBar(std::ostream& out, int barWidth, ProgressOutput output)
-    : out_(out), barWidth_(std::max(1, barWidth)), output_(output) {}
+ConsoleProgressBar::ConsoleProgressBar(std::ostream& out, int barWidth, ProgressOutput output,
+                                       ConsoleTranscript* transcript)
+    : out_(out), barWidth_(std::max(1, barWidth)), output_(output), transcript_(transcript) {}
 
 ConsoleProgressBar::~ConsoleProgressBar() { Hide(); }
 
@@ -22,6 +26,8 @@ void ConsoleProgressBar::SetBarValue(int value) {
 }
 
 void ConsoleProgressBar::Show() {
+    if (!shown_) console_interrupt::watch();
+    if (transcript_) transcript_->progressShown(true);
     shown_ = true;
     draw();
 }
@@ -29,10 +35,14 @@ void ConsoleProgressBar::Show() {
 void ConsoleProgressBar::Hide() {
     if (!shown_) return;
     shown_ = false;
+    console_interrupt::unwatch();
+    if (transcript_) transcript_->progressShown(false);
     // Lines end as they are written; the redrawn line ends here.
     if (output_ == ProgressOutput::Terminal) out_ << '\n';
     out_.flush();
 }
+
+bool ConsoleProgressBar::CancelRequested() { return console_interrupt::requested(); }
 
 int ConsoleProgressBar::percent() const { return max_ == 0 ? 0 : int(qint64(value_) * 100 / max_); }
 

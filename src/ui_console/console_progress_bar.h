@@ -5,7 +5,8 @@
 // a hundred thousand rows writes about a hundred lines' worth, not a hundred
 // thousand. Into a file or a pipe, where "\r" would pile every redraw onto
 // one long line, a plain line is written when the window shows and at each
-// tenth of the way: a dozen lines per run.
+// tenth of the way: a dozen lines per run. While it is up, Ctrl+C asks the
+// run to stop (see console_interrupt.h).
 #include "platform/ui/progress_window.h"
 
 #include <QString>
@@ -13,11 +14,14 @@
 
 namespace tvx::ui_console {
 
+class ConsoleTranscript;
+
 enum class ProgressOutput { Terminal, Lines };
 
 class ConsoleProgressBar : public ui::ProgressWindow {
 public:
-    explicit ConsoleProgressBar(std::ostream& out, int barWidth = 30, ProgressOutput output = ProgressOutput::Terminal);
+    explicit ConsoleProgressBar(std::ostream& out, int barWidth = 30, ProgressOutput output = ProgressOutput::Terminal,
+                                ConsoleTranscript* transcript = nullptr);
     ~ConsoleProgressBar() override;
 
     void SetCaption(const QString& caption) override { caption_ = caption; }
@@ -26,6 +30,7 @@ public:
     void SetBarValue(int value) override;
     void Show() override;
     void Hide() override;
+    bool CancelRequested() override;
 
     // The line as it is drawn now.
     QString line() const;
@@ -39,6 +44,7 @@ private:
     std::ostream& out_;
     int barWidth_;
     ProgressOutput output_;
+    ConsoleTranscript* transcript_;
     QString caption_;
     QString label_;
     int max_ = 100;

@@ -3,6 +3,7 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
 #include "platform/ui/grid_export.h"
+#include "ui_console/console_transcript.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -64,9 +65,22 @@ QString ConsoleDataGrid::table() const {
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QMap<QString, int> ConsoleDataGrid::rowsPerEstado() const {
+    QMap<QString, int> rows;
+    if (!rs_ || rs_->Fields().indexOf(u"Estado") < 0) return rows;
+    ui::GridColumn estado;
+    estado.key = QStringLiteral("Estado");
+    for (const auto& row : gridSpreadsheetTable({estado}, rs_.get()).rows) ++rows[cellText(row.front())];
+    return rows;
+}
+
 void ConsoleViewerWindow::ShowModal() {
-    out_ << "== " << caption_.toStdString() << " ==\n" << grid_.table().toStdString();
-    out_.flush();
+    const QString text = QStringLiteral("== ") + caption_ + QStringLiteral(" ==\n") + grid_.table();
+    if (transcript_) {
+        transcript_->logShown(text, grid_.rowsPerEstado());
+    } else {
+        out_ << text.toStdString() << std::flush;
+    }
     if (!saveAs_) return;
     // A copy: the click may connect the buttons again.
     const std::function<void()> click = clicks_.value(QStringLiteral("CmdGravarComo"));

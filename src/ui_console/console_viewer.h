@@ -10,11 +10,14 @@
 #include "platform/ui/shell.h"
 
 #include <QHash>
+#include <QMap>
 #include <functional>
 #include <iosfwd>
 #include <vector>
 
 namespace tvx::ui_console {
+
+class ConsoleTranscript;
 
 class ConsoleDataGrid : public ui::DataGrid {
 public:
@@ -30,6 +33,8 @@ public:
 
     // The visible columns and the rows, as lines of text.
     QString table() const;
+    // The rows per value of the field "Estado" (none without it).
+    QMap<QString, int> rowsPerEstado() const;
 
 private:
     std::shared_ptr<ado::Recordset> rs_;
@@ -38,8 +43,10 @@ private:
 
 class ConsoleViewerWindow : public ui::FormWindow {
 public:
-    ConsoleViewerWindow(std::ostream& out, const ConsoleDataGrid& grid, bool saveAs = false)
-        : out_(out), grid_(grid), saveAs_(saveAs) {}
+    // With a transcript the table goes through it (see ConsoleTranscript).
+    ConsoleViewerWindow(std::ostream& out, const ConsoleDataGrid& grid, bool saveAs = false,
+                        ConsoleTranscript* transcript = nullptr)
+        : out_(out), grid_(grid), saveAs_(saveAs), transcript_(transcript) {}
     void SetCaption(const QString& caption) override { caption_ = caption; }
     QString Caption() const override { return caption_; }
     void ShowModal() override;
@@ -50,6 +57,7 @@ private:
     std::ostream& out_;
     const ConsoleDataGrid& grid_;
     bool saveAs_;
+    ConsoleTranscript* transcript_;
     QString caption_;
     QHash<QString, std::function<void()>> clicks_;
 };

@@ -8,7 +8,11 @@
 #include "ui_qt/recordset_table_model.h"
 #include "ui_qt/twips.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QStringList>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,6 +37,8 @@ DataGridWidget::DataGridWidget(QWidget* parent)
     view_->setAlternatingRowColors(true);
     view_->setUniformRowHeights(true);
     view_->setRootIsDecorated(false);
+    // Room between cells, so that a number aligned right never touches the next column's text.
+    view_->setStyleSheet(QStringLiteral("QTreeView::item { padding-left: 5px; padding-right: 5px; }"));
     view_->installEventFilter(this);
     header->setStretchLastSection(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
@@ -44,7 +50,17 @@ DataGridWidget::DataGridWidget(QWidget* parent)
     layout->addWidget(bar_);
     layout->addWidget(view_, 1);
 
+    auto* copy = new QAction(QStringLiteral("Copiar linhas"), view_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &DataGridWidget::copySelectedRows);
+    view_->addAction(copy);
+    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
     connect(groups_, &QAbstractItemModel::modelReset, this, &DataGridWidget::showGrouping);
+    connect(groups_, &QAbstractItemModel::modelReset, this,
+            [this] { emit rowsShownChanged(shownRowCount(), rowCount()); });
     connect(bar_, &GroupByBar::columnDropped, this, [this](int column, int position) { groupBy(column, position); });
     connect(bar_, &GroupByBar::columnRemoved, this, &DataGridWidget::ungroup);
     showGrouping();
@@ -88,6 +104,42 @@ void DataGridWidget::ungroup(int column) {
     std::vector<int> columns = groups_->groupColumns();
     std::erase(columns, column);
     groups_->setGroupColumns(columns);
+}
+
+void DataGridWidget::setRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules) {
+    table_->setRowMarks(key, rules);
+    groups_->setGroupColumns(groups_->groupColumns());  // groups ordered by their marks again
+}
+
+void DataGridWidget::setFilterText(const QString& text) { groups_->setFilterText(text); }
+
+int DataGridWidget::shownRowCount() const { return groups_->shownRowCount(); }
+
+int DataGridWidget::rowCount() const { return table_->rowCount(); }
+
+QString DataGridWidget::selectedRowsText() const {
+    QStringList lines;
+    const QModelIndexList rows = view_->selectionModel()->selectedRows();
+    std::vector<QModelIndex> leaves;
+    for (const QModelIndex& row : rows)
+        if (!groups_->isGroupRow(row)) leaves.push_back(row);
+    // In the order shown, whatever order they were picked in.
+    std::sort(leaves.begin(), leaves.end(), [this](const QModelIndex& a, const QModelIndex& b) {
+        return view_->visualRect(a).top() < view_->visualRect(b).top();
+    });
+    for (const QModelIndex& row : leaves) {
+        QStringList cells;
+        for (int column = 1; column < groups_->columnCount(); ++column)
+            if (!view_->isColumnHidden(column))
+                cells << groups_->index(row.row(), column, row.parent()).data().toString().simplified();
+        lines << cells.join(u'\t');
+    }
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
+}
+
+void DataGridWidget::copySelectedRows() const {
+    const QString text = selectedRowsText();
+    if (!text.isEmpty()) QApplication::clipboard()->setText(text);
 }
 
 void DataGridWidget::showGroupLabels() {

@@ -2,7 +2,9 @@
 // The data grid as a widget: the group-by area above a read-only tree of the
 // bound record set's rows (see GroupingProxyModel). The grid's columns are
 // those of the record set; each keeps its caption, width (in twips),
-// alignment, display format and hidden switch. Groups open expanded.
+// alignment, display format and hidden switch. Groups open expanded. The
+// selected rows copy (Ctrl+C or the context menu) as text: the visible
+// columns, tab-separated, one line per row.
 #include "platform/ui/data_grid.h"
 
 #include <QWidget>
@@ -46,6 +48,19 @@ public:
     // a grouped column moves there.
     void groupBy(int column, int position = -1);
     void ungroup(int column);
+
+    void setRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules);
+    // Rows shown: those whose visible columns not typed as numbers hold `text`.
+    void setFilterText(const QString& text);
+    int shownRowCount() const;
+    int rowCount() const;
+    // The selected rows as copied: visible columns tab-separated, a line each.
+    QString selectedRowsText() const;
+    void copySelectedRows() const;
+
+signals:
+    // After the rows shown changed (a record set bound, a filter typed).
+    void rowsShownChanged(int shown, int total);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -100,10 +100,38 @@ void GroupingProxyModel::rebuild() {
     root_ = std::make_unique<Node>();
     const int rows = source_ ? source_->rowCount() : 0;
     leafOf_.assign(std::size_t(rows), nullptr);
-    std::vector<int> all(static_cast<std::size_t>(rows));
-    std::iota(all.begin(), all.end(), 0);
-    groupInto(*root_, std::move(all), 0);
+    std::vector<int> shown;
+    shown.reserve(std::size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        if (kept(row)) shown.push_back(row);
+    groupInto(*root_, std::move(shown), 0);
     sortChildren(*root_);
+}
+
+void GroupingProxyModel::setFilterText(const QString& text) {
+    if (text == filter_) return;
+    beginResetModel();
+    filter_ = text;
+    rebuild();
+    endResetModel();
+}
+
+int GroupingProxyModel::shownRowCount() const { return root_->leafCount; }
+
+bool GroupingProxyModel::kept(int sourceRow) const {
+    if (filter_.isEmpty()) return true;
+    const auto& columns = source_->columns();
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        if (columns[column].hidden || columns[column].dataType == ui::GridTypeInteger) continue;
+        if (source_->index(sourceRow, int(column)).data().toString().contains(filter_, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+int GroupingProxyModel::groupMark(const Node& group) const {
+    if (group.column != source_->markColumn()) return 0;
+    return int(source_->rowMark(group.valueRow));
 }
 
 void GroupingProxyModel::groupInto(Node& parent, std::vector<int> rows, std::size_t level) {
@@ -141,6 +169,7 @@ void GroupingProxyModel::sortChildren(Node& node) {
     if (!children.empty() && !children.front()->isLeaf()) {
         const bool reversed = sortColumn_ == children.front()->column && sortOrder_ == Qt::DescendingOrder;
         std::sort(children.begin(), children.end(), [&](const auto& a, const auto& b) {
+            if (const int marks = groupMark(*a) - groupMark(*b); marks != 0) return marks > 0;
             const int order =
                 ado::compareForSort(source_->cell(a->valueRow, a->column), source_->cell(b->valueRow, b->column));
             return reversed ? order > 0 : order < 0;
@@ -173,6 +202,7 @@ QModelIndex GroupingProxyModel::mapToSource(const QModelIndex& index) const {
 QModelIndex GroupingProxyModel::mapFromSource(const QModelIndex& sourceIndex) const {
     if (!sourceIndex.isValid() || sourceIndex.model() != source_) return {};
     Node* leaf = leafOf_.at(std::size_t(sourceIndex.row()));
+    if (!leaf) return {};  // filtered out
     return createIndex(leaf->row, sourceIndex.column() + 1, leaf);
 }
 

@@ -5,6 +5,12 @@
 // Column 0 is the tree's own column, which holds the group rows' text; the
 // source's columns follow from column 1 on.
 //
+// A filter text keeps only the rows whose visible columns not typed as
+// numbers hold it
+// (letter case aside). Grouped on the source's mark column (see
+// RecordsetTableModel::setRowMarks), the groups of marked rows come first,
+// Error before Warning.
+//
 // The grouping and the sort are kept by column key, so a record set bound
 // again with the same fields keeps them. Values change only when the source
 // is reset (a record set bound); a column's look changes as data changes.
@@ -39,6 +45,12 @@ public:
     // Group rows follow their values' order, reversed when sorted on their column.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // Rows kept: those whose visible columns not typed as numbers hold `text` ("" keeps all).
+    void setFilterText(const QString& text);
+    const QString& filterText() const { return filter_; }
+    // The rows the filter keeps (every row without one).
+    int shownRowCount() const;
+
     QModelIndex mapToSource(const QModelIndex& index) const;
     QModelIndex mapFromSource(const QModelIndex& sourceIndex) const;
     bool isGroupRow(const QModelIndex& index) const;
@@ -61,12 +73,16 @@ private:
     void groupInto(Node& parent, std::vector<int> rows, std::size_t level);
     void sortChildren(Node& node);
     QString groupText(const Node& group) const;
+    bool kept(int sourceRow) const;
+    // The most pressing mark among a group's rows, on the mark column only.
+    int groupMark(const Node& group) const;
     // dataChanged for columns 0..lastColumn of every row under `node`.
     void emitRowsChanged(const Node& node, int lastColumn);
 
     RecordsetTableModel* source_ = nullptr;
     QStringList groupKeys_;
     QString sortKey_;
+    QString filter_;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     std::vector<int> groupColumns_;
     int sortColumn_ = -1;

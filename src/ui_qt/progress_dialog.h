@@ -1,11 +1,14 @@
 #pragma once
 // The progress window of the long runs: a caption, the label lblPagina and
-// the bar pgbPag. The run goes on while it is up, so the user can neither
-// close it nor reach the windows behind it until the run hides it.
+// the bar pgbPag, and a "Cancelar" button. The run goes on while it is up, so
+// the user cannot reach the windows behind it until the run hides it;
+// "Cancelar", Esc or the window's close box ask the run to stop (it finishes
+// the document in hand), and the window says so until the run hides it.
 #include <QDialog>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace tvx::ui_qt {
 
@@ -16,6 +19,9 @@ public:
 
     QLabel* lblPagina() const { return lblPagina_; }
     QProgressBar* pgbPag() const { return pgbPag_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    bool cancelRequested() const { return cancelRequested_; }
+    void requestCancel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,6 +30,9 @@ protected:
 private:
     QLabel* lblPagina_;
     QProgressBar* pgbPag_;
+    QLabel* stopping_;
+    QPushButton* cancel_;
+    bool cancelRequested_ = false;
 };
 
 }  // namespace tvx::ui_qt

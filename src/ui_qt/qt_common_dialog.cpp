@@ -19,7 +19,8 @@ QString nameFilterText(const ui::FileFilter& filter) {
            QLatin1Char(')');
 }
 
-void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui::FileDialogKind kind) {
+void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui::FileDialogKind kind,
+                         const DialogFolders& folders) {
     const bool save = kind == ui::FileDialogKind::Save;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Portuguese by choose()
@@ -43,20 +44,21 @@ void configureFileDialog(QFileDialog& dialog, const ui::CommonDialog& props, ui:
             dialog.selectNameFilter(filters.at(props.FilterIndex - 1));
     }
 
-    if (!props.FileName.isEmpty()) {
-        const QFileInfo preset(props.FileName);
-        if (preset.path() != QStringLiteral(".")) dialog.setDirectory(preset.absolutePath());
-        dialog.selectFile(preset.fileName());
-    }
+    dialog.setDirectory(startFolder(folders, dialog.windowTitle(), props.FileName));
+    if (!props.FileName.isEmpty()) dialog.selectFile(QFileInfo(props.FileName).fileName());
 }
 
 std::optional<QString> QtCommonDialog::choose(ui::FileDialogKind kind) {
     QFileDialog dialog(dialogParent());
-    configureFileDialog(dialog, *this, kind);
+    configureFileDialog(dialog, *this, kind, *folders_);
+    const std::vector<ui::FileFilter> filters = ui::parseFileFilter(Filter);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        const QString chosen = dialog.selectedFiles().value(0);
+        QString chosen = dialog.selectedFiles().value(0);
         if (chosen.isEmpty()) return std::nullopt;
+        const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+        if (kind == ui::FileDialogKind::Save && filter >= 0 && std::size_t(filter) < filters.size())
+            chosen = ui::withFilterExtension(chosen, filters[std::size_t(filter)]);
         const bool replaces =
             kind == ui::FileDialogKind::Save && (Flags & ui::cdlOFNOverwritePrompt) && QFileInfo::exists(chosen);
         if (replaces &&
@@ -64,8 +66,8 @@ std::optional<QString> QtCommonDialog::choose(ui::FileDialogKind kind) {
                                  QStringLiteral("Pretende substituí-lo?"),
                              ui::vbYesNo + ui::vbExclamation + ui::vbDefaultButton2, dialog.windowTitle()) != ui::vbYes)
             continue;
-        if (const auto index = dialog.nameFilters().indexOf(dialog.selectedNameFilter()); index >= 0)
-            FilterIndex = int(index) + 1;
+        if (filter >= 0) FilterIndex = int(filter) + 1;
+        folders_->remember(dialog.windowTitle(), QFileInfo(chosen).absolutePath());
         return chosen;
     }
 }

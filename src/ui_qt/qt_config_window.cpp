@@ -9,10 +9,11 @@
 
 namespace tvx::ui_qt {
 
-ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent) {
+ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent, std::shared_ptr<DialogFolders> folders) {
     ui::ConfigWindow config;
     config.grid = std::make_unique<ui::PropertyGrid>();
-    config.dialog = std::make_unique<QtCommonDialog>(messages);
+    config.dialog = folders ? std::make_unique<QtCommonDialog>(messages, std::move(folders))
+                            : std::make_unique<QtCommonDialog>(messages);
 
     auto* dialog = new FormDialog(parent ? parent : dialogParent());
     dialog->setObjectName(QStringLiteral("FrmConfiguracao"));

@@ -5,13 +5,18 @@
 // the room. FrmConfiguracao gives the captions and takes the clicks.
 #include "platform/ui/addin_ui.h"
 
+#include <memory>
+
 class QWidget;
 
 namespace tvx::ui_qt {
 
+class DialogFolders;
+
 // A new configuration window with its grid and file dialog (whose overwrite
 // questions go to `messages`), loaded and hidden; `parent` null: over the
-// active window.
-ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent = nullptr);
+// active window. `folders`: the folders the desktop's dialogs last used.
+ui::ConfigWindow newQtConfigWindow(ui::MessageBox& messages, QWidget* parent = nullptr,
+                                   std::shared_ptr<DialogFolders> folders = {});
 
 }  // namespace tvx::ui_qt

@@ -35,6 +35,10 @@ void QtDataGrid::Export(const QString& fileName, int, int) {
     exportGrid(fileName, table.columns(), table.recordset().get());
 }
 
+void QtDataGrid::SetRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules) {
+    grid().setRowMarks(key, rules);
+}
+
 DataGridWidget* QtDataGrid::widget() const { return widget_; }
 
 }  // namespace tvx::ui_qt

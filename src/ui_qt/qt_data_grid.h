@@ -26,6 +26,7 @@ public:
     ui::GridColumn Column(int index) const override;
     void SetColumn(int index, const ui::GridColumn& column) override;
     void Export(const QString& fileName, int format, int options) override;
+    void SetRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules) override;
 
     DataGridWidget* widget() const;
 

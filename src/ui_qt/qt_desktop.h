@@ -8,10 +8,17 @@
 #include "ui_qt/qt_message_loop.h"
 #include "ui_qt/qt_shell.h"
 
+#include <memory>
+
 namespace tvx::ui_qt {
+
+class DialogFolders;
 
 class QtDesktop : public ui::AddinUi {
 public:
+    // `settingsFile`: where the file dialogs' last folders are kept ("": for this process only).
+    explicit QtDesktop(const QString& settingsFile = {});
+
     ui::MessageBox& messages() override { return messages_; }
     ui::MessageLoop& messageLoop() override { return loop_; }
     std::unique_ptr<ui::CommonDialog> newCommonDialog() override;
@@ -24,9 +31,10 @@ private:
     QtMessageBox messages_;
     QtMessageLoop loop_;
     QtShell shell_;
+    std::shared_ptr<DialogFolders> folders_;
 };
 
 // Registers one Qt desktop as the desktop of the process (a QApplication must exist).
-void registerQtDesktop();
+void registerQtDesktop(const QString& settingsFile = {});
 
 }  // namespace tvx::ui_qt

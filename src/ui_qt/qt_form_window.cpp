@@ -1,6 +1,7 @@
 #include "ui_qt/qt_form_window.h"
 
 #include "ui_qt/form_dialog.h"
+#include "ui_qt/screen_fit.h"
 
 #include <QAbstractButton>
 
@@ -17,7 +18,9 @@ void QtFormWindow::SetCaption(const QString& caption) {
 QString QtFormWindow::Caption() const { return dialog_ ? dialog_->windowTitle() : QString(); }
 
 void QtFormWindow::ShowModal() {
-    if (dialog_) dialog_->exec();
+    if (!dialog_) return;
+    fitToScreen(*dialog_);  // whatever size it was given or kept from last time
+    dialog_->exec();
 }
 
 void QtFormWindow::Hide() {

@@ -43,6 +43,8 @@ void QtProgressWindow::Hide() {
     if (dialog_) dialog_->hide();
 }
 
+bool QtProgressWindow::CancelRequested() { return dialog_ && dialog_->cancelRequested(); }
+
 std::unique_ptr<ui::ProgressWindow> newQtProgressWindow(QWidget* parent) {
     return std::make_unique<QtProgressWindow>(parent);
 }

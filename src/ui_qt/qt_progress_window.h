@@ -26,6 +26,7 @@ public:
     void SetBarValue(int value) override;
     void Show() override;
     void Hide() override;
+    bool CancelRequested() override;
 
     ProgressDialog* dialog() const;
 

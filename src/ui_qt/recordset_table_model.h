@@ -3,7 +3,11 @@
 // column per field, each column with the grid's column settings (caption,
 // alignment, display format; width and hidden are for the view). The rows
 // are read when the record set is bound, so the record set's cursor is left
-// where it was; binding another record set resets the model.
+// where it was; binding another record set resets the model. Rows can be
+// marked by a column's value (ui::GridRowMarkRule): an Error or Warning row
+// has a tinted background with its own dark text (readable whatever the
+// theme's colours), bold text and an icon in the marked column, so that
+// colour is not the only sign; a Note row has the icon and italic text.
 #include "platform/automation/variant.h"
 #include "platform/ui/data_grid.h"
 
@@ -20,6 +24,9 @@ namespace tvx::ui_qt {
 class RecordsetTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The row's mark (int of ui::GridRowMark), on any column.
+    static constexpr int RowMarkRole = Qt::UserRole + 2;
+
     explicit RecordsetTableModel(QObject* parent = nullptr);
     ~RecordsetTableModel() override;
 
@@ -35,6 +42,11 @@ public:
 
     const Variant& cell(int row, int column) const;
 
+    void setRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules);
+    ui::GridRowMark rowMark(int row) const;
+    // The column the marks read (-1: none).
+    int markColumn() const { return columnOf(markKey_); }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -44,6 +56,8 @@ private:
     std::shared_ptr<ado::Recordset> rs_;
     std::vector<ui::GridColumn> columns_;
     std::vector<std::vector<Variant>> rows_;
+    QString markKey_;
+    std::vector<ui::GridRowMarkRule> markRules_;
 };
 
 }  // namespace tvx::ui_qt

@@ -42,7 +42,8 @@ TEST(ConfigEditorE2eTest, BatchEditsConfirmedChangeTheParametersRow) {
     run = runHost(configuracao(d, {"--set", "1001=1", "--button", "Sair"}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     run = runHost(configuracao(d, {"--set", "1001=9", "--button", "Confirmar"}));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(run.exitCode, 5) << run.err.toStdString();  // not carried out
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral("Exit status 5: a --set or --button was not carried out.\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("set 1001 Série: no entry \"9\""))) << run.out.toStdString();
     EXPECT_FALSE(run.out.contains(QStringLiteral("click:")));
     EXPECT_EQ(parametro(d, "FATSERIE").toInt(), 2);
@@ -88,7 +89,7 @@ TEST(ConfigEditorE2eTest, ARemovalCommandConfirmedRemovesTheReceiptsOnce) {
                                 .arg(recibos[0][1].toInt() + 1);  // one number past the last: an "ERRO" row
 
     run = runHost(configuracao(d, {"--set", "1010=" + comando, "--button", "Confirmar"}));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(run.exitCode, 3) << run.err.toStdString();  // the log holds an "ERRO" row
     EXPECT_TRUE(run.out.contains(QStringLiteral("Ocorreram erros na remoção de recibos."))) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("| OK     | RE %1").arg(recibos[0][0].toInt())))
         << run.out.toStdString();

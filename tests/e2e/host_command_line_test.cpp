@@ -20,6 +20,9 @@ TEST(HostCommandLineTest, EveryCommandDescribesItself) {
             << run.out.toStdString();
         EXPECT_TRUE(run.out.contains(QStringLiteral("--base"))) << command.toStdString();
     }
+    const HostRun version = runHost({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("telvarix-host "))) << version.out.toStdString();
     const HostRun overview = runHost({QStringLiteral("--help")});
     EXPECT_EQ(overview.exitCode, 0);
     EXPECT_TRUE(overview.out.contains(QStringLiteral("sales-view")));
@@ -86,6 +89,27 @@ TEST(HostCommandLineTest, AnAddinThatCannotBeLoadedOrOpenedExitsWithOne) {
                                                          "file %1/quorel/BRISKO.EMPR02")
                                               .arg(base)))
         << otherCompany.err.toStdString();
+
+    // A code in another letter case: the file that is there is named.
+    const HostRun otherCase =
+        runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("empr01")) + op);
+    EXPECT_EQ(otherCase.exitCode, 1);
+    EXPECT_TRUE(otherCase.err.contains(QStringLiteral("but there is %1/quorel/BRISKO.EMPR01").arg(base)))
+        << otherCase.err.toStdString();
+    // The user the add-in would work for must be one of the company's.
+    const HostRun nobody = runHost(QStringList{QStringLiteral("run")} +
+                                   onCompany(base, QStringLiteral("EMPR01"), QStringLiteral("ninguem")) + op);
+    EXPECT_EQ(nobody.exitCode, 1);
+    EXPECT_TRUE(nobody.err.contains(QStringLiteral("'ninguem' is not an active user of company EMPR01")))
+        << nobody.err.toStdString();
+    EXPECT_FALSE(nobody.out.contains(QStringLiteral("Operacoes"))) << "the operation ran for an unknown user";
+
+    // The windows without a display: said plainly, not a crash.
+    const HostRun noDisplay =
+        runHost(QStringList{QStringLiteral("gui")} + onCompany(base, QStringLiteral("EMPR01")),
+                {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")});
+    EXPECT_EQ(noDisplay.exitCode, 1);
+    EXPECT_TRUE(noDisplay.err.contains(QStringLiteral("no display"))) << noDisplay.err.toStdString();
 
     const HostRun noLibrary = runHost(QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01")) +
                                       op + QStringList{QStringLiteral("--addin"), base + QStringLiteral("/none.so")});

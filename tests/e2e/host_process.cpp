@@ -18,9 +18,14 @@ void ensureApplication() {
 
 }  // namespace
 
-HostRun runHost(const QStringList& arguments) {
+HostRun runHost(const QStringList& arguments, const QStringList& unset) {
     ensureApplication();
     QProcess process;
+    if (!unset.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : unset) environment.remove(name);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(TELVARIX_HOST_PROGRAM), arguments);
     HostRun run;
     if (!process.waitForFinished(300000)) {

@@ -11,7 +11,8 @@ struct HostRun {
     QString err;
 };
 
-HostRun runHost(const QStringList& arguments);
+// `unset`: environment variables the program starts without.
+HostRun runHost(const QStringList& arguments, const QStringList& unset = {});
 
 // The common options of a command on a demo folder.
 QStringList onCompany(const QString& base, const QString& company, const QString& user = QStringLiteral("demo"));

@@ -104,7 +104,11 @@ TEST(TicketImportE2eTest, TheRunPrintsItsLogAsATable) {
         EXPECT_TRUE(run.out.contains(QStringLiteral(" TKT Issued ID %1\n").arg(after[i].id))) << after[i].id;
     }
     EXPECT_GT(invoiced, 0);
-    EXPECT_EQ(run.out.count(QStringLiteral("Processado")), invoiced);
+    EXPECT_EQ(run.out.count(QStringLiteral("Processado |")), invoiced);
+    // The verdict comes after the table, and the last line counts the rows for a scheduler.
+    EXPECT_LT(run.out.indexOf(QStringLiteral("Linha")), run.out.indexOf(QStringLiteral("terminou com êxito!")));
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral("Rows: %1 Processado. Exit status 0: every row fine.\n").arg(invoiced)))
+        << run.out.toStdString();
 }
 
 TEST(TicketImportE2eTest, TheCsvFileGivenAnswersTheFileDialogOfTheCsvImport) {

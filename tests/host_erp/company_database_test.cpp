@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -119,6 +120,24 @@ TEST_F(DemoCompanyTest, ChecksUsersWithoutKeepingTheirPasswords) {
     EXPECT_TRUE(check(QStringLiteral("Ana"), QStringLiteral("segredo")));
     company->Execute(QStringLiteral("UPDATE UTILIZADORES SET ACTIVO = 0 WHERE LOGIN = 'ana'"));
     EXPECT_FALSE(check(QStringLiteral("ana"), QStringLiteral("segredo")));
+    EXPECT_TRUE(isActiveUser(*company, QStringLiteral("VESK")));
+    EXPECT_FALSE(isActiveUser(*company, QStringLiteral("ana")));
+
+    // A company made before keeps one salted SHA-256: a good logon replaces it, a wrong one does not.
+    const QString sha =
+        QString::fromLatin1(QCryptographicHash::hash("c0ffeesenha", QCryptographicHash::Sha256).toHex());
+    company->Execute(
+        QStringLiteral(
+            "INSERT INTO UTILIZADORES (LOGIN, NOME, SAL, PASSWORDHASH) VALUES ('rui', 'Rui', 'c0ffee', '%1')")
+            .arg(sha));
+    const auto kept = [&] { return rows(db(), "SELECT PASSWORDHASH FROM UTILIZADORES WHERE LOGIN = 'rui'").value(0); };
+    EXPECT_FALSE(check(QStringLiteral("rui"), QStringLiteral("Senha")));
+    EXPECT_EQ(kept(), sha);
+    EXPECT_TRUE(check(QStringLiteral("rui"), QStringLiteral("senha")));
+    EXPECT_TRUE(kept().startsWith(QStringLiteral("p%1$").arg(PasswordIterations))) << kept().toStdString();
+    EXPECT_LE(kept().size(), 64);  // the column's width
+    EXPECT_TRUE(check(QStringLiteral("rui"), QStringLiteral("senha")));
+    EXPECT_FALSE(check(QStringLiteral("rui"), QStringLiteral("senhA")));
 }
 
 CompanyInfo company(const QString& codigo) {

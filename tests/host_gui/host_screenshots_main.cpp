@@ -19,6 +19,7 @@
 #include "ui_qt/progress_dialog.h"
 #include "ui_qt/qt_desktop.h"
 #include "ui_qt/recordset_table_model.h"
+#include "ui_qt/screen_fit.h"
 #include "ui_qt/window_picture.h"
 
 #include <QAbstractButton>
@@ -115,6 +116,7 @@ int pictures() {
     host_app::HostSession session(host.settings(), host_app::CompanyLayout(base, demo.company).settingsFile());
     const host_gui::WindowPositions positions(QDir(base).filePath(QStringLiteral("telvarix-host.ini")));
     host_gui::HostMainWindow window({addin, session, demo.company, demo.logon.login, positions});
+    ui_qt::fitToScreen(window);
     window.show();
     window.activateWindow();
     save(window, QStringLiteral("host-main-before.png"));
@@ -126,7 +128,7 @@ int pictures() {
     window.openSalesView();
     user.doing(QStringLiteral("host-1003"));
     window.runOperation(1003);
-    window.findChild<QTabWidget*>()->setCurrentWidget(window.receipts());
+    window.findChild<QTabWidget*>()->setCurrentIndex(1);  // Recibos
     save(window, QStringLiteral("host-main-receipts.png"));
     user.doing(QStringLiteral("host-1002"));
     window.runOperation(1002);

@@ -6,6 +6,7 @@
 #include "platform/ado/recordset.h"
 #include "support/recording_addin.h"
 #include "telvarix-host/company_layout.h"
+#include "telvarix-host/gui/document_panel.h"
 #include "telvarix-host/gui/host_main_window.h"
 #include "telvarix-host/gui/sales_view_window.h"
 #include "telvarix-host/gui/window_positions.h"
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -139,6 +142,42 @@ TEST_F(HostWindows, WindowsComeBackWhereTheyWereLeft) {
     positions.restore(reopened, reopened.objectName());
     EXPECT_EQ(reopened.pos(), QPoint(120, 80));
     EXPECT_EQ(reopened.size(), QSize(500, 400));
+}
+
+TEST_F(HostWindows, ListsAreSearchedCountedAndKeepTheirColumnWidths) {
+    const int invoices = count(QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB"));
+    EXPECT_TRUE(window->statusText().startsWith(QStringLiteral("Empresa EMPR01   ·   Utilizador demo   ·   %1 "
+                                                               "documentos listados, total ")
+                                                    .arg(invoices)))
+        << window->statusText().toStdString();
+
+    const auto panels = window->findChildren<DocumentPanel*>();
+    ASSERT_EQ(panels.size(), 2);
+    DocumentPanel* faturas = panels[0]->isAncestorOf(window->invoices()) ? panels[0] : panels[1];
+    DocumentPanel* recibos = faturas == panels[0] ? panels[1] : panels[0];
+    ASSERT_NE(recibos->message(), nullptr);  // the company has none yet
+    EXPECT_TRUE(recibos->message()->text().startsWith(QStringLiteral("A empresa ainda não tem recibos")));
+    faturas->search()->setText(QStringLiteral("nada-assim"));
+    ASSERT_NE(faturas->message(), nullptr);
+    EXPECT_TRUE(faturas->message()->text().startsWith(QStringLiteral("Nenhum documento corresponde")));
+    EXPECT_TRUE(window->statusText().contains(QStringLiteral("·   0 documentos listados, total 0,00 €")));
+    faturas->search()->clear();
+    EXPECT_EQ(faturas->message(), nullptr);
+    // Invoices in preparation are marked, final ones are not.
+    const auto* table = window->invoices()->tableModel();
+    int marked = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        marked += table->index(row, 0).data(ui_qt::RecordsetTableModel::RowMarkRole).toInt() != 0;
+    EXPECT_EQ(marked, count(QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE EMPREPARACAO = 1")));
+
+    // A width the user set stays after the lists are listed again, and in the next session.
+    QHeaderView* header = window->invoices()->view()->header();
+    header->resizeSection(4, 333);
+    window->refresh();
+    EXPECT_EQ(header->sectionSize(4), 333);
+    window->close();
+    HostMainWindow reopened({addin, *session, QStringLiteral("EMPR01"), QStringLiteral("demo"), positions});
+    EXPECT_EQ(reopened.invoices()->view()->header()->sectionSize(4), 333);
 }
 
 }  // namespace

@@ -28,6 +28,10 @@ public:
     ui::GridColumn Column(int index) const override { return columns.at(std::size_t(index)); }
     void SetColumn(int index, const ui::GridColumn& column) override { columns.at(std::size_t(index)) = column; }
     void Export(const QString& fileName, int format, int options) override;
+    void SetRowMarks(const QString& key, const std::vector<ui::GridRowMarkRule>& rules) override {
+        rowMarkKey = key;
+        rowMarks = rules;
+    }
 
     // The column keyed `key`, or nullptr.
     const ui::GridColumn* column(const QString& key) const;
@@ -40,6 +44,8 @@ public:
     int bindings = 0;
     std::vector<ui::GridColumn> columns;
     std::vector<GridExportCall> exports;
+    QString rowMarkKey;
+    std::vector<ui::GridRowMarkRule> rowMarks;
     std::function<void(const QString& fileName, const std::vector<ui::GridColumn>& columns, ado::Recordset* rs)>
         exporter;
 };

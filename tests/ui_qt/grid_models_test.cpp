@@ -188,3 +188,53 @@ TEST_F(GridModelsTest, CellsTakeTheirColumnsLook) {
 
 }  // namespace
 }  // namespace tvx::ui_qt
+
+namespace tvx::ui_qt {
+namespace {
+
+// The diagnostics viewer's marks: "Erro" rows (any case) and "AVISO" rows stand
+// out, their groups come first; the filter keeps the rows whose text columns
+// hold its text.
+TEST_F(GridModelsTest, MarkedRowsStandOutComeFirstAndTheFilterReadsTextColumns) {
+    table.setRowMarks(QStringLiteral("Estado"), {{QStringLiteral("Erro"), ui::GridRowMark::Error},
+                                                 {QStringLiteral("AVISO"), ui::GridRowMark::Warning}});
+    table.setRecordset(runLog());
+    const auto mark = [&](int row) { return table.index(row, 0).data(RecordsetTableModel::RowMarkRole).toInt(); };
+    EXPECT_EQ(mark(1), int(ui::GridRowMark::Error));
+    EXPECT_EQ(mark(4), int(ui::GridRowMark::Error));  // "erro"
+    EXPECT_EQ(mark(3), int(ui::GridRowMark::Warning));
+    EXPECT_EQ(mark(0), int(ui::GridRowMark::None));
+    // Not by colour alone: an icon on the Estado cell, and text in a colour of its own over the tint.
+    EXPECT_FALSE(table.index(1, column("Estado")).data(Qt::DecorationRole).isNull());
+    EXPECT_TRUE(table.index(1, column("Linha")).data(Qt::DecorationRole).isNull());
+    EXPECT_FALSE(table.index(1, column("Linha")).data(Qt::ForegroundRole).isNull());
+    EXPECT_TRUE(table.index(0, column("Linha")).data(Qt::BackgroundRole).isNull());
+
+    proxy.setGroupColumns({column("Estado")});
+    EXPECT_EQ(tree(),
+              QStringList({"Estado: Erro (2 linhas)", "  2", "  5", "Estado: AVISO (1 linha)", "  4",
+                           "Estado: OK (1 linha)", "  1234567", "Estado: Processado (2 linhas)", "  1", "  3"}));
+
+    // The filter reads the text columns, not the numbers; letter case aside.
+    for (int i = 0; i < table.columnCount(); ++i) {
+        ui::GridColumn c = table.columns()[std::size_t(i)];
+        c.dataType = c.key == u"Linha" ? ui::GridTypeInteger : ui::GridTypeText;
+        c.hidden = c.key == u"Num.Cliente";
+        table.setColumn(i, c);
+    }
+    proxy.setFilterText(QStringLiteral("FACTURA"));
+    EXPECT_EQ(tree(), QStringList({"Estado: Processado (2 linhas)", "  1", "  3"}));
+    proxy.setFilterText(QStringLiteral("aviso"));
+    EXPECT_EQ(proxy.shownRowCount(), 1);
+    proxy.setFilterText(QStringLiteral("12345"));  // only in Linha
+    EXPECT_EQ(proxy.shownRowCount(), 0);
+    proxy.setFilterText(QStringLiteral("C3"));  // only in the hidden Num.Cliente
+    EXPECT_EQ(proxy.shownRowCount(), 0);
+    for (int row = 0; row < table.rowCount(); ++row)  // rows filtered out map to nothing, safely
+        EXPECT_FALSE(proxy.mapFromSource(table.index(row, 0)).isValid());
+    proxy.setFilterText({});
+    EXPECT_EQ(proxy.shownRowCount(), 6);
+}
+
+}  // namespace
+}  // namespace tvx::ui_qt

@@ -45,6 +45,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <functional>
 
 namespace tvx::ui_qt {
 namespace {
@@ -95,6 +96,14 @@ TEST(QtViewerWindow, ButtonsEscapeAndTheCloseBoxReachTheViewer) {
         EXPECT_EQ(visibleHeadings(*grid->view()), QStringList({"Linha", "Estado", "Descrição"}));
         EXPECT_EQ(grid->groupByBar()->text(),
                   QStringLiteral("Arraste para esta zona as colunas pelas quais pretende agrupar"));
+        // The filter box and the count of the rows it shows.
+        auto* filter = modal->findChild<QLineEdit*>(QStringLiteral("txtFiltro"));
+        auto* count = modal->findChild<QLabel*>(QStringLiteral("lblLinhas"));
+        ASSERT_TRUE(filter && count);
+        EXPECT_EQ(count->text(), QStringLiteral("3 linhas"));
+        QTest::keyClicks(filter, QStringLiteral("zzz"));
+        EXPECT_EQ(count->text(), QStringLiteral("0 de 3 linhas"));
+        filter->clear();
 
         // Escape is "Sair": the unsaved log makes it ask, and No keeps the window.
         messages.answerNext(ui::vbNo);
@@ -267,7 +276,7 @@ TEST(QtDataGrid, AHeadingDroppedOnTheGroupAreaGroupsAndAClickSorts) {
     EXPECT_TRUE(widget->groupingModel()->groupColumns().empty());
 }
 
-TEST(QtProgressWindow, ShowsTheRunsProgressAndCannotBeClosedByTheUser) {
+TEST(QtProgressWindow, ShowsTheRunsProgressAndItsCloseOnlyAsksTheRunToStop) {
     QtMessageLoop loop;
     auto window = std::make_unique<QtProgressWindow>();
     QPointer<ProgressDialog> dialog = window->dialog();
@@ -289,9 +298,19 @@ TEST(QtProgressWindow, ShowsTheRunsProgressAndCannotBeClosedByTheUser) {
     progress.update(12, 10);
     EXPECT_EQ(dialog->pgbPag()->value(), 10);
 
-    dialog->close();
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_TRUE(dialog->isVisible());
+    // Esc, the close box and "Cancelar" each ask the run to stop; the window stays until the run ends.
+    EXPECT_FALSE(dialog->cancelRequested());
+    const auto asks = [](const std::function<void(ProgressDialog*)>& user) {
+        QtProgressWindow other;
+        other.Show();
+        EXPECT_FALSE(other.CancelRequested());
+        user(other.dialog());
+        EXPECT_TRUE(other.CancelRequested());
+        EXPECT_TRUE(other.dialog()->isVisible());
+    };
+    asks([](ProgressDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    asks([](ProgressDialog* d) { d->close(); });
+    asks([](ProgressDialog* d) { d->cancelButton()->click(); });
     progress.end();
     EXPECT_TRUE(dialog.isNull()) << "the window was not unloaded";
 }

@@ -1,6 +1,7 @@
 #include "telvarix-host/gui/document_list.h"
 
 #include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/group_by_bar.h"
 #include "ui_qt/grouping_proxy_model.h"
@@ -31,7 +32,7 @@ const std::array<Coluna, 10> InvoiceColumns = {{
     {u"SERIE", u"Série", 600, Right, u""},
     {u"ANO", u"Ano", 700, Right, u""},
     {u"NNUMDOC", u"Número", 1000, Right, u""},
-    {u"ESTADO", u"Estado", 1500, Left, u""},
+    {u"ESTADO", u"Estado", 2100, Left, u""},
     {u"DATA", u"Data", 1300, Left, u""},
     {u"Terceiro", u"Cliente", 1000, Left, u""},
     {u"NOME", u"Nome", 2700, Left, u""},
@@ -81,6 +82,12 @@ ui_qt::DataGridWidget* newDocumentGrid(QWidget* parent) {
 }
 
 void showDocuments(ui_qt::DataGridWidget& grid, std::shared_ptr<ado::Recordset> rs, DocumentKind kind) {
+    // Listed again after each operation: the widths the user set stay.
+    QHeaderView* header = grid.view()->header();
+    const QByteArray layout = grid.tableModel()->columnCount() > 0 ? header->saveState() : QByteArray();
+    // Only where final invoices sit beside them (the sales view lists none).
+    if (kind == DocumentKind::Invoices)
+        grid.setRowMarks(QStringLiteral("ESTADO"), {{QStringLiteral("Em preparação"), ui::GridRowMark::Note}});
     grid.setRecordset(std::move(rs));
     switch (kind) {
         case DocumentKind::Invoices:
@@ -93,6 +100,19 @@ void showDocuments(ui_qt::DataGridWidget& grid, std::shared_ptr<ado::Recordset> 
             applyColumns(grid, ReceiptColumns);
             break;
     }
+    if (!layout.isEmpty()) header->restoreState(layout);
+}
+
+ListedDocuments listedDocuments(const ui_qt::DataGridWidget& grid) {
+    const ui_qt::RecordsetTableModel& table = *grid.tableModel();
+    const int total = table.columnOf(QStringLiteral("TOTDOC"));
+    ListedDocuments listed;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (!grid.groupingModel()->mapFromSource(table.index(row, 0)).isValid()) continue;  // searched away
+        ++listed.count;
+        if (total >= 0 && table.cell(row, total).isNumeric()) listed.total += CDbl(table.cell(row, total));
+    }
+    return listed;
 }
 
 int selectedRow(const ui_qt::DataGridWidget& grid) {

@@ -4,20 +4,36 @@
 #include "telvarix-host/addin_operations.h"
 #include "telvarix-host/company_documents.h"
 #include "telvarix-host/gui/document_list.h"
+#include "telvarix-host/gui/document_panel.h"
+#include "telvarix-host/gui/host_guide.h"
 #include "telvarix-host/gui/sales_view_window.h"
 #include "telvarix-host/gui/window_positions.h"
 #include "telvarix-host/host_sales_view.h"
+#include "telvarix-host/program_version.h"
 #include "ui_qt/data_grid_widget.h"
+#include "ui_qt/screen_fit.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeView>
+#include <QUrl>
 #include <QVBoxLayout>
+
+// The window icon lives in this static library's resources, which the linker keeps only when named.
+static void initHostResources() { Q_INIT_RESOURCE(host); }
 
 namespace tvx::host_gui {
 
@@ -26,6 +42,7 @@ namespace {
 const QString PlacementSection = QStringLiteral("JanelaPrincipal");
 const QString SalesViewSection = QStringLiteral("VistaVendas");
 const QString SalesViewCaption = QStringLiteral("Vista de vendas");
+const QString LayoutSection = QStringLiteral("JanelaPrincipalColunas/");
 
 QString operationText(const host_app::AddinOperation& operation) {
     return QStringLiteral("%1  %2").arg(operation.code).arg(operation.caption);
@@ -45,22 +62,42 @@ HostMainWindow::HostMainWindow(HostDesk desk, QWidget* parent) : QMainWindow(par
     setObjectName(QStringLiteral("JanelaPrincipal"));
     setWindowTitle(QStringLiteral("Tumo Vesk — empresa %1 — utilizador %2").arg(desk_.company, desk_.user));
 
-    auto* tabs = new QTabWidget(this);
-    invoices_ = newDocumentGrid(tabs);
-    invoices_->setObjectName(QStringLiteral("grdFaturas"));
-    receipts_ = newDocumentGrid(tabs);
-    receipts_->setObjectName(QStringLiteral("grdRecibos"));
-    tabs->addTab(invoices_, QStringLiteral("Documentos de venda"));
-    tabs->addTab(receipts_, QStringLiteral("Recibos"));
+    initHostResources();
+    setWindowIcon(QIcon(QStringLiteral(":/telvarix-host/telvarix-host.png")));
 
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->addWidget(newMenuPanel());
-    layout->addWidget(tabs, 1);
-    setCentralWidget(central);
+    tabs_ = new QTabWidget(this);
+    invoices_ = newDocumentGrid(tabs_);
+    invoices_->setObjectName(QStringLiteral("grdFaturas"));
+    receipts_ = newDocumentGrid(tabs_);
+    receipts_->setObjectName(QStringLiteral("grdRecibos"));
+    tabs_->addTab(new DocumentPanel(invoices_, QStringLiteral("A empresa ainda não tem documentos de venda."), tabs_),
+                  QStringLiteral("Documentos de venda"));
+    tabs_->addTab(new DocumentPanel(receipts_,
+                                    QStringLiteral("A empresa ainda não tem recibos: a importação de transferências "
+                                                   "bancárias (1003) cria-os."),
+                                    tabs_),
+                  QStringLiteral("Recibos"));
+
+    splitter_ = new QSplitter(this);
+    splitter_->setObjectName(QStringLiteral("divisor"));
+    splitter_->addWidget(newMenuPanel());
+    splitter_->addWidget(tabs_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setContentsMargins(6, 6, 6, 0);
+    setCentralWidget(splitter_);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblEstado"));
+    statusBar()->addWidget(status_, 1);
+    for (ui_qt::DataGridWidget* grid : {invoices_, receipts_})
+        connect(grid, &ui_qt::DataGridWidget::rowsShownChanged, this, &HostMainWindow::showStatus);
+    connect(tabs_, &QTabWidget::currentChanged, this, &HostMainWindow::showStatus);
+
     addMenus();
     resize(1260, 680);
     refresh();
+    restoreLayout();
 }
 
 QWidget* HostMainWindow::newMenuPanel() {
@@ -96,12 +133,67 @@ void HostMainWindow::addMenus() {
     QMenu* ficheiro = menuBar()->addMenu(QStringLiteral("&Ficheiro"));
     ficheiro->addAction(QStringLiteral("Atualizar listas"), QKeySequence::Refresh, this, &HostMainWindow::refresh);
     ficheiro->addSeparator();
-    ficheiro->addAction(QStringLiteral("Sair"), this, &QWidget::close);
+    ficheiro->addAction(QStringLiteral("Sair"), QKeySequence::Quit, this, &QWidget::close);
     QMenu* telvarix = menuBar()->addMenu(QStringLiteral("&Telvarix"));
     for (const host_app::AddinOperation& operation : host_app::addinOperations())
         telvarix->addAction(operationText(operation), this, [this, code = operation.code] { runOperation(code); });
     QMenu* vendas = menuBar()->addMenu(QStringLiteral("&Vendas"));
     vendas->addAction(SalesViewCaption, this, &HostMainWindow::openSalesView);
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+    ajuda->addAction(QStringLiteral("Guia do utilizador"), QKeySequence::HelpContents, this,
+                     &HostMainWindow::openGuide);
+    ajuda->addSeparator();
+    ajuda->addAction(QStringLiteral("Sobre o Tumo Vesk…"), this, &HostMainWindow::showAbout);
+}
+
+QString HostMainWindow::statusText() const {
+    const bool onReceipts = tabs_->currentIndex() == 1;
+    const ListedDocuments listed = listedDocuments(onReceipts ? *receipts_ : *invoices_);
+    const QLocale portuguese(QLocale::Portuguese, QLocale::Portugal);
+    const QString what = onReceipts ? (listed.count == 1 ? QStringLiteral("recibo") : QStringLiteral("recibos"))
+                                    : (listed.count == 1 ? QStringLiteral("documento") : QStringLiteral("documentos"));
+    return QStringLiteral("Empresa %1   ·   Utilizador %2   ·   %3 %4 listados, total %5 €")
+        .arg(desk_.company, desk_.user, QString::number(listed.count), what, portuguese.toString(listed.total, 'f', 2));
+}
+
+void HostMainWindow::showStatus() { status_->setText(statusText()); }
+
+void HostMainWindow::showAbout() {
+    QMessageBox::about(
+        this, QStringLiteral("Sobre o Tumo Vesk"),
+        QStringLiteral("<h3>Tumo Vesk %1</h3>"
+                       "<p>O programa anfitrião do suplemento Telvarix, para a agência de viagens: os bilhetes "
+                       "emitidos passam a faturas e as transferências bancárias a recibos.</p>"
+                       "<p>Licença: uso interno da agência; todos os direitos reservados.</p>"
+                       "<p>Feito com Qt %2.</p>")
+            .arg(host_app::programVersion(), QString::fromLatin1(qVersion())));
+}
+
+void HostMainWindow::openGuide() {
+    const QString guide = guideFile();
+    if (guide.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        QMessageBox::information(this, QStringLiteral("Guia do utilizador"),
+                                 guide.isEmpty()
+                                     ? QStringLiteral("O guia não foi instalado com o programa.")
+                                     : QStringLiteral("Não há programa que abra o guia. Está em:\n%1").arg(guide));
+}
+
+void HostMainWindow::restoreLayout() {
+    const QSettings settings(desk_.positions.file(), QSettings::IniFormat);
+    splitter_->restoreState(settings.value(LayoutSection + QStringLiteral("divisor")).toByteArray());
+    for (ui_qt::DataGridWidget* grid : {invoices_, receipts_}) {
+        const QByteArray state = settings.value(LayoutSection + grid->objectName()).toByteArray();
+        QHeaderView* header = grid->view()->header();
+        if (state.isEmpty() || !header->restoreState(state)) continue;
+        grid->view()->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    }
+}
+
+void HostMainWindow::saveLayout() const {
+    QSettings settings(desk_.positions.file(), QSettings::IniFormat);
+    settings.setValue(LayoutSection + QStringLiteral("divisor"), splitter_->saveState());
+    for (const ui_qt::DataGridWidget* grid : {invoices_, receipts_})
+        settings.setValue(LayoutSection + grid->objectName(), grid->view()->header()->saveState());
 }
 
 QAbstractButton* HostMainWindow::operationButton(std::int32_t code) const {
@@ -125,6 +217,10 @@ void HostMainWindow::exclusive(const QString& title, F&& work) {
     menuBar()->setEnabled(true);
     centralWidget()->setEnabled(true);
     busy_ = false;
+    if (closeAfterRun_) {
+        close();
+        return;
+    }
     refresh();
 }
 
@@ -137,6 +233,7 @@ void HostMainWindow::openSalesView() {
         host_app::HostSalesView view(desk_.addin, desk_.session, desk_.company, desk_.user);
         SalesViewWindow window(view, desk_.session, this);
         desk_.positions.restore(window, SalesViewSection);
+        ui_qt::fitToScreen(window);
         window.exec();
         desk_.positions.save(window, SalesViewSection);
         view.close();
@@ -147,18 +244,22 @@ void HostMainWindow::refresh() {
     try {
         showDocuments(*invoices_, host_app::salesInvoices(desk_.session), DocumentKind::Invoices);
         showDocuments(*receipts_, host_app::receipts(desk_.session), DocumentKind::Receipts);
+        showStatus();
     } catch (...) {
         QMessageBox::warning(this, windowTitle(), currentError().description());
     }
 }
 
 void HostMainWindow::closeEvent(QCloseEvent* event) {
-    // A run in progress cannot be left half-way.
+    // A run in progress cannot be left half-way: the window closes once it ends
+    // (its progress window's "Cancelar" stops it sooner).
     if (busy_) {
+        closeAfterRun_ = true;
         event->ignore();
         return;
     }
     desk_.positions.save(*this, PlacementSection);
+    saveLayout();
     QMainWindow::closeEvent(event);
 }
 

@@ -2,7 +2,11 @@
 // The stand-in host's main window: the add-in's menu (its five operations,
 // each a button and a menu entry showing code and caption), the sales view,
 // and read-only lists of the company's invoices and receipts, listed again
-// after each operation so that the user sees what the runs created.
+// after each operation so that the user sees what the runs created. Each list
+// has a search box; the status bar names the company and the user and counts
+// and totals the documents listed; the menu panel and the lists share a
+// splitter; column widths, sort and the splitter are kept with the window's
+// placement. Ajuda holds the guide (F1) and "Sobre"; Ctrl+Q leaves.
 #include "telvarix-host/gui/host_desk.h"
 
 #include <QMainWindow>
@@ -11,6 +15,9 @@
 
 class QAbstractButton;
 class QAction;
+class QLabel;
+class QSplitter;
+class QTabWidget;
 
 namespace tvx::ui_qt {
 class DataGridWidget;
@@ -27,6 +34,8 @@ public:
     QAbstractButton* salesViewButton() const { return salesViewButton_; }
     ui_qt::DataGridWidget* invoices() const { return invoices_; }
     ui_qt::DataGridWidget* receipts() const { return receipts_; }
+    // The status bar's text about the list in view.
+    QString statusText() const;
 
     // Operacoes with `code`, as the host's menu calls it; one at a time.
     void runOperation(std::int32_t code);
@@ -41,6 +50,12 @@ protected:
 private:
     QWidget* newMenuPanel();
     void addMenus();
+    void showStatus();
+    void showAbout();
+    void openGuide();
+    // Column widths, sort and the splitter, as the user left them.
+    void restoreLayout();
+    void saveLayout() const;
     // Runs `work` unless another is running, with the window's commands off meanwhile.
     template <class F>
     void exclusive(const QString& title, F&& work);
@@ -50,7 +65,11 @@ private:
     QAbstractButton* salesViewButton_ = nullptr;
     ui_qt::DataGridWidget* invoices_ = nullptr;
     ui_qt::DataGridWidget* receipts_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QLabel* status_ = nullptr;
     bool busy_ = false;
+    bool closeAfterRun_ = false;  // closed while a run went on: closes once it ends
 };
 
 }  // namespace tvx::host_gui

@@ -13,6 +13,16 @@ std::vector<FileFilter> parseFileFilter(const QString& filter) {
     return pairs;
 }
 
+QString withFilterExtension(const QString& fileName, const FileFilter& filter) {
+    const QString name = fileName.mid(fileName.lastIndexOf(u'/') + 1);
+    if (name.isEmpty() || name.contains(u'.')) return fileName;
+    const QString first = filter.pattern.section(u';', 0, 0).trimmed();
+    if (!first.startsWith(QStringLiteral("*.")) || first.size() < 3) return fileName;
+    const QString extension = first.mid(1);
+    if (extension.contains(u'*') || extension.contains(u'?')) return fileName;
+    return fileName + extension;
+}
+
 void CommonDialog::show(FileDialogKind kind) {
     const auto chosen = choose(kind);
     if (chosen) {

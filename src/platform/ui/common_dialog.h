@@ -26,6 +26,10 @@ struct FileFilter {
 // Splits "Ficheiros XML (*.XML)|*.XML|..." into its pairs; a trailing
 // description without a pattern is dropped.
 std::vector<FileFilter> parseFileFilter(const QString& filter);
+// A file name typed without an extension gets the filter's (the first
+// pattern's, "*.XLS" -> ".XLS"); a name with one, or a filter without a
+// plain extension ("*.*", "*"), leaves the name as it is.
+QString withFilterExtension(const QString& fileName, const FileFilter& filter);
 
 class CommonDialog {
 public:

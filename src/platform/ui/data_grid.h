@@ -5,6 +5,7 @@
 // into the group-by area; the whole grid can be exported to a spreadsheet.
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace tvx::ado {
 class Recordset;
@@ -24,6 +25,17 @@ struct GridColumn {
     int alignment = GridAlignNotSet;
     QString format;  // display format, "" for none
     bool hidden = false;
+};
+
+// How a row stands out: rows that call for the reader's attention are marked
+// (colour and icon); a Note only has an icon, for rows that merely differ
+// from the others. Error, Warning, Note, in that order, wherever order matters.
+enum class GridRowMark { None, Note, Warning, Error };
+
+// Rows whose cell in a column holds `value` (letter case aside) get `mark`.
+struct GridRowMarkRule {
+    QString value;
+    GridRowMark mark = GridRowMark::None;
 };
 
 // A named style ("Normal" for the cells, "Heading" for the headings).
@@ -49,6 +61,14 @@ public:
     virtual int ColumnCount() const = 0;
     virtual GridColumn Column(int index) const = 0;  // 0-based
     virtual void SetColumn(int index, const GridColumn& column) = 0;
+
+    // Marks the rows by the value of the column keyed `key` (see
+    // GridRowMarkRule); grouped on that column, marked groups come first. A
+    // grid that cannot mark rows ignores it.
+    virtual void SetRowMarks(const QString& key, const std::vector<GridRowMarkRule>& rules) {
+        (void)key;
+        (void)rules;
+    }
 
     // Writes the grid's visible columns (captions as headings) and rows to a
     // spreadsheet file. `format` and `options` are the grid's export codes.

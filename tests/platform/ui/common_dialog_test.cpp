@@ -21,6 +21,17 @@ TEST(FileFilter, SplitsDescriptionPatternPairs) {
     EXPECT_EQ(parseFileFilter(QStringLiteral("a|*.a|dangling")).size(), 1u);
 }
 
+TEST(FileFilter, ANameWithoutExtensionTakesTheFilters) {
+    const FileFilter xls{QStringLiteral("Ficheiros Excel (*.XLS)"), QStringLiteral("*.XLS;*.XLSX")};
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d/relatorio"), xls), QStringLiteral("/d/relatorio.XLS"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d/relatorio.xml"), xls), QStringLiteral("/d/relatorio.xml"));
+    // A dot in a folder's name is not the file's extension.
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d.v2/relatorio"), xls), QStringLiteral("/d.v2/relatorio.XLS"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d/"), xls), QStringLiteral("/d/"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d/a"), {QString(), QStringLiteral("*.*")}), QStringLiteral("/d/a"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/d/a"), {QString(), QStringLiteral("*")}), QStringLiteral("/d/a"));
+}
+
 TEST(CommonDialog, ChoiceSetsFileNameAndCancelKeepsItOrRaises) {
     testing::FakeCommonDialog dialog;
     dialog.FileName = QStringLiteral("/antes.xml");
