@@ -2,12 +2,14 @@
 
 #include "host_erp/company_files.h"
 #include "host_erp/company_open.h"
+#include "host_erp/company_server.h"
 #include "host_erp/connection_settings.h"
 #include "host_erp/host_users.h"
 #include "host_erp/settings_file.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/sql/connection.h"
+#include "platform/sql/postgres_backend.h"
 
 #include <QFileInfo>
 
@@ -39,10 +41,15 @@ QString openFailureCause(const host_erp::HostSettingsRef& host, const QString& s
     if (server.trimmed().isEmpty() || catalogue.trimmed().isEmpty())
         return QStringLiteral("%1 names no company database (BaseDados in [%2], or Empresa in [%3]).")
             .arg(settingsFile, host_erp::ConnectionSection, host_erp::ApiSection);
-    const QString path = host_erp::companyFilePath(host->baseFolder(), server, catalogue);
+    // On a server the database is named by the server's address (never a password).
+    const QString path =
+        host_erp::isServerAddress(server)
+            ? QStringLiteral("'%1' on the PostgreSQL server %2")
+                  .arg(host_erp::serverLogin(server, catalogue, {}, {}).database, sql::describeServer(server))
+            : host_erp::companyFilePath(host->baseFolder(), server, catalogue);
     std::unique_ptr<sql::Connection> company;
     try {
-        company = host_erp::openCompany(*host, server, catalogue);
+        company = host_erp::openCompany(*host, server, catalogue, connection.Utilizador(), connection.Password());
     } catch (const AutomationError& e) {
         return QStringLiteral("the company database %1 cannot be used: %2").arg(path, e.description());
     }
