@@ -148,9 +148,9 @@ TEST(ServerE2e, TwoWorkstationsStartingAtOnceOneIsRefusedAndNothingIsDoubled) {
                QStringList{QStringLiteral("--operation"), QStringLiteral("1000")};
     };
     // Tickets the demo made invoiced already keep their marker and get no invoice.
-    QSet<QString> before;
+    QSet<int> before;
     for (const Ticket& t : tickets(DemoFolder{dirA.path(), company}))
-        if (!t.factura.isNull()) before.insert(t.factura.toString());
+        if (!t.factura.isNull()) before.insert(t.id);
     auto first = startOnWorkstation(QStringLiteral("POSTO-A"), import(dirA.path()));
     // Frozen while it holds the lock, so the second surely starts half-way through the first.
     bool held = false;
@@ -176,14 +176,65 @@ TEST(ServerE2e, TwoWorkstationsStartingAtOnceOneIsRefusedAndNothingIsDoubled) {
     int marked = 0;
     for (const DemoFolder* d : {&a, &b})
         for (const Ticket& t : tickets(*d))
-            if (!t.factura.isNull() && !before.contains(t.factura.toString()))
-                markers.insert(t.factura.toString()), ++marked;
+            if (!t.factura.isNull() && !before.contains(t.id)) markers.insert(t.factura.toString()), ++marked;
     EXPECT_GT(marked, 100);
     const QString invoices =
         server.psql(QStringLiteral("postos1"),
                     QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT NNUMDOC) FROM DOCGCCAB WHERE VOSSONDOC <> ''"));
     // Both agency files hold the same tickets: each workstation invoiced its own once.
     EXPECT_EQ(invoices, QStringLiteral("%1|%1").arg(markers.size())) << invoices.toStdString();
+}
+
+TEST(ServerE2e, AServerStoppedMidRunEndsItInErrorAndTheRerunInvoicesEveryTicketOnce) {
+    PgTestServer& server = PgTestServer::shared();
+    ASSERT_TRUE(server.running()) << server.failure().toStdString();
+    QTemporaryDir dir;
+    const DemoFolder d{dir.path(), QStringLiteral("PARADO1")};
+    HostRun setup =
+        runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), d.base, QStringLiteral("--company"), d.company,
+                 QStringLiteral("--tickets"), QStringLiteral("600"), QStringLiteral("--transfers"), QStringLiteral("0"),
+                 QStringLiteral("--server"), server.uri()});
+    ASSERT_EQ(setup.exitCode, 0) << setup.err.toStdString();
+    QSet<int> before;  // tickets the demo made invoiced already: they keep their marker
+    for (const Ticket& t : tickets(d))
+        if (!t.factura.isNull()) before.insert(t.id);
+    const int documentsBefore =
+        server.psql(QStringLiteral("parado1"), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt();
+    const QStringList import = QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
+                               QStringList{QStringLiteral("--operation"), QStringLiteral("1000")};
+    (void)runHost({QStringLiteral("--help")});  // makes sure the application object exists
+    QProcess run;
+    run.start(QStringLiteral(TELVARIX_HOST_PROGRAM), import);
+    // Stopped as a crash stops it once a few invoices are in.
+    bool storing = false;
+    for (int i = 0; i < 3000 && !storing && run.state() != QProcess::NotRunning; ++i) {
+        storing = server.psql(QStringLiteral("parado1"), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt() >=
+                  documentsBefore + 5;
+        if (!storing) QThread::msleep(10);
+    }
+    ASSERT_TRUE(storing) << "the run ended before it stored anything";
+    server.crash();
+    run.waitForFinished(300000);
+    server.restart();
+    const QString out = QString::fromUtf8(run.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(u"Erro ao importar.")) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"server closed the connection") || out.contains(u"terminating connection"))
+        << out.toStdString();
+    EXPECT_FALSE(out.contains(u"terminou com êxito")) << out.toStdString();
+
+    const HostRun rerun = runHost(import);
+    EXPECT_TRUE(rerun.out.contains(u"terminou com êxito")) << rerun.out.toStdString();
+    // Every ticket of today in exactly one invoice: one invoice per marker, none without one.
+    QSet<QString> markers;
+    for (const Ticket& t : tickets(d))
+        if (!t.factura.isNull() && !before.contains(t.id)) markers.insert(t.factura.toString());
+    EXPECT_GT(markers.size(), 50);
+    EXPECT_EQ(server.psql(QStringLiteral("parado1"), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt(),
+              documentsBefore + markers.size());
+    EXPECT_EQ(server.psql(QStringLiteral("parado1"),
+                          QStringLiteral("SELECT COUNT(*) FROM (SELECT DESCRICAO FROM DOCGCLIN WHERE DESCRICAO LIKE "
+                                         "'Bilhete N%' GROUP BY DESCRICAO HAVING COUNT(*) > 1) doubled")),
+              QStringLiteral("0"));
 }
 
 TEST(ServerE2e, AnUnknownDatabaseOrUnreachableServerIsNamedAndExitsWithOne) {
