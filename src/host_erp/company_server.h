@@ -14,6 +14,13 @@
 // CHECK; bit is the domain tvx_bit (smallint), money numeric(19,4), float
 // double precision, datetime timestamp(3), the AUTOINCREMENT keys identity
 // columns. A company database holds the table EMPRESA.
+//
+// Durability: every commit returns once its write-ahead log record is on
+// the server's disk (synchronous_commit on; CompanySync::Normal turns it off
+// for the host's connections, knowingly), and the log is written in order:
+// the add-in's in-flight record and each document are on disk before the
+// agency's file is marked, so a power cut of the server loses nothing that a
+// mark names.
 #include "host_erp/company_database.h"
 
 #include <QString>
