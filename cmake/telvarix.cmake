@@ -51,3 +51,17 @@ function(telvarix_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TELVARIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# telvarix_server_test(NAME SOURCES ... DEPS ...): a GoogleTest executable whose
+# tests share one throwaway PostgreSQL server (tests/support/pg_test_server.h),
+# so CTest runs it as one test, in one process.
+function(telvarix_server_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} telvarix_test_support_server GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TELVARIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+    TIMEOUT 900)
+endfunction()

@@ -10,7 +10,7 @@
 
 namespace tvx::host_app {
 
-void writeDemoSettingsFile(const QString& path, const QString& company, const HostLogon& logon) {
+void writeDemoSettingsFile(const QString& path, const QString& company, const HostLogon& logon, const QString& server) {
     using Entry = std::pair<QString, QString>;
     const std::vector<std::pair<QString, std::vector<Entry>>> sections = {
         {host_erp::ApiSection,
@@ -20,7 +20,7 @@ void writeDemoSettingsFile(const QString& path, const QString& company, const Ho
           {QStringLiteral("perclog"), QStringLiteral("0")},
           {QStringLiteral("PercWindows"), QStringLiteral("0")}}},
         {host_erp::ConnectionSection,
-         {{QStringLiteral("Servidor"), host_erp::HostSettings().defaultServer()},
+         {{QStringLiteral("Servidor"), server.isEmpty() ? host_erp::HostSettings().defaultServer() : server},
           {QStringLiteral("BaseDados"), company},
           {QStringLiteral("User"), QString()},
           {QStringLiteral("PassWord"), QString()}}},

@@ -1,5 +1,7 @@
 #include "telvarix-host/host_commands.h"
 
+#include "host_erp/company_server.h"
+
 #include "telvarix-host/command_line.h"
 #include "telvarix-host/program_version.h"
 #include "telvarix-host/setup_demo.h"
@@ -28,7 +30,9 @@ void printDemoReport(std::ostream& out, const DemoReport& r, const DemoOptions& 
     const CompanyLayout& l = r.layout;
     printLine(out, QStringLiteral("Demo company %1 set up in %2").arg(l.company, l.base));
     printLine(out, QStringLiteral("  settings file     %1").arg(l.settingsFile()));
-    printLine(out, QStringLiteral("  company database  %1").arg(l.companyDatabase()));
+    printLine(out, o.server.isEmpty() ? QStringLiteral("  company database  %1").arg(l.companyDatabase())
+                                      : QStringLiteral("  company database  %1 on the PostgreSQL server %2")
+                                            .arg(serverDatabaseName(o.company), o.server));
     printLine(out, QStringLiteral("  agency database   %1").arg(l.agencyDatabase()));
     printLine(out, QStringLiteral("  host user         %1").arg(o.logon.login));
     printLine(
@@ -58,6 +62,11 @@ int setupDemoCommand(const QStringList& arguments, std::ostream& out, std::ostre
          userOption(QStringLiteral("The host user's login (default demo).")),
          {QStringLiteral("password"), QStringLiteral("The host user's password (default demo)."), QStringLiteral("PW")},
          {QStringLiteral("seed"), QStringLiteral("Seed of the generated tickets (default 1)."), QStringLiteral("N")},
+         {QStringLiteral("server"),
+          QStringLiteral("Makes the company database on this PostgreSQL server (a libpq URI: postgresql://HOST[:PORT] "
+                         "or postgresql:///?host=SOCKET-FOLDER; the operating-system user logs in), refusing one that "
+                         "exists; the agency database stays under the base folder."),
+          QStringLiteral("URI")},
          {QStringLiteral("addin"),
           QStringLiteral("The add-in library, loaded once to make its parameters table (default: "
                          "libtelvarix.so next to the program, or the build's)."),
@@ -74,6 +83,10 @@ int setupDemoCommand(const QStringList& arguments, std::ostream& out, std::ostre
         if (parser.isSet(QStringLiteral("user"))) options.logon.login = requiredValue(parser, QStringLiteral("user"));
         if (parser.isSet(QStringLiteral("password"))) options.logon.password = parser.value(QStringLiteral("password"));
         options.addinLibrary = parser.value(QStringLiteral("addin"));
+        options.server = parser.value(QStringLiteral("server")).trimmed();
+        if (parser.isSet(QStringLiteral("server")) && !host_erp::isServerAddress(options.server))
+            throw UsageError(QStringLiteral("--server takes a PostgreSQL address (postgresql://...), not '%1'.")
+                                 .arg(options.server));
         printDemoReport(out, setupDemo(options, out), options);
         return exit_code::Done;
     });

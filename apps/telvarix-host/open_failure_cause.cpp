@@ -2,12 +2,14 @@
 
 #include "host_erp/company_files.h"
 #include "host_erp/company_open.h"
+#include "host_erp/company_server.h"
 #include "host_erp/connection_settings.h"
 #include "host_erp/host_users.h"
 #include "host_erp/settings_file.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/sql/connection.h"
+#include "platform/sql/postgres_backend.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,9 +57,14 @@ NamedCompany openNamedCompany(const host_erp::HostSettingsRef& host, const QStri
                           .arg(settingsFile, host_erp::ConnectionSection, host_erp::ApiSection);
         return named;
     }
-    named.path = host_erp::companyFilePath(host->baseFolder(), server, catalogue);
+    // On a server the database is named by the server's address (never a password).
+    named.path = host_erp::isServerAddress(server)
+                     ? QStringLiteral("'%1' on the PostgreSQL server %2")
+                           .arg(host_erp::serverLogin(server, catalogue, {}, {}).database, sql::describeServer(server))
+                     : host_erp::companyFilePath(host->baseFolder(), server, catalogue);
     try {
-        named.connection = host_erp::openCompany(*host, server, catalogue);
+        named.connection =
+            host_erp::openCompany(*host, server, catalogue, connection.Utilizador(), connection.Password());
     } catch (const AutomationError& e) {
         named.cause = QStringLiteral("the company database %1 cannot be used: %2").arg(named.path, e.description());
         return named;

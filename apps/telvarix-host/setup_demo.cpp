@@ -2,7 +2,10 @@
 
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
+#include "host_erp/company_server.h"
 #include "host_erp/demo_company.h"
+#include "platform/automation/automation_error.h"
+#include "platform/sql/connection.h"
 #include "telvarix-host/addin_library.h"
 #include "telvarix-host/command_line.h"
 #include "telvarix-host/demo_parameters.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace tvx::host_app {
 
@@ -36,8 +40,8 @@ private:
     bool done_ = false;
 };
 
-void refuseExisting(const CompanyLayout& layout) {
-    for (const QString& file : layout.files())
+void refuseExisting(const CompanyLayout& layout, const QStringList& files) {
+    for (const QString& file : files)
         if (QFileInfo::exists(file))
             throw CommandFailure(QStringLiteral("%1 already holds company %2 (%3 exists); nothing was changed. "
                                                 "Use a fresh folder.")
@@ -58,18 +62,48 @@ host_erp::DemoCompanyOptions companyOptions(const DemoOptions& options) {
     return company;
 }
 
+// Drops a company database made on a server when the set-up does not finish.
+class ServerRollback {
+public:
+    ServerRollback() = default;
+    ServerRollback(const ServerRollback&) = delete;
+    ServerRollback& operator=(const ServerRollback&) = delete;
+    ~ServerRollback() {
+        if (login_) tryIgnoringError([&] { host_erp::dropServerCompany(*login_); });
+    }
+    void arm(const sql::ServerLogin& login) { login_ = login; }
+    void done() { login_.reset(); }
+
+private:
+    std::optional<sql::ServerLogin> login_;
+};
+
 }  // namespace
+
+QString serverDatabaseName(const QString& company) {
+    return host_erp::serverLogin(QStringLiteral("postgresql://"), company, {}, {}).database;
+}
 
 DemoReport setupDemo(const DemoOptions& options, std::ostream& out) {
     DemoReport report{CompanyLayout(options.base, options.company), 0, {}};
     const CompanyLayout& layout = report.layout;
-    refuseExisting(layout);
+    const bool onServer = !options.server.isEmpty();
+    QStringList files = layout.files();
+    if (onServer) files.removeAll(layout.companyDatabase());
+    refuseExisting(layout, files);
 
-    Rollback rollback(layout.files());
-    for (const QString& file : layout.files()) makeFolderOf(file);
+    Rollback rollback(files);
+    for (const QString& file : files) makeFolderOf(file);
     HostProgram host(layout.base, out);
-    host_erp::createDemoCompany(layout.companyDatabase(), companyOptions(options));
-    writeDemoSettingsFile(layout.settingsFile(), layout.company, options.logon);
+    ServerRollback serverRollback;
+    if (onServer) {
+        const sql::ServerLogin login = host_erp::serverLogin(options.server, layout.company, {}, {});
+        host_erp::createDemoServerCompany(login, companyOptions(options));
+        serverRollback.arm(login);
+    } else {
+        host_erp::createDemoCompany(layout.companyDatabase(), companyOptions(options));
+    }
+    writeDemoSettingsFile(layout.settingsFile(), layout.company, options.logon, options.server);
     {
         agency::AgencyDb agency = agency::AgencyDb::create(layout.agencyDatabase());
         agency::AgencyDbParams tickets;
@@ -94,6 +128,7 @@ DemoReport setupDemo(const DemoOptions& options, std::ostream& out) {
         agency.close();
     }
     rollback.done();
+    serverRollback.done();
     return report;
 }
 

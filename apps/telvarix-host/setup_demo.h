@@ -25,7 +25,11 @@ struct DemoOptions {
     std::uint32_t seed = 1;
     QDate today = QDate::currentDate();
     QString addinLibrary;  // "" to look for it (findAddinLibrary)
+    QString server;        // a PostgreSQL server's address for the company database; "" for the embedded file
 };
+
+// The database a company's code names on a server (company_server.h).
+QString serverDatabaseName(const QString& company);
 
 struct DemoReport {
     CompanyLayout layout;
@@ -37,7 +41,8 @@ struct DemoReport {
 // there; the add-in is loaded once to make its parameters table, and what
 // it shows goes to `out`. Refuses (CommandFailure) when any of the
 // company's files is already there; on any failure removes again what it
-// created.
+// created. With a server, the company database is made there (refused
+// when it exists, dropped again on a failure) and the settings file names it.
 DemoReport setupDemo(const DemoOptions& options, std::ostream& out);
 
 }  // namespace tvx::host_app

@@ -39,7 +39,8 @@ bool CompanyConnection::Abrir(const QString& sLigacao) {
         throw AutomationError(err::ProviderNotFound, err::description(err::ProviderNotFound), kSource);
     connection_.reset();
     const QString server = cs.value(u"Data Source").isEmpty() ? settings_->defaultServer() : cs.value(u"Data Source");
-    connection_ = openCompany(*settings_, server, cs.value(u"Initial Catalog"));
+    connection_ =
+        openCompany(*settings_, server, cs.value(u"Initial Catalog"), cs.value(u"User Id"), cs.value(u"Password"));
     return connection_ != nullptr;
 }
 

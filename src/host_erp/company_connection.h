@@ -7,7 +7,9 @@
 // Data Source (the server; the host's default server when empty) and an
 // Initial Catalog (the company database), with Integrated Security=SSPI or
 // User Id / Password: the company files have no server logins, so both are
-// accepted as given. Abrir answers False when the string names no catalogue
+// accepted as given; a Data Source that is a PostgreSQL server address
+// (company_server.h) opens the database on that server with that login
+// (Integrated Security: the operating-system user). Abrir answers False when the string names no catalogue
 // or the host has no such company; another provider raises 3706.
 #include "host_api/dal_ligacao.h"
 #include "host_erp/host_settings.h"

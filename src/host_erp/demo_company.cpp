@@ -1,5 +1,8 @@
 #include "host_erp/demo_company.h"
 
+#include "host_erp/company_server.h"
+#include "platform/sql/connection.h"
+
 #include "host_erp/host_catalogue.h"
 #include "host_erp/host_users.h"
 
@@ -82,13 +85,25 @@ void addCustomers(const QSqlDatabase& db, int count) {
 
 QString demoCustomerCode(int n) { return QStringLiteral("C%1").arg(n, 4, 10, QChar(u'0')); }
 
-void createDemoCompany(const QString& path, const DemoCompanyOptions& options) {
-    createCompanyDatabase(path, options.company, [&](const QSqlDatabase& db) {
+namespace {
+
+std::function<void(const QSqlDatabase&)> demoFill(const DemoCompanyOptions& options) {
+    return [&options](const QSqlDatabase& db) {
         addCatalogues(db);
         addDocumentTypes(db);
         addCustomers(db, options.customers);
         addUser(db, options.login, QStringLiteral("Utilizador de demonstração"), options.password);
-    });
+    };
+}
+
+}  // namespace
+
+void createDemoCompany(const QString& path, const DemoCompanyOptions& options) {
+    createCompanyDatabase(path, options.company, demoFill(options));
+}
+
+void createDemoServerCompany(const sql::ServerLogin& login, const DemoCompanyOptions& options) {
+    createServerCompany(login, options.company, demoFill(options));
 }
 
 }  // namespace tvx::host_erp

@@ -7,6 +7,10 @@
 
 #include <QString>
 
+namespace tvx::sql {
+struct ServerLogin;
+}
+
 namespace tvx::host_erp {
 
 // The codes the demo company holds (for parameters rows and tests).
@@ -40,5 +44,7 @@ QString demoCustomerCode(int n);
 
 // Creates the company file (refusing an existing one) and fills it.
 void createDemoCompany(const QString& path, const DemoCompanyOptions& options = {});
+// The same company as a database on a PostgreSQL server (company_server.h).
+void createDemoServerCompany(const sql::ServerLogin& login, const DemoCompanyOptions& options = {});
 
 }  // namespace tvx::host_erp

@@ -19,11 +19,14 @@ std::vector<Variant> keyOf(const DocumentKey& key) {
 }
 
 // The counter row of the series and year, made when the year has none yet.
+// Two workstations making it at once (on a server) both go on: the second
+// insert waits for the first and then does nothing.
 void ensureCounter(sql::Connection& db, const DocumentKey& key) {
     const auto rs = db.Query(QStringLiteral("SELECT COUNT(*) AS N FROM NUMERACAO") + kWhere, keyOf(key));
     if (CLng(rs->value(0)) > 0) return;
     db.Execute(
-        QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (?, ?, ?, 0, 0)"),
+        QStringLiteral("INSERT INTO NUMERACAO (TIPODOC, SERIE, ANO, ULTIMONUM, ULTIMOPREP) VALUES (?, ?, ?, 0, 0) "
+                       "ON CONFLICT DO NOTHING"),
         keyOf(key));
 }
 
@@ -32,8 +35,11 @@ void ensureCounter(sql::Connection& db, const DocumentKey& key) {
 std::int32_t takeNextNumber(sql::Connection& db, const DocumentKey& key, NumberSequence sequence) {
     ensureCounter(db, key);
     const QString col = column(sequence);
-    db.Execute(QStringLiteral("UPDATE NUMERACAO SET %1 = %1 + 1").arg(col) + kWhere, keyOf(key));
-    const auto rs = db.Query(QStringLiteral("SELECT %1 FROM NUMERACAO").arg(col) + kWhere, keyOf(key));
+    // The update locks the counter row until the document's transaction ends: a
+    // second workstation's update waits, then counts on from the number taken.
+    const auto rs = db.Query(
+        QStringLiteral("UPDATE NUMERACAO SET %1 = %1 + 1").arg(col) + kWhere + QStringLiteral(" RETURNING %1").arg(col),
+        keyOf(key));
     return CLng(rs->value(0));
 }
 

@@ -26,7 +26,7 @@ std::unique_ptr<sql::Connection> companyOf(const HostSettingsRef& host, const QS
         settings.Modo(0);
         settings.Recarregar();
     }
-    return openCompany(*host, settings.Servidor(), settings.BaseDados());
+    return openCompany(*host, settings.Servidor(), settings.BaseDados(), settings.Utilizador(), settings.Password());
 }
 
 QString companyCode(sql::Connection& company) {

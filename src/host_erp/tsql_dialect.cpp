@@ -1,6 +1,7 @@
 #include "host_erp/tsql_dialect.h"
 
 #include "host_erp/tsql_rewrites.h"
+#include "platform/sql/sql_identifier.h"
 #include "platform/sql/sql_script.h"
 
 namespace tvx::host_erp {
@@ -76,22 +77,43 @@ void translateTop(const TokenList& t, sql::TextEdits& edits) {
     }
 }
 
+void lowerCaseNames(const TokenList& t, sql::TextEdits& edits) {
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].kind != TokenKind::QuotedName || t.textOf(i).startsWith(u'`') || t.isUnterminated(i)) continue;
+        edits.replace(t[i].begin, t[i].end, sql::quotedIdentifier(sql::unquoteName(t.textOf(i)).toLower()));
+    }
+}
+
 }  // namespace tsql
 
-QString translateTsqlStatement(const QString& statement) {
+QString translateTsqlStatement(const QString& statement, tsql::Target target) {
     const TokenList t(statement);
-    if (auto answer = tsql::existenceTestQuery(t)) return *answer;
+    if (auto answer = tsql::existenceTestQuery(t, target)) return *answer;
     sql::TextEdits edits;
     tsql::dropStringPrefixes(t, edits);
     tsql::translateTop(t, edits);
-    tsql::translateCreateTable(t, edits);
-    return edits.applyTo(statement);
+    QString after;
+    tsql::translateCreateTable(t, edits, target, &after);
+    QString out = edits.applyTo(statement);
+    if (target == tsql::Target::Sqlite) return out;
+    const TokenList names(out);
+    sql::TextEdits lowered;
+    tsql::lowerCaseNames(names, lowered);
+    return lowered.applyTo(out) + after;
 }
 
-QString TsqlDialect::translate(const QString& sql) const {
+namespace {
+
+QString translateScript(const QString& sql, tsql::Target target) {
     QStringList statements = sql::splitStatements(sql);
-    for (QString& s : statements) s = translateTsqlStatement(s);
+    for (QString& s : statements) s = translateTsqlStatement(s, target);
     return statements.join(QStringLiteral(";\n"));
 }
+
+}  // namespace
+
+QString TsqlDialect::translate(const QString& sql) const { return translateScript(sql, tsql::Target::Sqlite); }
+
+QString TsqlServerDialect::translate(const QString& sql) const { return translateScript(sql, tsql::Target::Postgres); }
 
 }  // namespace tvx::host_erp

@@ -1,4 +1,4 @@
-// The server's catalogue test "does this table exist", answered from sqlite_master.
+// The server's catalogue test "does this table exist", answered from sqlite_master or pg_class.
 #include "host_erp/tsql_rewrites.h"
 #include "platform/sql/sql_quote.h"
 
@@ -96,9 +96,18 @@ QString sqliteTypes(const QStringList& serverTypes) {
     return types.isEmpty() ? QStringLiteral("NULL") : types.join(u", ");
 }
 
+QString postgresKinds(const QStringList& serverTypes) {
+    QStringList kinds;
+    for (const QString& type : serverTypes) {
+        if (type.trimmed().compare(u"U", Qt::CaseInsensitive) == 0) kinds << QStringLiteral("'r', 'p'");
+        if (type.trimmed().compare(u"V", Qt::CaseInsensitive) == 0) kinds << QStringLiteral("'v'");
+    }
+    return kinds.isEmpty() ? QStringLiteral("NULL") : kinds.join(u", ");
+}
+
 }  // namespace
 
-std::optional<QString> existenceTestQuery(const TokenList& t) {
+std::optional<QString> existenceTestQuery(const TokenList& t, Target target) {
     Cursor c(t);
     if (!c.word(u"SELECT") || !c.skipTo(u"FROM") || !c.word(u"FROM")) return std::nullopt;
     if (!c.name(u"sys") || !c.symbol(u'.') || !c.name(u"objects") || !c.word(u"WHERE")) return std::nullopt;
@@ -109,6 +118,12 @@ std::optional<QString> existenceTestQuery(const TokenList& t) {
     if (!c.symbol(u')')) return std::nullopt;
     const auto types = typeFilter(c);
     if (!types || (c.symbol(u';'), !c.atEnd())) return std::nullopt;
+    if (target == Target::Postgres)
+        return QStringLiteral(
+                   "SELECT c.relname AS name, c.oid AS object_id, CASE c.relkind WHEN 'v' THEN 'V' ELSE 'U' END AS "
+                   "type FROM pg_class c WHERE c.relkind IN (%1) AND lower(c.relname) = lower(%2) AND "
+                   "pg_table_is_visible(c.oid)")
+            .arg(postgresKinds(*types), sql::sqlQuoted(objectName(*object)));
     return QStringLiteral(
                "SELECT name AS name, rowid AS object_id, CASE type WHEN 'table' THEN 'U' ELSE 'V' END AS type "
                "FROM sqlite_master WHERE type IN (%1) AND name = %2 COLLATE NOCASE")

@@ -48,6 +48,13 @@ std::unique_ptr<Connection> Connection::openSqlite(const QString& path, std::sha
     return std::unique_ptr<Connection>(new Connection(sqliteBackend(path, std::move(dialect), options.busyTimeoutMs)));
 }
 
+std::unique_ptr<Connection> Connection::openPostgres(const ServerLogin& login,
+                                                     std::shared_ptr<const SqlDialect> dialect,
+                                                     const ConnectionOptions& options) {
+    if (!dialect) dialect = std::make_shared<NativeDialect>();
+    return std::unique_ptr<Connection>(new Connection(postgresBackend(login, std::move(dialect), options)));
+}
+
 ConnectionBackend& Connection::backend() const {
     if (!backend_) err::raise(err::ObjectClosed, kSource);
     return *backend_;
@@ -94,5 +101,7 @@ void Connection::RollbackTrans() {
 }
 
 sqlite3* Connection::sqliteHandle() const { return backend_ ? backend_->sqliteHandle() : nullptr; }
+
+bool Connection::isServer() const { return backend_ && backend_->isServer(); }
 
 }  // namespace tvx::sql

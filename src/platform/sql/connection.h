@@ -6,7 +6,8 @@
 //   provider): that SQLite file, with the Access dialect;
 // - "Provider=SQLite;Data Source=file": a SQLite file in SQLite's own SQL;
 // - "Driver={...};...": an ODBC connection, the text given to the driver as it is;
-// or from a SQLite path and the dialect its callers write in.
+// or from a SQLite path and the dialect its callers write in, or from a
+// PostgreSQL server login (openPostgres).
 // A SQLite file must exist: a failed open never creates or changes a file.
 // Errors are AutomationErrors carrying the database's own message (number
 // -2147217900 for SQL the database refuses); each open connection has its own
@@ -33,6 +34,20 @@ class SqlDialect;
 struct ConnectionOptions {
     // How long a statement waits for another connection's lock before it fails with "database is locked".
     int busyTimeoutMs = 5000;
+    // On a server: commits return before their log record is on disk (see postgres_backend.h).
+    bool asynchronousCommit = false;
+};
+
+// A database on a PostgreSQL server: `server` a libpq URI naming the host
+// ("postgresql://HOST[:PORT]", or a Unix-socket folder as
+// "postgresql:///?host=/path"), `database` the database's name, `user` and
+// `password` the login (both empty: the operating-system user). The password
+// is handed to the server only: never printed, logged or kept in a message.
+struct ServerLogin {
+    QString server;
+    QString database;
+    QString user;
+    QString password;
 };
 
 // What a connection tells of changes to its database: two stamps taken from
@@ -50,6 +65,11 @@ public:
     static std::unique_ptr<Connection> open(const QString& connectionString, const ConnectionOptions& options = {});
     static std::unique_ptr<Connection> openSqlite(const QString& path, std::shared_ptr<const SqlDialect> dialect,
                                                   const ConnectionOptions& options = {});
+    // A PostgreSQL database; every text goes through `dialect` (none: the
+    // server's own SQL). A failure raises an AutomationError with the
+    // server's reason.
+    static std::unique_ptr<Connection> openPostgres(const ServerLogin& login, std::shared_ptr<const SqlDialect> dialect,
+                                                    const ConnectionOptions& options = {});
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -95,8 +115,10 @@ public:
         return *static_cast<T*>(slot.get());
     }
 
-    // The SQLite handle (nullptr over ODBC or when closed).
+    // The SQLite handle (nullptr over ODBC, on a server or when closed).
     sqlite3* sqliteHandle() const;
+    // True when the database is on a PostgreSQL server.
+    bool isServer() const;
 
 private:
     explicit Connection(std::unique_ptr<ConnectionBackend> backend);

@@ -1,5 +1,5 @@
 #pragma once
-// The database behind a Connection: SQLite through a dialect, or ODBC.
+// The database behind a Connection: SQLite or PostgreSQL through a dialect, or ODBC.
 #include "platform/sql/connection.h"
 
 #include <QString>
@@ -30,10 +30,13 @@ public:
     virtual quint64 ownWrites(const QString& table) const = 0;
     virtual qint64 othersCommits() = 0;
     virtual sqlite3* sqliteHandle() const { return nullptr; }
+    virtual bool isServer() const { return false; }
 };
 
 std::unique_ptr<ConnectionBackend> sqliteBackend(const QString& path, std::shared_ptr<const SqlDialect> dialect,
                                                  int busyTimeoutMs);
 std::unique_ptr<ConnectionBackend> odbcBackend(const QString& connectionString);
+std::unique_ptr<ConnectionBackend> postgresBackend(const ServerLogin& login, std::shared_ptr<const SqlDialect> dialect,
+                                                   const ConnectionOptions& options);
 
 }  // namespace tvx::sql

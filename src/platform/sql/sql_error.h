@@ -9,6 +9,7 @@ namespace tvx::sql {
 
 inline const QString kSqliteSource = QStringLiteral("SQLite");
 inline const QString kOdbcSource = QStringLiteral("ODBC");
+inline const QString kPostgresSource = QStringLiteral("PostgreSQL");
 
 [[noreturn]] void raiseSqlError(const QString& message, const QString& source);
 // SQLite's message for the last failure on `db`.

@@ -1,6 +1,7 @@
 // The SQLite side of a Connection: every text goes through the dialect first.
 #include "platform/ado/recordset.h"
 #include "platform/sql/connection_backend.h"
+#include "platform/sql/dialect_translations.h"
 #include "platform/sql/qt_connection.h"
 #include "platform/sql/sql_dialect.h"
 #include "platform/sql/sql_error.h"
@@ -8,30 +9,12 @@
 #include "platform/sql/sqlite_write_back.h"
 
 #include <sqlite3.h>
-#include <QHash>
 
 namespace tvx::sql {
 
 namespace {
 
-// Texts the dialect translated, by their original: the add-in and the host
-// send the same texts again and again, and translating means lexing.
-class Translations {
-public:
-    explicit Translations(std::shared_ptr<const SqlDialect> dialect) : dialect_(std::move(dialect)) {}
-
-    QString of(const QString& sql) {
-        if (const auto at = done_.constFind(sql); at != done_.cend()) return *at;
-        if (done_.size() >= kKept) done_.clear();  // a flood of one-off texts: start afresh
-        return *done_.insert(sql, dialect_->translate(sql));
-    }
-    const SqlDialect& dialect() const { return *dialect_; }
-
-private:
-    static constexpr qsizetype kKept = 512;
-    std::shared_ptr<const SqlDialect> dialect_;
-    QHash<QString, QString> done_;
-};
+using Translations = DialectTranslations;
 
 class SqliteBackend : public ConnectionBackend {
 public:

@@ -3,12 +3,13 @@
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
 #include "platform/sql/sql_error.h"
+#include "platform/sql/sql_identifier.h"
 #include "platform/sql/sqlite_statements.h"
 #include "platform/sql/sqlite_values.h"
+#include "platform/sql/write_back_target.h"
 
 #include <sqlite3.h>
 #include <QStringList>
-#include <set>
 
 namespace tvx::sql {
 
@@ -23,39 +24,18 @@ void appendQuoted(QString& out, const QString& name) {
     out += u'"';
 }
 
-QString quoted(const QString& name) {
-    QString q;
-    appendQuoted(q, name);
-    return q;
-}
+QString quoted(const QString& name) { return quotedIdentifier(name); }
 
-struct Target {
-    QString table;
-    std::vector<int> columns;  // fields of the table
-    std::vector<int> keys;     // its primary key fields
-};
-
-Target targetOf(const std::vector<FieldInfo>& fields) {
-    std::set<QString> tables;
-    for (const auto& f : fields)
-        if (!f.baseTable.isEmpty()) tables.insert(f.baseTable);
-    if (tables.size() != 1)
-        throw AutomationError(err::Unspecified,
-                              QStringLiteral("Insufficient base table information for updating or refreshing."),
-                              QStringLiteral("Connection"));
-    Target t{*tables.begin(), {}, {}};
-    for (int c = 0; c < int(fields.size()); ++c) {
-        if (fields[std::size_t(c)].baseTable != t.table) continue;
-        t.columns.push_back(c);
-        if (fields[std::size_t(c)].isKeyColumn()) t.keys.push_back(c);
-    }
-    return t;
-}
+using Target = WriteBackTarget;
 
 class WriteBack {
 public:
     WriteBack(SqliteRunner& runner, Recordset& rs)
-        : runner_(runner), db_(runner.db()), rs_(rs), fields_(rs.Fields().infos()), target_(targetOf(fields_)) {}
+        : runner_(runner),
+          db_(runner.db()),
+          rs_(rs),
+          fields_(rs.Fields().infos()),
+          target_(writeBackTargetOf(fields_)) {}
 
     void run() {
         for (const auto& change : rs_.pendingChanges()) {

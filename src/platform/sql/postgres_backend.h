@@ -1,0 +1,49 @@
+#pragma once
+// The PostgreSQL side of a Connection, over libpq.
+//
+// - Every text goes through the dialect first; the `?` marks of a text with
+//   parameters become $1, $2, ... and the text is prepared once per
+//   connection (PQprepare), its values sent as text and typed by the server
+//   from where they stand. A text without parameters may hold several
+//   statements: it goes in one call, which the server runs as one
+//   transaction (all or nothing) unless the text holds its own.
+// - Record sets: each column's table and column (PQftable, PQftablecol) are
+//   looked up once per table in the catalogue, for the field's type, size,
+//   key, nullability and identity, and for its name as the table was
+//   created with it (kept as the column's comment, see below); other fields
+//   take their name as the statement spells it. Types: smallint -> Integer,
+//   integer -> Long, bigint -> Long (Double when larger), numeric(19,4) ->
+//   Currency, other numeric and float -> Double, date -> Date (a day),
+//   timestamp -> Date, the domain tvx_bit (the server's bit) and boolean ->
+//   Boolean, texts (citext included) -> String, sized by a varchar's size or
+//   a CHECK (char_length(column) <= n).
+// - Write-back as over SQLite (sqlite_write_back.h), in a transaction of its
+//   own or a savepoint of the caller's; added rows read back what the server
+//   stored (RETURNING).
+// - Errors: AutomationError -2147217900 with the server's message (its
+//   detail after it), source "PostgreSQL". Inside a transaction a failed
+//   statement leaves the transaction failed, as the server does: only a
+//   rollback follows.
+// - A column's comment equal to its name but for letter case is the name as
+//   the table's creator spelled it: unquoted names fold to lower case on the
+//   server, and the record set names its fields as the creator wrote them.
+// - Change stamps: nothing is known of other workstations' commits, so no
+//   two stamps are equal (as over ODBC); this connection's own writes count
+//   for every table.
+// - Asynchronous commit (ConnectionOptions::asynchronousCommit) sets
+//   synchronous_commit off: a commit returns before its log record is on
+//   disk; a later synchronous commit flushes it (the log is written in order).
+// - Lock waits end after ConnectionOptions::busyTimeoutMs (lock_timeout).
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace tvx::sql {
+
+// The connection options a libpq URI names (host, port, ...), in order;
+// raises an AutomationError when libpq cannot read it.
+std::vector<std::pair<QString, QString>> serverAddressOptions(const QString& uri);
+// "host=/path port=5432" of a URI, for messages: never a password.
+QString describeServer(const QString& uri);
+
+}  // namespace tvx::sql
