@@ -29,7 +29,7 @@ public:
     void Export(const QString& fileName, int format, int options) override;
 
     // The visible columns and the rows, as lines of text.
-    QString table() const;
+    void writeTable(std::ostream& out) const;
 
 private:
     std::shared_ptr<ado::Recordset> rs_;
