@@ -38,9 +38,8 @@ QString readOnlyDetail(sqlite3* db) {
     // Never advise deleting the -wal: it may hold committed writes. The -shm
     // is only an index of it, rebuilt when missing.
     return QStringLiteral(
-               " (%1 cannot be written by this user, as a program of another user left it: give this "
-               "user write permission on it; a -shm file may also be deleted while no program has the "
-               "database open)")
+               " (not writable by this user, as a program of another user left them: %1; give this user write "
+               "permission on them; a -shm file may also be deleted while no program has the database open)")
         .arg(blocked.join(QStringLiteral(", ")));
 }
 
