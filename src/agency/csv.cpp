@@ -68,6 +68,20 @@ Variant valorDoCampo(const Campo& campo, const TabelaCsv& tabela, std::int32_t l
     return Variant(tabela(linha, campo.coluna));
 }
 
+// A cell that does not convert, or a column the file does not have: the
+// error says where, by the file's line and the field.
+AutomationError noCampo(const AutomationError& erro, const char16_t* campo, std::int32_t coluna,
+                        const TabelaCsv& tabela, std::int32_t linha) {
+    QString celula;
+    const bool existe = tryIgnoringError([&] { celula = tabela(linha, coluna); });
+    const QString onde = QStringLiteral("linha %1 do ficheiro, campo %2")
+                             .arg(tabela.LinhaDoFicheiro(linha))
+                             .arg(QString::fromUtf16(campo)) +
+                         (existe ? QStringLiteral(" (\"%1\")").arg(celula)
+                                 : QStringLiteral(" (a coluna %1 não existe no ficheiro)").arg(coluna + 1));
+    return AutomationError(erro.number(), erro.description() + QStringLiteral(": ") + onde, erro.source());
+}
+
 }  // namespace
 
 bool CSV::ConnectionOpen(const QString&, const QString&, const QString&) { return true; }
@@ -109,9 +123,22 @@ std::shared_ptr<ado::Recordset> CSV::pRecordsetCriar(const TabelaCsv& tabela) {
     rs->Open();
     for (std::int32_t i = 0; i <= tabela.UltimaLinha(); ++i) {
         if (tabela(i, 0).isEmpty()) continue;
-        if (!linhaAceite(tabela(i, ColunaServico), tabela(i, ColunaPagamento))) continue;
+        const auto celula = [&](std::int32_t coluna, const char16_t* campo) {
+            try {
+                return tabela(i, coluna);
+            } catch (...) {
+                throw noCampo(currentError(), campo, coluna, tabela, i);
+            }
+        };
+        if (!linhaAceite(celula(ColunaServico, u"Serviço"), celula(ColunaPagamento, u"Pagamento"))) continue;
         rs->AddNew();
-        for (int f = 0; f < int(std::size(Campos)); ++f) rs->setValue(f, valorDoCampo(Campos[f], tabela, i));
+        for (int f = 0; f < int(std::size(Campos)); ++f) {
+            try {
+                rs->setValue(f, valorDoCampo(Campos[f], tabela, i));
+            } catch (...) {
+                throw noCampo(currentError(), Campos[f].nome, Campos[f].coluna, tabela, i);
+            }
+        }
         rs->Update();
     }
     if (rs->RecordCount() > 0) rs->setSort(QStringLiteral("Factura, ID"));

@@ -147,6 +147,11 @@ std::int32_t LeitorCsv::lineOf(std::size_t pos) const {
     return line;
 }
 
+std::int32_t LeitorCsv::LinhaDoFicheiro(std::int32_t row) const {
+    if (row < 0 || row >= Linhas()) return row + 1;  // outside the data: counted as lines
+    return lineOf(cells_[rowFirstCell_[std::size_t(row)]].start);
+}
+
 QString LeitorCsv::Celula(std::int32_t row, std::int32_t column) const {
     if (row < 0 || column < 0 || row >= Linhas()) return {};
     const std::size_t first = rowFirstCell_[std::size_t(row)];

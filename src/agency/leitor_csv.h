@@ -48,6 +48,9 @@ public:
     std::int32_t Linhas() const { return std::int32_t(rowFirstCell_.size()); }
     std::int32_t Colunas() const { return colunas_; }
     QString Celula(std::int32_t row, std::int32_t column) const;
+    // The line of the file (from 1) where `row` starts: rows and lines differ
+    // once a quoted cell holds a line break.
+    std::int32_t LinhaDoFicheiro(std::int32_t row) const;
 
 private:
     // Where a cell lies in text_. Raw cells (quoted with escapes or trailing

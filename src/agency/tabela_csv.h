@@ -17,6 +17,8 @@ public:
     std::int32_t UltimaLinha() const { return ultimaLinha_; }
     std::int32_t UltimaColuna() const { return ultimaColuna_; }
     QString operator()(std::int32_t linha, std::int32_t coluna) const;
+    // The line of the file where row `linha` starts (see LeitorCsv).
+    std::int32_t LinhaDoFicheiro(std::int32_t linha) const { return leitor_.LinhaDoFicheiro(linha); }
 
 private:
     LeitorCsv leitor_;

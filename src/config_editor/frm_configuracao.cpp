@@ -318,7 +318,20 @@ void FrmConfiguracao::wndPropertyGrid_ValueChanged(ui::PropertyGridItem& alterad
         pValorAlterado(alterado);
     } catch (...) {
         pErroMostrar(currentError());
+        // The row kept its value (a text too long for its column, say): the
+        // item shows it again rather than an entry that "Confirmar" would not save.
+        tryIgnoringError([&] { pValorRepor(alterado); });
     }
+}
+
+void FrmConfiguracao::pValorRepor(ui::PropertyGridItem& alvo) {
+    const ItemLayout* layout = configuracao::itemLayout(std::int32_t(alvo.Id()));
+    if (!layout) return;
+    if (parametros().EditMode() == ado::adEditInProgress) parametros().CancelUpdate();
+    if (layout->lista == Lista::Series)
+        pSeriesMostrar(layout->id);
+    else
+        alvo.SetValue(pValorMostrado(alvo, *layout));
 }
 
 void FrmConfiguracao::wndPropertyGrid_InplaceButtonDown(ui::PropertyGridItem& alvo) {

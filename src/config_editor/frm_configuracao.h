@@ -63,7 +63,8 @@ public:
     const QString& UtilizadorGuardado() const { return m_sUtilizadorGuardado; }
 
     // The grid's events. A failure of the value-changed handling is reported
-    // as the buttons report theirs, and the window stays.
+    // as the buttons report theirs, the item shows the row's value again, and
+    // the window stays.
     void wndPropertyGrid_ValueChanged(ui::PropertyGridItem& item);
     void wndPropertyGrid_InplaceButtonDown(ui::PropertyGridItem& item);
     // Button clicks; a failure is reported ("Configuração": its source, two
@@ -82,6 +83,8 @@ private:
     // The value-changed handling itself: the item's column of the row ← the
     // picked entry's code or the typed text.
     void pValorAlterado(ui::PropertyGridItem& item);
+    // The item shows the row's value again, after a change the row refused.
+    void pValorRepor(ui::PropertyGridItem& item);
 
     void pListaConstruir(ui::PropertyGridItem& item, const configuracao::ItemLayout& layout);
     Variant pValorMostrado(ui::PropertyGridItem& item, const configuracao::ItemLayout& layout);

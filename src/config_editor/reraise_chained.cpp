@@ -3,7 +3,6 @@
 namespace tvx::configuracao {
 
 AutomationError chained(const AutomationError& error, const QString& source) {
-    if (error.source().isEmpty()) return error.withSource(source);
     return AutomationError(error.number(), error.source() + QStringLiteral("\r\n") + error.description(), source);
 }
 

@@ -10,8 +10,9 @@
 
 namespace tvx::configuracao {
 
-// `error` raised again by `source`. An error without a source (raised by
-// the procedure itself) keeps its description as it is.
+// `error` raised again by `source`. An error without a source (raised by the
+// procedure itself) keeps its line too, an empty one, so that each line of
+// the chain stands for one procedure it passed.
 AutomationError chained(const AutomationError& error, const QString& source);
 
 template <class F>

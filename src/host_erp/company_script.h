@@ -4,9 +4,11 @@
 // run one by one in one transaction: a failing statement leaves the database
 // as it was, and the error names that statement (its position in the
 // script, the line it starts on and its first line) before the database's
-// own message. A server connection gets the text as it is, in one call: a
-// PostgreSQL server runs it as one transaction (all or nothing) and its
-// message is the server's.
+// own message. Statements must be separated by ';' or a GO line: a syntax
+// error at a word that begins a line of the statement adds that this line
+// seems to start another statement without its separator. A server
+// connection gets the text as it is, in one call: a PostgreSQL server runs
+// it as one transaction (all or nothing) and its message is the server's.
 #include <QString>
 
 namespace tvx::sql {

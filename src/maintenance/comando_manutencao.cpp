@@ -23,7 +23,20 @@ bool ComandoManutencao::RemoverRecibos(QString& sTpdoc, std::int16_t& iAno, std:
     iAno = CInt(Variant(partes[1]));
     lPrim = CLng(Variant(partes[2]));
     lUlt = CLng(Variant(partes[3]));
+    if (const std::int64_t numeros = std::int64_t(lUlt) - lPrim + 1; numeros > MaximoNumeros)
+        err::raise(err::InvalidCall,
+                   QStringLiteral("A remoção de %1 a %2 abrange %3 números; o máximo de uma remoção é %4. Divida-a "
+                                  "em intervalos mais pequenos.")
+                       .arg(lPrim)
+                       .arg(lUlt)
+                       .arg(numeros)
+                       .arg(MaximoNumeros),
+                   QString());
     return true;
+}
+
+bool ComandoManutencao::pareceComando(const QString& sTexto) {
+    return UCase(Trim(sTexto)) == PalavraScript || sTexto.split(u' ', Qt::KeepEmptyParts).size() >= 4;
 }
 
 bool ComandoManutencao::executavel(const QString& sTexto) {

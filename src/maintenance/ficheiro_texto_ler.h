@@ -5,7 +5,8 @@
 // gives "". Bytes are Windows-1252 unless plainly Unicode (as the settings
 // files). Errors: 76 "Path not found" for a missing folder, 53 "File not
 // found" for a missing file, 70 "Permission denied" for one that cannot be
-// read.
+// read. NUL characters among the blanks that end the text are dropped; a NUL
+// elsewhere raises 5 naming its line and column.
 #include <QString>
 
 namespace tvx {

@@ -13,7 +13,9 @@ void pUtilizadorRepor(DalComandos& comandos, const QString& sComando, const QStr
         auto rs = comandos.HlpDb_ParametrosGet();
         if (!rs) err::raise(err::ObjectNotSet);
         if (rs->RecordCount() == 0 || textoOuVazio(rs->value(QStringLiteral("BDUSER"))) != sComando) return;
-        const bool bComando = ComandoManutencao::executavel(sUtilizadorAntes);
+        // An earlier command, even one that never ran (its parts did not
+        // convert), is not put back: the next "Confirmar" would show its error again.
+        const bool bComando = ComandoManutencao::pareceComando(sUtilizadorAntes);
         rs->setValue(QStringLiteral("BDUSER"), Variant(bComando ? QString() : sUtilizadorAntes));
         rs->Update();
         comandos.HlpDb_ParametrosSave(rs);

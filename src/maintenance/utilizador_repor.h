@@ -15,7 +15,8 @@ class DalComandos;
 // `sUtilizadorAntes`: BDUSER as the editor read it from the database (Null
 // as ""). Writes nothing when the stored BDUSER no longer holds the command
 // (the save failed, or someone changed it since). A previous value that is
-// itself a command is written back as "". Errors are raised again under
+// itself taken for a command (even one whose parts do not convert) is written
+// back as "". Errors are raised again under
 // "pUtilizadorRepor".
 void pUtilizadorRepor(DalComandos& comandos, const QString& sComando, const QString& sUtilizadorAntes);
 

@@ -10,8 +10,12 @@
 namespace tvx {
 
 // The first field of the ticket under the cursor that does not convert ("" when
-// all do): ID, Fare, Tarifas Privadas, Taxas, Fees, Desconto, Pagamento and, in
-// CSV mode, DataFacturacao.
+// all do): ID; Fare, Tarifas Privadas, Taxas, Fees, each a number within the
+// currency's range (and Fare with Tarifas Privadas, which share a line);
+// Desconto; Pagamento; in CSV mode DataFacturacao; then the texts (Account,
+// Ref_Faturacao, Factura, Pagamento, Numero do Bilhete, Codigo Companhia
+// Aerea, Nome Passageiro, Destino), which must hold no control character; and
+// Partida and Chegada, each empty or a date within the platform's range.
 QString pCampoInvalido(ado::Recordset& rs, bool bCsv);
 
 }  // namespace tvx

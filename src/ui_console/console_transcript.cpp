@@ -32,8 +32,9 @@ void ConsoleTranscript::progressShown(bool shown) {
     progressUp_ = shown;
 }
 
-void ConsoleTranscript::logShown(const QString& table, const QMap<QString, int>& rowsPerEstado) {
-    out_ << table.toStdString();
+void ConsoleTranscript::logShown(const std::function<void(std::ostream&)>& writeTable,
+                                 const QMap<QString, int>& rowsPerEstado) {
+    writeTable(out_);
     flush();
     ++record_.logsShown;
     for (auto it = rowsPerEstado.cbegin(); it != rowsPerEstado.cend(); ++it)

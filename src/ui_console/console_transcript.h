@@ -7,6 +7,7 @@
 // thousand rows.
 #include <QMap>
 #include <QString>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
@@ -40,8 +41,9 @@ public:
     // A box: printed at once while a progress window is up, else held back.
     void box(const ConsoleBox& box, const QString& printed);
     void progressShown(bool shown);
-    // A log table: printed, then the boxes held back; its rows counted by Estado.
-    void logShown(const QString& table, const QMap<QString, int>& rowsPerEstado);
+    // A log table, written by `writeTable` (row by row, never whole in
+    // memory), then the boxes held back; its rows counted by Estado.
+    void logShown(const std::function<void(std::ostream&)>& writeTable, const QMap<QString, int>& rowsPerEstado);
     void configShown(bool carriedOut);
     // Prints what is held back and hands over the operation's record, starting a new one.
     OperationRecord endOperation();

@@ -25,6 +25,12 @@ QString joinCells(const QStringList& cells, const std::vector<qsizetype>& widths
     return padded.join(QStringLiteral(" | ")).trimmed();
 }
 
+QStringList cellTexts(const std::vector<Variant>& row) {
+    QStringList cells;
+    for (const Variant& v : row) cells << cellText(v);
+    return cells;
+}
+
 }  // namespace
 
 void ConsoleDataGrid::SetDataSource(std::shared_ptr<ado::Recordset> rs) {
@@ -42,27 +48,27 @@ void ConsoleDataGrid::SetDataSource(std::shared_ptr<ado::Recordset> rs) {
 
 void ConsoleDataGrid::Export(const QString& fileName, int, int) { exportGrid(fileName, columns_, rs_.get()); }
 
-QString ConsoleDataGrid::table() const {
-    const SpreadsheetTable t = gridSpreadsheetTable(columns_, rs_.get());
-    std::vector<QStringList> lines;
+void ConsoleDataGrid::writeTable(std::ostream& out) const {
+    // Two walks over the rows, the widths then the lines: a long log is
+    // printed without a copy of it in memory.
+    std::vector<qsizetype> widths;
+    const auto widen = [&](const QStringList& cells) {
+        for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(widths[i], cells.at(qsizetype(i)).size());
+    };
+    const std::vector<SpreadsheetColumn> columns = gridRows(columns_, rs_.get(), [&](const std::vector<Variant>& row) {
+        if (widths.empty()) widths.assign(row.size(), 0);
+        widen(cellTexts(row));
+    });
     QStringList headings;
-    for (const auto& c : t.columns) headings << c.caption;
-    lines.push_back(headings);
-    for (const auto& row : t.rows) {
-        QStringList cells;
-        for (const Variant& v : row) cells << cellText(v);
-        lines.push_back(cells);
-    }
-    std::vector<qsizetype> widths(t.columns.size(), 0);
-    for (const QStringList& l : lines)
-        for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(widths[i], l.at(qsizetype(i)).size());
-    QStringList out;
-    out << joinCells(lines.front(), widths);
+    for (const auto& c : columns) headings << c.caption;
+    widths.resize(columns.size(), 0);
+    widen(headings);
+    const auto line = [&](const QString& text) { out << text.toStdString() << '\n'; };
+    line(joinCells(headings, widths));
     qsizetype rule = 0;
     for (const qsizetype w : widths) rule += w;
-    out << QString(rule + 3 * qsizetype(std::max<std::size_t>(widths.size(), 1) - 1), QLatin1Char('-'));
-    for (std::size_t i = 1; i < lines.size(); ++i) out << joinCells(lines[i], widths);
-    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    line(QString(rule + 3 * qsizetype(std::max<std::size_t>(widths.size(), 1) - 1), QLatin1Char('-')));
+    gridRows(columns_, rs_.get(), [&](const std::vector<Variant>& row) { line(joinCells(cellTexts(row), widths)); });
 }
 
 QMap<QString, int> ConsoleDataGrid::rowsPerEstado() const {
@@ -70,16 +76,22 @@ QMap<QString, int> ConsoleDataGrid::rowsPerEstado() const {
     if (!rs_ || rs_->Fields().indexOf(u"Estado") < 0) return rows;
     ui::GridColumn estado;
     estado.key = QStringLiteral("Estado");
-    for (const auto& row : gridSpreadsheetTable({estado}, rs_.get()).rows) ++rows[cellText(row.front())];
+    gridRows({estado}, rs_.get(), [&](const std::vector<Variant>& row) { ++rows[cellText(row.front())]; });
     return rows;
 }
 
 void ConsoleViewerWindow::ShowModal() {
-    const QString text = QStringLiteral("== ") + caption_ + QStringLiteral(" ==\n") + grid_.table();
+    const auto write = [&](std::ostream& out) {
+        out << "== " << caption_.toStdString()
+            << " ==
+               ";
+               grid_.writeTable(out);
+    };
     if (transcript_) {
-        transcript_->logShown(text, grid_.rowsPerEstado());
+        transcript_->logShown(write, grid_.rowsPerEstado());
     } else {
-        out_ << text.toStdString() << std::flush;
+        write(out_);
+        out_.flush();
     }
     if (!saveAs_) return;
     // A copy: the click may connect the buttons again.

@@ -32,7 +32,7 @@ public:
     void Export(const QString& fileName, int format, int options) override;
 
     // The visible columns and the rows, as lines of text.
-    QString table() const;
+    void writeTable(std::ostream& out) const;
     // The rows per value of the field "Estado" (none without it).
     QMap<QString, int> rowsPerEstado() const;
 

@@ -284,5 +284,26 @@ TEST_F(TicketImportOverHostTest, ValuesThatDoNotConvertAndCaseOfTheAgencysCodesA
     EXPECT_EQ(ultimaMensagem(), ComErros);
 }
 
+TEST_F(TicketImportOverHostTest, AnAmountBeyondTheCurrencyAControlCharacterOrABadDateStopsOnlyItsTicket) {
+    for (std::int32_t id = 1; id <= 5; ++id) bilhete(id, "R1", "C0001");
+    agencia->exec(QStringLiteral("UPDATE [TKT Issued] SET Fare = 1e15 WHERE ID = 2"));
+    agencia->exec(QStringLiteral("UPDATE [TKT Issued] SET Account = 'C0001' || char(0) || 'X' WHERE ID = 3"));
+    agencia->exec(QStringLiteral("UPDATE [TKT Issued] SET Date_Out = '9999-99-99 99:99' WHERE ID = 4"));
+    operacao(addin::OpImportarBilhetes);
+
+    // Each "Erro" row without its line number (the account with a NUL sorts last).
+    QStringList erros;
+    for (const QString& row : ultimoLog().filter(QStringLiteral("|Erro|"))) erros << row.section(u'|', 2);
+    erros.sort();
+    ASSERT_EQ(erros.size(), 3) << erros.join(u'\n').toStdString();
+    EXPECT_EQ(erros[0], QStringLiteral("Valor inválido em Account (C0001") + QChar(u'\0') +
+                            QStringLiteral("X). TKT Issued ID =3"));
+    EXPECT_TRUE(erros[1].startsWith(QStringLiteral("Valor inválido em Fare (")) && erros[1].endsWith(u"ID =2"))
+        << erros[1].toStdString();
+    EXPECT_EQ(erros[2], QStringLiteral("Valor inválido em Partida (9999-99-99 99:99). TKT Issued ID =4"));
+    EXPECT_EQ(marcas(), (QStringList{"Tumo Vesk-FT 1/1/2024", "<Null>", "<Null>", "<Null>", "Tumo Vesk-FT 1/1/2024"}));
+    EXPECT_EQ(ultimaMensagem(), ComErros);
+}
+
 }  // namespace
 }  // namespace tvx::testing

@@ -202,6 +202,26 @@ TEST_F(CsvSource, BadFilesFailTheWholeReadUnderGetRecordSet) {
               0);
 }
 
+TEST_F(CsvSource, AConversionErrorNamesTheLineOfTheFileAndTheField) {
+    const auto erro = [&](const std::vector<QStringList>& lines) {
+        try {
+            read(lines);
+        } catch (const AutomationError& e) {
+            return e.description();
+        }
+        return QStringLiteral("no error");
+    };
+    EXPECT_EQ(erro({agency::csvHeaderLine(), ticket(1), ticket(2, QStringLiteral("FR/1"), {{11, "1.234,56"}})}),
+              QStringLiteral("Type mismatch: linha 3 do ficheiro, campo Fare (\"1.234,56\")"));
+    // A quoted cell holding a line break: rows and lines part ways.
+    EXPECT_EQ(erro({ticket(1, QStringLiteral("FR/1"), {{9, "\"SILVA\r\nANA\""}}),
+                    ticket(2, QStringLiteral("FR/1"), {{0, "X2"}})}),
+              QStringLiteral("Type mismatch: linha 3 do ficheiro, campo ID (\"X2\")"));
+    EXPECT_EQ(erro({line({{0, "1"}, {8, "EMI"}, {10, "CAS"}, {11, "1"}, {12, "1"}, {13, "1"}, {18, "1"}}, 40)}),
+              QStringLiteral("Subscript out of range: linha 1 do ficheiro, campo Desconto (a coluna 44 não existe no "
+                             "ficheiro)"));
+}
+
 TEST_F(CsvSource, WritesNothingBack) {
     const QString path = file({ticket(1), ticket(2)});
     const auto digest = [&path] {

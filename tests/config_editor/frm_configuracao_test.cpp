@@ -4,6 +4,7 @@
 #include "config_editor/frm_configuracao.h"
 
 #include "config_editor/editor_fixture.h"
+#include "config_editor/reraise_chained.h"
 #include "platform/automation/conversions.h"
 
 namespace tvx::testing {
@@ -261,16 +262,30 @@ TEST_F(FrmConfiguracaoTest, TheNameButtonPresetsTheDialogAndAValueTheColumnRefus
         grid.userPressButton(itemDe(grid, 1010));  // no button of its own
         EXPECT_EQ(dialog.shows().size(), 2u);
 
+        escreve(1010, QStringLiteral("sa"));
         escreve(1010, QString(300, u'u'));
         EXPECT_TRUE(window.shown());
         ASSERT_EQ(messages.calls().size(), 1u);
         EXPECT_EQ(messages.last().title, QStringLiteral("Configuração"));
         EXPECT_EQ(messages.last().style, ui::vbExclamation);
+        EXPECT_EQ(mostrado(1010), QStringLiteral("sa"));  // refused: the row's value is shown again
         EXPECT_TRUE(clica("cmdConf"));
     });
     frm.Editar();
     EXPECT_EQ(guardado("BDNOME"), Variant("/dados/agencia.accdb"));
-    EXPECT_EQ(guardado("BDUSER"), Variant(""));
+    EXPECT_EQ(guardado("BDUSER"), Variant("sa"));
+}
+
+TEST(ReraiseChained, EachProcedureAnErrorPassedKeepsItsLineEvenTheOneThatRaisedItWithoutASource) {
+    try {
+        configuracao::reraiseChained(QStringLiteral("pFora"), [] {
+            configuracao::reraiseChained(QStringLiteral("pDentro"), [] { err::raise(err::InvalidCall); });
+        });
+        ADD_FAILURE() << "nothing raised";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.source(), QStringLiteral("pFora"));
+        EXPECT_EQ(e.description(), QStringLiteral("pDentro\r\n\r\nInvalid procedure call or argument"));
+    }
 }
 
 }  // namespace

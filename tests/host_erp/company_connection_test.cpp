@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 
 namespace tvx::host_erp {
 namespace {
@@ -122,6 +123,43 @@ TEST_F(CompanyConnectionTest, AScriptRunsAsOneTransactionAndNamesTheStatementTha
     EXPECT_EQ(CLng(consultar(QStringLiteral("SELECT SUM(N) FROM NOTAS"))->value(0)), 5);
     // The connection is usable again at once: nothing was left open.
     EXPECT_EQ(ligacao->Executar(QString(), QStringLiteral("DELETE FROM NOTAS")), 2);
+}
+
+TEST_F(CompanyConnectionTest, AScriptOfAnyBytesEndsAndAStatementRunningIntoTheNextIsNamed) {
+    ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+    // Whatever the parsers' fuzzing kept, as a script file, as it is and cut
+    // short by a crash (NULs after it): each call ends, run or refused.
+    int scripts = 0;
+    for (QDirIterator it(QStringLiteral(TVX_FUZZ_CORPUS), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString& script : {text, text + QString(3, QChar(u'\0')), QChar(u'\0') + text}) {
+            try {
+                ligacao->Executar(QString(), script);
+            } catch (const AutomationError&) {
+            }
+        }
+        ++scripts;
+    }
+    EXPECT_GT(scripts, 100);
+    EXPECT_EQ(errorNumber([&] { ligacao->Executar(QString(), QStringLiteral("SELECT 'ção'\0")); }),
+              err::ProviderCommandError);
+    EXPECT_EQ(lastError, QStringLiteral("The command holds a NUL character (at character 13), where SQLite would "
+                                        "stop reading it."));
+
+    // A server needs no separator; the embedded database does, and says so.
+    ligacao->Executar(QString(), QStringLiteral("CREATE TABLE NOTAS (N INT)"));
+    const QString script = QStringLiteral("\r\nINSERT INTO NOTAS VALUES (1)\r\n  insert INTO NOTAS VALUES (2)");
+    EXPECT_EQ(errorNumber([&] { ligacao->Executar(QString(), script); }), err::ProviderCommandError);
+    EXPECT_EQ(lastError, QStringLiteral("near \"insert\": syntax error. Na base de dados embebida cada instrução "
+                                        "termina em ';' ou numa linha só com GO, e a linha 3 parece começar outra "
+                                        "sem esse separador"));
+    EXPECT_EQ(
+        errorNumber([&] { ligacao->Executar(QString(), QStringLiteral("SELECT 1;\nINSERT INTO NOTAS\nUPDATE")); }),
+        err::ProviderCommandError);
+    EXPECT_TRUE(lastError.startsWith(QStringLiteral("A instrução 2 do script (linha 2: INSERT INTO NOTAS) falhou")));
+    EXPECT_TRUE(lastError.endsWith(QStringLiteral("a linha 3 parece começar outra sem esse separador")));
 }
 
 TEST_F(CompanyConnectionTest, ReadsTheHostCataloguesAsTheAddInAsks) {

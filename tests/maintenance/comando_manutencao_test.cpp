@@ -49,9 +49,15 @@ TEST(ComandoManutencao, ARemovalIsFourPartsAtSingleSpacesAndTheKeywordIsTrimmedA
 TEST(ComandoManutencao, APartThatIsNotANumberOfItsSizeRaisesTheConversionError) {
     // A leading space makes part 1 empty and the year "RE"; two spaces make an empty part.
     const std::pair<const char*, std::int32_t> casos[] = {
-        {" RE 2026 15 20", err::TypeMismatch},    {"RE  2026 15 20", err::TypeMismatch},
-        {"RE 2O26 15 20", err::TypeMismatch},     {"RE 32768 15 20", err::Overflow},
+        {" RE 2026 15 20", err::TypeMismatch},
+        {"RE  2026 15 20", err::TypeMismatch},
+        {"RE 2O26 15 20", err::TypeMismatch},
+        {"RE 32768 15 20", err::Overflow},
         {"RE 2026 15 2147483648", err::Overflow},
+        // A range wider than one removal may span is refused before anything runs.
+        {"RE 2026 1 2147483647", err::InvalidCall},
+        {"RE 2026 -2147483648 2147483647", err::InvalidCall},
+        {"RE 2026 0 1000000", err::InvalidCall},
     };
     for (const auto& [texto, numero] : casos) {
         SCOPED_TRACE(texto);
@@ -64,12 +70,16 @@ TEST(ComandoManutencao, APartThatIsNotANumberOfItsSizeRaisesTheConversionError) 
             ADD_FAILURE() << "no error";
         } catch (const AutomationError& e) {
             EXPECT_EQ(e.number(), numero);
+            if (numero == err::InvalidCall) {
+                EXPECT_TRUE(e.description().contains(u"o máximo de uma remoção é 1000000"));
+            }
         }
         EXPECT_FALSE(comando.ScriptPedido());
         EXPECT_FALSE(ComandoManutencao::executavel(QString::fromUtf8(texto)));
     }
     EXPECT_TRUE(ComandoManutencao::executavel(QStringLiteral("zunk")));
     EXPECT_TRUE(ComandoManutencao::executavel(QStringLiteral("RE 2026 1 2")));
+    EXPECT_TRUE(ComandoManutencao::executavel(QStringLiteral("RE 2026 1 1000000")));
     EXPECT_FALSE(ComandoManutencao::executavel(QStringLiteral("sa")));
 }
 

@@ -144,6 +144,10 @@ TEST_F(RemocaoRecibosOverHost, BdUserIsWrittenBackOnlyWhileItStillHoldsTheComman
     ligacao->Executar(QString(), QStringLiteral("UPDATE qrl_PARAMETROS SET BDUSER = 'zunk'"));
     pUtilizadorRepor(comandos, QStringLiteral("zunk"), QStringLiteral("ZUNK"));
     EXPECT_EQ(bdUser(), QString());
+    // Nor one that never ran, its parts not converting: every later "Confirmar" would show its error.
+    ligacao->Executar(QString(), QStringLiteral("UPDATE qrl_PARAMETROS SET BDUSER = 'RE 2026 3 2'"));
+    pUtilizadorRepor(comandos, QStringLiteral("RE 2026 3 2"), QStringLiteral("RE 99999 1 1"));
+    EXPECT_EQ(bdUser(), QString());
 }
 
 }  // namespace

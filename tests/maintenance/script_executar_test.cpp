@@ -66,5 +66,17 @@ TEST_F(ScriptExecutarTest, AMissingFileOrFolderOrAFailingBatchIsShownUnderTheCom
     EXPECT_EQ(ligacao->calls.size(), 1u);
 }
 
+TEST_F(ScriptExecutarTest, NulsEndingAFileCutShortAreDroppedAndANulElsewhereIsRefusedWhereItStands) {
+    ficheiro(QByteArray("DELETE FROM A;\r\n\0\0\r\n\0", 21));
+    executar(base.path());
+    EXPECT_EQ(enviados(), QStringList{QStringLiteral("Executar:\r\nDELETE FROM A;\r\n")});
+    ficheiro(QByteArray("DELETE FROM A;\r\nUPDATE B\0 SET C = 1;\r\n", 38));
+    executar(base.path());
+    EXPECT_EQ(ligacao->calls.size(), 1u);
+    ASSERT_EQ(messages.calls().size(), 1u);
+    EXPECT_EQ(messages.last().prompt,
+              QStringLiteral("Erro ao Executar.\r\nO ficheiro tem um carácter nulo na linha 2, coluna 9."));
+}
+
 }  // namespace
 }  // namespace tvx

@@ -23,6 +23,12 @@ bool isComparisonSign(const TokenList& t, qsizetype i) {
 
 bool isStringAt(const TokenList& t, qsizetype i) { return i >= 0 && i < t.size() && t[i].kind == TokenKind::String; }
 
+// A COLLATE after token `i`, unless that token runs to the end of the text
+// (a literal or quoted name left open): written there it would land inside it.
+void collateAfter(const TokenList& t, qsizetype i, TextEdits& edits) {
+    if (!t.isUnterminated(i)) edits.insert(t[i].end, Collate);
+}
+
 bool isComparedLiteral(const TokenList& t, qsizetype i) {
     return isStringAt(t, i) && !t.isWord(t.nextSignificant(i), u"COLLATE") &&
            (isComparisonSign(t, t.prevSignificant(i)) || isComparisonSign(t, t.nextSignificant(i)));
@@ -58,7 +64,7 @@ void collateOrderTerms(const TokenList& t, qsizetype by, TextEdits& edits) {
     qsizetype last = -1;
     bool collated = false, inTerm = true;
     const auto endTerm = [&] {
-        if (last >= 0 && !collated && !isComparedLiteral(t, last)) edits.insert(t[last].end, Collate);
+        if (last >= 0 && !collated && !isComparedLiteral(t, last)) collateAfter(t, last, edits);
         last = -1;
         collated = false;
     };
@@ -87,9 +93,9 @@ void collateOrderTerms(const TokenList& t, qsizetype by, TextEdits& edits) {
 void collateTextComparisons(const TokenList& t, TextEdits& edits) {
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (isComparedLiteral(t, i))
-            edits.insert(t[i].end, Collate);
+            collateAfter(t, i, edits);
         else if (const qsizetype operand = textSetOperand(t, i); operand >= 0)
-            edits.insert(t[operand].end, Collate);
+            collateAfter(t, operand, edits);
         else if (t.isWord(i, u"ORDER") && t.isWord(t.nextSignificant(i), u"BY"))
             collateOrderTerms(t, t.nextSignificant(i), edits);
     }

@@ -1,6 +1,7 @@
 #include "platform/sql/qt_connection.h"
 
 #include "platform/automation/automation_error.h"
+#include "platform/sql/sql_error.h"
 
 #include <sqlite3.h>
 #include <QFileInfo>
@@ -72,9 +73,8 @@ std::unique_ptr<QtConnection> QtConnection::openSqlite(const QString& path, Open
     sqlite3* handle = c->sqliteHandle();
     char* message = nullptr;
     if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString reason = QString::fromUtf8(message ? message : sqlite3_errmsg(handle));
         sqlite3_free(message);
-        raiseOpenFailure(what, reason);
+        raiseOpenFailure(what, sqliteMessage(handle));
     }
     return c;
 }

@@ -12,7 +12,10 @@ inline const QString kOdbcSource = QStringLiteral("ODBC");
 inline const QString kPostgresSource = QStringLiteral("PostgreSQL");
 
 [[noreturn]] void raiseSqlError(const QString& message, const QString& source);
-// SQLite's message for the last failure on `db`.
+// SQLite's message for the last failure on `db`; a write refused as
+// read-only also names the file that cannot be written (the database, its
+// -wal or -shm, or its folder) and what to do.
+QString sqliteMessage(sqlite3* db);
 [[noreturn]] void raiseSqliteError(sqlite3* db);
 // Raises SQLite's description of `rc` unless it is SQLITE_OK (setting up a
 // handle: registering functions and collations).

@@ -1,5 +1,6 @@
 #pragma once
-// The one way a value goes into SQL text between single quotes: each ' doubled.
+// The one way a value goes into SQL text between single quotes: each ' doubled;
+// a text holding a NUL character is refused (error 5).
 #include <QString>
 
 namespace tvx::sql {

@@ -18,6 +18,19 @@ bool onlyBlanks(const char* from, const char* end) {
     return true;
 }
 
+// SQLite reads a text only up to a NUL character: the rest would be dropped
+// without a word, or a literal cut short, or (with nothing but the NUL left
+// to prepare) the same place prepared again and again. Refused whole.
+void refuseNul(const QByteArray& text) {
+    const qsizetype at = text.indexOf('\0');
+    if (at < 0) return;
+    const qsizetype position = QString::fromUtf8(text.constData(), at).size() + 1;
+    raiseSqlError(QStringLiteral("The command holds a NUL character (at character %1), where SQLite would stop "
+                                 "reading it.")
+                      .arg(position),
+                  kSqliteSource);
+}
+
 }  // namespace
 
 // The statements of a text, prepared one after the other; a text that holds
@@ -42,6 +55,7 @@ public:
         const char* end = begin + text_.size();
         if (!started_) {
             started_ = true;
+            refuseNul(text_);
             if (StatementCache::Lease kept = cache_.find(text_)) {
                 tail_ = end;
                 return give(std::move(kept));
@@ -55,6 +69,8 @@ public:
             StatementEffects effects =
                 collector_.collect([&] { rc = sqlite3_prepare_v2(db_, tail_, int(end - tail_), &stmt, &tail); });
             if (rc != SQLITE_OK) raiseSqliteError(db_);
+            // Each turn must get further, whatever SQLite made of the text.
+            if (!stmt && (!tail || tail <= tail_)) return false;
             tail_ = tail;
             if (!stmt) continue;  // blanks and comments prepare to nothing
             const bool keep = whole && onlyBlanks(tail, end);

@@ -62,7 +62,13 @@ Variant readNumber(sqlite3_stmt* stmt, int column, ado::ValueKind kind) {
         case ado::ValueKind::BigInt:
             return ado::wholeNumber(whole ? double(i) : d);
         case ado::ValueKind::Money:
-            return Variant(whole ? Currency::fromLong(i) : Currency::fromDouble(d));
+            // A number beyond the currency's range stays a Double: one bad
+            // cell must not fail the whole read, its row's reader finds it.
+            try {
+                return Variant(whole ? Currency::fromLong(i) : Currency::fromDouble(d));
+            } catch (const AutomationError&) {
+                return Variant(d);
+            }
         case ado::ValueKind::Boolean:
             return Variant(d != 0);
         default:

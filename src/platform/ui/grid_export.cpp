@@ -34,24 +34,32 @@ private:
 
 }  // namespace
 
-SpreadsheetTable gridSpreadsheetTable(const std::vector<ui::GridColumn>& columns, ado::Recordset* rs) {
-    SpreadsheetTable table;
+std::vector<SpreadsheetColumn> gridRows(const std::vector<ui::GridColumn>& columns, ado::Recordset* rs,
+                                        const std::function<void(const std::vector<Variant>&)>& row) {
+    std::vector<SpreadsheetColumn> visible;
     std::vector<int> fieldIndex;
     for (const auto& column : columns) {
         if (column.hidden) continue;
-        table.columns.push_back({column.caption, column.width});
+        visible.push_back({column.caption, column.width});
         fieldIndex.push_back(rs ? rs->Fields().indexOf(column.key) : -1);
     }
-    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() <= 0) return table;
+    if (!rs || rs->State() != ado::adStateOpen || rs->RecordCount() <= 0) return visible;
 
     CursorKeeper keeper(*rs);
-    table.rows.reserve(std::size_t(rs->RecordCount()));
+    std::vector<Variant> values(fieldIndex.size());
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
-        std::vector<Variant> row;
-        row.reserve(fieldIndex.size());
-        for (const int index : fieldIndex) row.push_back(index < 0 ? Variant() : rs->value(index));
-        table.rows.push_back(std::move(row));
+        for (std::size_t i = 0; i < fieldIndex.size(); ++i)
+            values[i] = fieldIndex[i] < 0 ? Variant() : rs->value(fieldIndex[i]);
+        row(values);
     }
+    return visible;
+}
+
+SpreadsheetTable gridSpreadsheetTable(const std::vector<ui::GridColumn>& columns, ado::Recordset* rs) {
+    SpreadsheetTable table;
+    if (rs && rs->State() == ado::adStateOpen && rs->RecordCount() > 0)
+        table.rows.reserve(std::size_t(rs->RecordCount()));
+    table.columns = gridRows(columns, rs, [&](const std::vector<Variant>& row) { table.rows.push_back(row); });
     return table;
 }
 

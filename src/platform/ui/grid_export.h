@@ -5,6 +5,7 @@
 #include "platform/ui/data_grid.h"
 #include "platform/ui/spreadsheet_table.h"
 
+#include <functional>
 #include <vector>
 
 namespace tvx::ado {
@@ -13,8 +14,13 @@ class Recordset;
 
 namespace tvx {
 
-// The table the grid shows. `rs` may be null or closed (headings only); its
-// current row is the same afterwards.
+// The grid's visible columns; `row` is called with the values of each row
+// in turn, none of them kept (a log of a million rows is walked, not
+// copied). `rs` may be null or closed (no row); its current row is the same
+// afterwards.
+std::vector<SpreadsheetColumn> gridRows(const std::vector<ui::GridColumn>& columns, ado::Recordset* rs,
+                                        const std::function<void(const std::vector<Variant>&)>& row);
+// The table the grid shows, every row copied.
 SpreadsheetTable gridSpreadsheetTable(const std::vector<ui::GridColumn>& columns, ado::Recordset* rs);
 // Writes that table to `path` (see writeSpreadsheet for the file forms).
 void exportGrid(const QString& path, const std::vector<ui::GridColumn>& columns, ado::Recordset* rs);
