@@ -82,10 +82,8 @@ QMap<QString, int> ConsoleDataGrid::rowsPerEstado() const {
 
 void ConsoleViewerWindow::ShowModal() {
     const auto write = [&](std::ostream& out) {
-        out << "== " << caption_.toStdString()
-            << " ==
-               ";
-               grid_.writeTable(out);
+        out << "== " << caption_.toStdString() << " ==\n";
+        grid_.writeTable(out);
     };
     if (transcript_) {
         transcript_->logShown(write, grid_.rowsPerEstado());

@@ -262,6 +262,30 @@ TEST_F(CompanyRunLockTest, ARefusedAgencyLockIsShownUnderTheRunsTitleAndGivesThe
     EXPECT_TRUE(empresa.adquirir(QStringLiteral("EMPR01")));
 }
 
+TEST_F(CompanyRunLockTest, TheAgencyFileIsKeptFromOtherCompaniesWhileARecordIsInFlightAndChecked) {
+    const QString ficheiro = databaseFileStub(base.filePath(QStringLiteral("agencia.db")));
+    testing::FakeMessageBox mensagens;
+    {
+        RunLocks locks(comandos, 1000, Coluna::Factura);
+        ASSERT_TRUE(locks.adquirir(QStringLiteral("EMPR01"), ficheiro, mensagens, QStringLiteral("Importação")));
+        locks.registar(pendente(3));
+        locks.libertar();  // ended with the record in flight
+    }
+    AgencyLock outra;
+    EXPECT_FALSE(outra.adquirir(ficheiro, QStringLiteral("EMPR02")));
+    {
+        RunLocks locks(comandos, 1000, Coluna::Factura);
+        ASSERT_TRUE(locks.adquirir(QStringLiteral("EMPR01"), ficheiro, mensagens, QStringLiteral("Importação")));
+        locks.resolvido();
+        // No record is written once the file under the name is another one.
+        ASSERT_TRUE(QFile::rename(ficheiro, ficheiro + QStringLiteral(".old")));
+        EXPECT_THROW(locks.registar(pendente(4)), AutomationError);
+        ASSERT_TRUE(QFile::rename(ficheiro + QStringLiteral(".old"), ficheiro));
+        locks.libertar();
+    }
+    EXPECT_TRUE(outra.adquirir(ficheiro, QStringLiteral("EMPR02")));
+}
+
 // The lock's timing, on the clock port: a sign of life at most every 30
 // seconds, another workstation's lock taken only after five minutes without
 // one on this workstation's clock, and a lost race for the free lock refused.

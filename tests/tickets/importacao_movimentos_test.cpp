@@ -6,6 +6,7 @@
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
+#include "support/database_file_stub.h"
 #include "support/fake_company_db.h"
 #include "support/fake_message_box.h"
 #include "support/fake_message_loop.h"
@@ -17,6 +18,7 @@
 #include "support/ticket_row.h"
 #include "tickets/tickets_test_support.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tvx::testing {
@@ -56,7 +58,7 @@ protected:
                  .desktop = {.messages = messages,
                              .messageLoop = loop,
                              .newProgressWindow =
-                                 [this] { return std::make_unique<RecordingProgressWindow>(progresso); },
+                                 [this] { return std::make_unique<RecordingProgressWindow>(progresso, pararNaLinha); },
                              .viewDiagnostico = [this](std::shared_ptr<ado::Recordset> rs) { verLog(rs); }},
                  .empresa = QStringLiteral("EMPR01"),
                  .novosBloqueios = [this](std::int32_t,
@@ -108,6 +110,7 @@ protected:
     FakeMessageBox messages;
     FakeMessageLoop loop;
     QStringList progresso;
+    int pararNaLinha = 0;  // the user asks the run to stop when the progress shows this line
     int viewerShown = 0;
     QStringList rows;
 };
@@ -276,6 +279,48 @@ TEST_F(TicketImportRunTest, ASourceThatCannotOpenIsReportedAndNothingFailsAfterI
     EXPECT_EQ(messages.calls()[0].prompt, QStringLiteral("Erro ao importar.\r\nFicheiro inexistente"));
     EXPECT_EQ(prompts().at(1), ComErros);
     EXPECT_EQ(viewerShown, 1);
+}
+
+}  // namespace
+}  // namespace tvx::testing
+
+namespace tvx::testing {
+namespace {
+
+TEST_F(TicketImportRunTest, AStoppedRunFinishesTheInvoiceInHandAndSaysWhereItStopped) {
+    pararNaLinha = 3;
+    correr({ticket(1, "R1", "A"), ticket(2, "R1", "A"), ticket(3, "R2", "A"), ticket(4, "R3", "A")});
+    // Rows 1 and 2 make the invoice in hand: stored and marked; rows 3 and 4 stay pending.
+    EXPECT_EQ(facturas(), QStringList{"A/R1x2"});
+    EXPECT_EQ(fonte->marcas.size(), 2u);
+    EXPECT_EQ(bloqueios.resolvidos, 1);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_TRUE(
+        rows.last().contains(QStringLiteral("|AVISO|Operação interrompida pelo utilizador depois da linha 2 de 4")))
+        << rows.last().toStdString();
+    EXPECT_EQ(prompts(), QStringList{ComErros});
+}
+
+TEST_F(TicketImportRunTest, TheRecoveryOfARecordOfAnotherAgencyFileOpensThatFileAloneAndLetsItGo) {
+    QTemporaryDir pasta;
+    const QString outra = databaseFileStub(pasta.filePath(QStringLiteral("outra.accdb")));
+    bloqueios.anterior = {.tipoDocumento = QStringLiteral("FT"),
+                          .agencia = outra,
+                          .conta = QStringLiteral("A"),
+                          .referencia = QStringLiteral("R1"),
+                          .ids = {9},
+                          .linhas = {QStringLiteral("Bilhete Nº0749")},
+                          .valor = {},
+                          .data = {},
+                          .ultimoDocumento = 0};
+    std::vector<std::shared_ptr<FakeOrigem>> fontes;
+    novaFonte = [&] { return fontes.emplace_back(std::make_shared<FakeOrigem>()); };
+    correr({});
+    ASSERT_EQ(fontes.size(), 2u);
+    EXPECT_EQ(fontes[1]->calls.first(), QStringLiteral("ConnectionOpen(%1,,)").arg(outra));
+    EXPECT_EQ(fontes[1]->calls.last(), QStringLiteral("ConnectionClose"));
+    EXPECT_FALSE(fontes[0]->calls.join(u' ').contains(outra));
+    EXPECT_EQ(bloqueios.resolvidos, 1);
 }
 
 }  // namespace
