@@ -113,7 +113,8 @@ std::optional<QString> existenceTestQuery(const TokenList& t, Target target) {
     if (!c.name(u"sys") || !c.symbol(u'.') || !c.name(u"objects") || !c.word(u"WHERE")) return std::nullopt;
     if (!c.name(u"object_id") || !c.symbol(u'=') || !c.word(u"OBJECT_ID") || !c.symbol(u'(')) return std::nullopt;
     const auto object = c.string();
-    if (!object) return std::nullopt;
+    // A name holding a NUL is no table's: left to the connection, which refuses it.
+    if (!object || object->contains(QChar(u'\0'))) return std::nullopt;
     if (c.symbol(u',') && !c.string()) return std::nullopt;  // OBJECT_ID's optional type argument
     if (!c.symbol(u')')) return std::nullopt;
     const auto types = typeFilter(c);

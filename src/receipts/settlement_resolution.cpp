@@ -1,6 +1,7 @@
 #include "receipts/settlement_resolution.h"
 
 #include "platform/ado/recordset.h"
+#include "platform/automation/control_characters.h"
 #include "platform/automation/conversions.h"
 #include "settings/dal_comandos.h"
 
@@ -14,7 +15,9 @@ namespace {
 const QString Source = QStringLiteral("pDocQueTipoRecibo");
 
 // The key of "type-number-series-year" (number, series and year converted:
-// 13 or 6 when one does not), or nothing when it has not four parts.
+// 13 or 6 when one does not), or nothing when it has not four parts or its
+// type holds a control character (no document type does, and a NUL cannot
+// go into the lookup's SQL).
 struct Chave {
     QString sTipo;
     std::int32_t lNumero = 0;
@@ -22,7 +25,7 @@ struct Chave {
     std::int16_t iAno = 0;
 };
 std::optional<Chave> chaveDe(const QStringList& campos) {
-    if (campos.size() != 4) return std::nullopt;
+    if (campos.size() != 4 || holdsControlCharacter(campos[0])) return std::nullopt;
     Chave c;
     c.sTipo = campos[0];
     c.lNumero = CLng(Variant(campos[1]));

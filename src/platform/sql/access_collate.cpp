@@ -63,12 +63,14 @@ qsizetype textSetOperand(const TokenList& t, qsizetype i) {
 void collateOrderTerms(const TokenList& t, qsizetype by, TextEdits& edits) {
     qsizetype last = -1;
     bool collated = false, inTerm = true;
+    int depth = 0;
+    // A term whose parenthesis is never closed gets none: a COLLATE there
+    // would stand inside it, where the next rewrite would not see it.
     const auto endTerm = [&] {
-        if (last >= 0 && !collated && !isComparedLiteral(t, last)) collateAfter(t, last, edits);
+        if (last >= 0 && !collated && depth == 0 && !isComparedLiteral(t, last)) collateAfter(t, last, edits);
         last = -1;
         collated = false;
     };
-    int depth = 0;
     for (qsizetype k = t.nextSignificant(by); k < t.size(); k = t.nextSignificant(k)) {
         if (depth == 0) {
             if (t.isSymbol(k, u')') || t.isSymbol(k, u';') ||

@@ -70,7 +70,7 @@ QString accessToSqlite(const QString& sql) {
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (isLeftOrRight(t, i) && t.isSymbol(t.nextSignificant(i), u'('))
             edits.replace(t[i].begin, t[i].end, u'[' + t.textOf(i).toString() + u']');
-        else if (t[i].kind == TokenKind::QuotedName && t.textOf(i).startsWith(u'['))
+        else if (t[i].kind == TokenKind::QuotedName && t.textOf(i).startsWith(u'[') && !t.isUnterminated(i))
             if (QString split = splitDottedName(t.textOf(i)); split != t.textOf(i))
                 edits.replace(t[i].begin, t[i].end, split);
     }
