@@ -4,6 +4,7 @@
 #include "receipts/receipt_creation.h"
 #include "receipts/recibo_pendente.h"
 #include "receipts/settlement_resolution.h"
+#include "receipts/texto_invalido.h"
 #include "runs/cliente_valido.h"
 #include "runs/field_values.h"
 #include "runs/run_frame.h"
@@ -127,6 +128,7 @@ QString ImportacaoMovBancarios::pCampoInvalido(ado::Recordset& rs) const {
         return QStringLiteral("ID");
     if (!tryIgnoringError([&] { (void)CCur(rs.value(QStringLiteral("Valor"))); })) return QStringLiteral("Valor");
     if (!tryIgnoringError([&] { (void)CDate(rs.value(QStringLiteral("Data"))); })) return QStringLiteral("Data");
+    if (QString sCampo = pTextoInvalido(rs); !sCampo.isEmpty()) return sCampo;
     if (!pFaturaReferenciaInvalida(textoOuVazio(rs.value(QStringLiteral("Fatura")))).isEmpty())
         return QStringLiteral("Fatura");
     return {};

@@ -164,7 +164,8 @@ bool RunFrame::carryOn(std::int64_t done, std::int64_t total) {
     if (guard_) guard_->batimento();
     if (!progress_ || !progress_->cancelado()) return true;
     stopped_ = true;
-    log(line_, estado::AVISO, stoppedText(done, total));
+    stoppedAfter_ = done;
+    stoppedOf_ = total;
     return false;
 }
 
@@ -183,7 +184,13 @@ void RunFrame::forEachRow(ado::Recordset& rs, const std::function<void(std::int3
         rs.MoveNext();
     }
     if (last) last();
+    logStop();
     closeProgress();
+}
+
+void RunFrame::logStop() {
+    // After the document in hand, so that the log ends with where the run stopped.
+    if (stopped_) log(line_, estado::AVISO, stoppedText(stoppedAfter_, stoppedOf_));
 }
 
 void RunFrame::forEachNumber(std::int64_t first, std::int64_t last, const QString& label,
@@ -197,6 +204,7 @@ void RunFrame::forEachNumber(std::int64_t first, std::int64_t last, const QStrin
         if (!carryOn(n - first, last - first + 1)) break;
         step(n);
     }
+    logStop();
     closeProgress();
 }
 

@@ -103,6 +103,7 @@ private:
     void closeProgress();
     // One turn of the loop: the sign of life; false when the user asked to stop.
     bool carryOn(std::int64_t done, std::int64_t total);
+    void logStop();
     void recover(const QString& dataSource, const Recovery& recovery);
 
     RunContext& c_;
@@ -113,6 +114,8 @@ private:
     std::int32_t line_ = 0;  // the row in hand, for the rows the frame logs
     bool sourceOpened_ = false;
     bool stopped_ = false;
+    std::int64_t stoppedAfter_ = 0;  // where the user stopped the run: rows done, of how many
+    std::int64_t stoppedOf_ = 0;
 };
 
 }  // namespace tvx

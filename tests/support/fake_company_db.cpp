@@ -81,6 +81,9 @@ void FakeCompanyDb::Consultar(const QString&, const QString& sSql, std::shared_p
         const auto it = motivos.find(citado(sSql, QStringLiteral("CODIGO=")));
         rs = recordsetDeTexto(QStringLiteral("DESCRICAO"),
                               it == motivos.end() ? QStringList{} : QStringList{it->second});
+    } else if (sSql.contains(QStringLiteral("VOSSONDOC"))) {
+        // The recovery's search for an interrupted run's invoice: none was stored.
+        rs = recordsetDeTexto(QStringLiteral("ID"), {});
     } else if (sSql.contains(QStringLiteral("MAX(ID)"))) {
         // The host's last receipt, for the in-flight record: none here.
         rs = std::make_shared<ado::Recordset>();
