@@ -607,7 +607,8 @@ std::unique_ptr<ConnectionBackend> postgresBackend(const ServerLogin& login, std
                               QStringLiteral("Connection"));
     }
     // The server's notices (a warning as it shuts down, ...) are not ours to print.
-    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        conn, [](void*, const char*) {}, nullptr);
     return std::make_unique<PostgresBackend>(conn, std::move(dialect));
 }
 
