@@ -16,7 +16,7 @@ std::unique_ptr<ui::CommonDialog> FakeDesktop::newCommonDialog() {
 }
 
 std::unique_ptr<ui::ProgressWindow> FakeDesktop::newProgressWindow() {
-    return std::make_unique<RecordingProgressWindow>(progress);
+    return std::make_unique<RecordingProgressWindow>(progress, stopAtLine);
 }
 
 ui::ViewerWindow FakeDesktop::newViewerWindow() {

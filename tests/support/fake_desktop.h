@@ -34,6 +34,7 @@ public:
     FakeMessageLoop loop_;
     FakeShell shell_;
     QStringList progress;                 // every call of every progress window
+    int stopAtLine = 0;                   // the user asks a run to stop when its progress shows this line
     std::vector<QStringList> viewerLogs;  // per viewer shown: "Linha|Estado|Descrição" per row
     FakeCommonDialog* dialog;             // the dialog handed out (or to be handed out)
     bool failDialog = false;
