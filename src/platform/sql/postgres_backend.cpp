@@ -8,6 +8,7 @@
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sql_identifier.h"
 #include "platform/sql/sql_lexer.h"
+#include "platform/sql/stored_values.h"
 #include "platform/sql/write_back_target.h"
 
 #include <libpq-fe.h>
@@ -440,17 +441,9 @@ public:
             if (change.status == ado::RowStatus::Deleted) remove(change);
         }
     }
-    void undoStoredValues() {
-        for (auto it = stored_.rbegin(); it != stored_.rend(); ++it)
-            rs_.setStoredValue(it->row, it->column, it->before);
-    }
+    void undoStoredValues() { stored_.undo(rs_); }
 
 private:
-    struct Stored {
-        ado::RowId row;
-        int column;
-        Variant before;
-    };
     using Values = std::vector<std::optional<QByteArray>>;
 
     const ado::FieldInfo& field(int c) const { return fields_[std::size_t(c)]; }
@@ -493,7 +486,7 @@ private:
                 const Variant value = cellOf(r, 0, i, field(c).type);
                 const Variant before = change.values[std::size_t(c)];
                 if (value == before) continue;
-                stored_.push_back({change.row, c, before});
+                stored_.note(change.row, c, before);
                 rs_.setStoredValue(change.row, c, value);
             }
         });
@@ -525,7 +518,7 @@ private:
     ado::Recordset& rs_;
     const std::vector<ado::FieldInfo>& fields_;
     WriteBackTarget target_;
-    std::vector<Stored> stored_;
+    StoredValues stored_;
 };
 
 void PostgresBackend::writeBack(ado::Recordset& rs) {

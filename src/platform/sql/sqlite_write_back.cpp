@@ -6,6 +6,7 @@
 #include "platform/sql/sql_identifier.h"
 #include "platform/sql/sqlite_statements.h"
 #include "platform/sql/sqlite_values.h"
+#include "platform/sql/stored_values.h"
 #include "platform/sql/write_back_target.h"
 
 #include <sqlite3.h>
@@ -55,18 +56,9 @@ public:
         }
     }
     // Puts back the values read into added rows (after a failure).
-    void undoStoredValues() {
-        for (auto it = stored_.rbegin(); it != stored_.rend(); ++it)
-            rs_.setStoredValue(it->row, it->column, it->before);
-    }
+    void undoStoredValues() { stored_.undo(rs_); }
 
 private:
-    struct Stored {
-        ado::RowId row;
-        int column;
-        Variant before;
-    };
-
     const FieldInfo& field(int c) const { return fields_[std::size_t(c)]; }
 
     void bind(sqlite3_stmt* stmt, int& index, int column, const Variant& v) const {
@@ -134,7 +126,7 @@ private:
             const Variant value = readCell(stmt.get(), i, ado::valueKindOf(field(c).type));
             const Variant before = change.values[std::size_t(c)];
             if (value == before) continue;
-            stored_.push_back({change.row, c, before});
+            stored_.note(change.row, c, before);
             rs_.setStoredValue(change.row, c, value);
         }
     }
@@ -168,7 +160,7 @@ private:
     Recordset& rs_;
     const std::vector<FieldInfo>& fields_;
     Target target_;
-    std::vector<Stored> stored_;
+    StoredValues stored_;
     std::vector<int> insertColumns_;
     QString insertSql_;
     QString readBackSql_;
