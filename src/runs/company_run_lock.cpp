@@ -112,8 +112,8 @@ bool CompanyRunLock::vivo(const ProcessIdentity& dono, const QString& batimento)
     return true;
 }
 
-void CompanyRunLock::executarComoDono(const QString& sql) {
-    if (!detido_ || comandos_.HlpDb_Executar(sql) != 1) {
+void CompanyRunLock::executarComoDono(const QString& sql, const std::vector<Variant>& valores, bool diferido) {
+    if (!detido_ || (diferido ? comandos_.HlpDb_ExecutarDiferido(sql, valores) : comandos_.HlpDb_Executar(sql)) != 1) {
         detido_ = false;
         err::raise(err::Unspecified,
                    QStringLiteral("A operação deixou de deter o bloqueio de execução da empresa (outro posto "
@@ -125,7 +125,9 @@ void CompanyRunLock::executarComoDono(const QString& sql) {
 }
 
 void CompanyRunLock::registar(const DocumentoPendente& documento) {
-    executarComoDono(execucoes_sql::registar(eu_, coluna_, documento.texto(), agora()));
+    if (registo_.isEmpty()) registo_ = execucoes_sql::registar(eu_, coluna_);
+    const QString texto = documento.texto();  // '' when empty: the column takes no Null
+    executarComoDono(registo_, {Variant(texto.isNull() ? QStringLiteral("") : texto), Variant(agora())}, true);
     resolvido_ = documento.vazio();
 }
 
