@@ -28,6 +28,12 @@ host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers
 
 }  // namespace
 
+long childrenPeakKb() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss;
+}
+
 double cpuSeconds(bool children) {
     rusage usage{};
     getrusage(children ? RUSAGE_CHILDREN : RUSAGE_SELF, &usage);
@@ -44,7 +50,7 @@ Timed runHost(const QStringList& arguments) {
     process.start(QStringLiteral(TELVARIX_HOST_PROGRAM), arguments);
     process.waitForFinished(-1);
     const Timed t{double(timer.nsecsElapsed()) / 1e9, cpuSeconds(true) - cpuBefore,
-                  process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+                  process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, childrenPeakKb()};
     if (t.exitCode != 0) std::fprintf(stderr, "%s\n", process.readAllStandardError().constData());
     return t;
 }
@@ -61,10 +67,11 @@ host_app::DemoReport BenchDemo::setUp() {
     return report;
 }
 
-Timed BenchDemo::run(const char* operation) const {
-    return runHost({QStringLiteral("run"), QStringLiteral("--base"), options_.base, QStringLiteral("--company"),
-                    options_.company, QStringLiteral("--user"), options_.logon.login, QStringLiteral("--operation"),
-                    QString::fromLatin1(operation)});
+Timed BenchDemo::run(const char* operation, const QStringList& more) const {
+    return runHost(QStringList{QStringLiteral("run"), QStringLiteral("--base"), options_.base,
+                               QStringLiteral("--company"), options_.company, QStringLiteral("--user"),
+                               options_.logon.login, QStringLiteral("--operation"), QString::fromLatin1(operation)} +
+                   more);
 }
 
 int BenchDemo::agencyCount(const QString& sql) const {

@@ -14,13 +14,15 @@ struct Timed {
     double seconds = 0;
     double cpuSeconds = 0;  // user and system
     int exitCode = -1;      // -1 when the program crashed
+    long peakKb = 0;        // the largest resident set of this process's children so far (runHost)
 };
 
 // User and system seconds of this process, or of its waited-for children.
 double cpuSeconds(bool children = false);
 
 // Runs telvarix-host with `arguments`, its output dropped; prints its error
-// output when it fails.
+// output when it fails. The bench's only children are these runs, so the
+// peak is the largest run's so far.
 Timed runHost(const QStringList& arguments);
 
 class BenchDemo {
@@ -30,8 +32,9 @@ public:
     const host_app::DemoReport& report() const { return report_; }
     const host_app::CompanyLayout& layout() const { return report_.layout; }
     double setupSeconds() const { return setupSeconds_; }
-    // `telvarix-host run --operation <operation>` on the company.
-    Timed run(const char* operation) const;
+    // `telvarix-host run --operation <operation>` on the company, `more` arguments after.
+    Timed run(const char* operation, const QStringList& more = {}) const;
+    const QString& base() const { return options_.base; }
     // The first column of the first row `sql` selects from the agency file.
     int agencyCount(const QString& sql) const;
     // The agency's tickets a ticket import run today would still take.
