@@ -54,7 +54,7 @@ CompanyRunLock::~CompanyRunLock() {
     tryIgnoringError([this] { libertar(); });
 }
 
-QString CompanyRunLock::agora() const { return clock().now().toUTC().toString(FormatoHora); }
+QString CompanyRunLock::agora() const { return clock().nowUtc().toString(FormatoHora); }
 
 bool CompanyRunLock::adquirir(const QString& sEmpresa) {
     return reraiseAs(Fonte, [&] {
@@ -91,7 +91,7 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
             if (comandos_.HlpDb_Executar(execucoes_sql::tomar(eu_, operacao_, agora(), dono, batimento)) == 1) {
                 detido_ = true;
                 resolvido_ = anterior_.vazio();
-                ultimoBatimento_ = clock().now().toUTC();
+                ultimoBatimento_ = clock().nowUtc();
                 return true;
             }
         }
@@ -103,7 +103,7 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
 bool CompanyRunLock::vivo(const ProcessIdentity& dono, const QString& batimento) {
     if (dono.estacao == eu_.estacao) return ProcessIdentity::isRunning(dono);
     const QDateTime visto = horaUtc(batimento);
-    const QDateTime agora = clock().now().toUTC();
+    const QDateTime agora = clock().nowUtc();
     if (visto.isValid() && visto.secsTo(agora) >= -FolgaDoRelogio) return visto.secsTo(agora) < SegundosAteAbandono;
     // A sign of life this clock cannot place (unreadable, or from a clock
     // running ahead) is counted from now on this workstation's clock: the row
@@ -121,7 +121,7 @@ void CompanyRunLock::executarComoDono(const QString& sql, const std::vector<Vari
                        .arg(SegundosAteAbandono),
                    Fonte);
     }
-    ultimoBatimento_ = clock().now().toUTC();
+    ultimoBatimento_ = clock().nowUtc();
 }
 
 void CompanyRunLock::registar(const DocumentoPendente& documento) {
@@ -132,7 +132,7 @@ void CompanyRunLock::registar(const DocumentoPendente& documento) {
 }
 
 void CompanyRunLock::batimento() {
-    if (!detido_ || ultimoBatimento_.secsTo(clock().now().toUTC()) < SegundosEntreBatimentos) return;
+    if (!detido_ || ultimoBatimento_.secsTo(clock().nowUtc()) < SegundosEntreBatimentos) return;
     executarComoDono(execucoes_sql::batimento(eu_, agora()));
 }
 
