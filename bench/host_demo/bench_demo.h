@@ -14,15 +14,14 @@ struct Timed {
     double seconds = 0;
     double cpuSeconds = 0;  // user and system
     int exitCode = -1;      // -1 when the program crashed
-    long peakKb = 0;        // the largest resident set of this process's children so far (runHost)
+    long peakKb = 0;        // the program's largest resident set (runHost)
 };
 
 // User and system seconds of this process, or of its waited-for children.
 double cpuSeconds(bool children = false);
 
 // Runs telvarix-host with `arguments`, its output dropped; prints its error
-// output when it fails. The bench's only children are these runs, so the
-// peak is the largest run's so far.
+// output when it fails.
 Timed runHost(const QStringList& arguments);
 
 class BenchDemo {
