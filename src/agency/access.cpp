@@ -72,12 +72,13 @@ std::shared_ptr<ado::Recordset> Access::GetRecordSet(const QString& sTable) {
 }
 
 void Access::UpdateTktIssued(std::int32_t Id, const QString& sFactura) {
-    reraiseAs(fonte("UpdateTktIssued"), [&] { ligacao().Execute(access_sql::updateTktIssued(Id, sFactura)); });
+    static const QString sql = access_sql::updateTktIssued();
+    reraiseAs(fonte("UpdateTktIssued"), [&] { ligacao().Execute(sql, {Variant(sFactura), Variant(Id)}); });
 }
 
 void Access::UpdateMovBancarioComRecibo(std::int32_t Id, const QString& sRecibo) {
-    reraiseAs(fonte("UpdateMovBancarioComRecibo"),
-              [&] { ligacao().Execute(access_sql::updateMovBancarioComRecibo(Id, sRecibo)); });
+    static const QString sql = access_sql::updateMovBancarioComRecibo();
+    reraiseAs(fonte("UpdateMovBancarioComRecibo"), [&] { ligacao().Execute(sql, {Variant(sRecibo), Variant(Id)}); });
 }
 
 void Access::UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente,

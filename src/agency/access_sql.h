@@ -21,8 +21,10 @@ QString selectTktIssued(const QString& codigoDia);
 QString selectExtratosBancos();
 
 // The updates, with the quotes of every spliced text value doubled.
-QString updateTktIssued(std::int32_t id, const QString& sFactura);
-QString updateMovBancarioComRecibo(std::int32_t id, const QString& sRecibo);
+// The two per-row updates take their values at two `?` marks, the mark first
+// and the ID second: one text for every row, prepared once per connection.
+QString updateTktIssued();
+QString updateMovBancarioComRecibo();
 QString updateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente, const QString& sFactura);
 
 }  // namespace tvx::access_sql
