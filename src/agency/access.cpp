@@ -72,13 +72,12 @@ std::shared_ptr<ado::Recordset> Access::GetRecordSet(const QString& sTable) {
 }
 
 void Access::UpdateTktIssued(std::int32_t Id, const QString& sFactura) {
-    static const QString sql = access_sql::updateTktIssued();
-    reraiseAs(fonte("UpdateTktIssued"), [&] { ligacao().Execute(sql, {Variant(sFactura), Variant(Id)}); });
+    reraiseAs(fonte("UpdateTktIssued"), [&] { ligacao().Execute(access_sql::updateTktIssued(Id, sFactura)); });
 }
 
 void Access::UpdateMovBancarioComRecibo(std::int32_t Id, const QString& sRecibo) {
-    static const QString sql = access_sql::updateMovBancarioComRecibo();
-    reraiseAs(fonte("UpdateMovBancarioComRecibo"), [&] { ligacao().Execute(sql, {Variant(sRecibo), Variant(Id)}); });
+    reraiseAs(fonte("UpdateMovBancarioComRecibo"),
+              [&] { ligacao().Execute(access_sql::updateMovBancarioComRecibo(Id, sRecibo)); });
 }
 
 void Access::UpdateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente,

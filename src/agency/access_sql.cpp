@@ -85,11 +85,14 @@ QString selectExtratosBancos() {
         "ORDER BY  Transferencias.Data ");
 }
 
-QString updateTktIssued() { return QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = ? WHERE    ([ID]=?) "); }
+QString updateTktIssued(std::int32_t id, const QString& sFactura) {
+    return QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = '") + sql::sqlEscape(sFactura) +
+           QStringLiteral("' WHERE    ([ID]=") + QString::number(id) + QStringLiteral(") ");
+}
 
-QString updateMovBancarioComRecibo() {
-    return QStringLiteral(
-        "UPDATE   [Transferencias] SET      [estado_importado] = ? WHERE    ([Transferencias.ID]=?) ");
+QString updateMovBancarioComRecibo(std::int32_t id, const QString& sRecibo) {
+    return QStringLiteral("UPDATE   [Transferencias] SET      [estado_importado] = '") + sql::sqlEscape(sRecibo) +
+           QStringLiteral("' WHERE    ([Transferencias.ID]=") + QString::number(id) + QStringLiteral(") ");
 }
 
 QString updateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente, const QString& sFactura) {

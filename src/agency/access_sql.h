@@ -21,10 +21,8 @@ QString selectTktIssued(const QString& codigoDia);
 QString selectExtratosBancos();
 
 // The updates, with the quotes of every spliced text value doubled.
-// The two per-row updates take their values at two `?` marks, the mark first
-// and the ID second: one text for every row, prepared once per connection.
-QString updateTktIssued();
-QString updateMovBancarioComRecibo();
+QString updateTktIssued(std::int32_t id, const QString& sFactura);
+QString updateMovBancarioComRecibo(std::int32_t id, const QString& sRecibo);
 QString updateTktIssuedFacturaFinalizada(const QString& sRefFact, const QString& sCliente, const QString& sFactura);
 
 }  // namespace tvx::access_sql

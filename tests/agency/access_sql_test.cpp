@@ -51,17 +51,23 @@ TEST(AccessSql, SelectionsAreTheAgencysTextsExactly) {
 }
 
 TEST(AccessSql, UpdatesAreTheAgencysTextsWithQuotesDoubled) {
-    // The per-row updates bind their values.
-    EXPECT_EQ(updateTktIssued(), QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = ? WHERE    ([ID]=?) "));
-    EXPECT_EQ(updateMovBancarioComRecibo(),
-              QStringLiteral("UPDATE   [Transferencias] SET      [estado_importado] = ? WHERE    "
-                             "([Transferencias.ID]=?) "));
+    EXPECT_EQ(
+        updateTktIssued(-7, QStringLiteral("Tumo Vesk-FT 123/1/2024")),
+        QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = 'Tumo Vesk-FT 123/1/2024' WHERE    ([ID]=-7) "));
+    EXPECT_EQ(updateMovBancarioComRecibo(2147483647, QStringLiteral("RE-5-2024")),
+              QStringLiteral("UPDATE   [Transferencias] SET      [estado_importado] = 'RE-5-2024' WHERE    "
+                             "([Transferencias.ID]=2147483647) "));
     EXPECT_EQ(
         updateTktIssuedFacturaFinalizada(QStringLiteral("R1"), QStringLiteral("C0001"), QStringLiteral("FT-123")),
         QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = 'FT-123' WHERE    ([Serviço]='EMI' OR "
                        "[Serviço]='REM' OR [Serviço]='EMD') AND ([Pagamento] IN ('CAS','CCR','NCC')) AND          "
                        "([Ref_Faturacao]='R1') AND ([Account]='C0001') AND (LEFT([Factura],10)='Tumo Vesk-')"));
     // Every spliced value: an apostrophe stays inside its literal.
+    EXPECT_EQ(updateTktIssued(1, QStringLiteral("d'x'')")),
+              QStringLiteral("UPDATE   [TKT Issued] SET      [Factura] = 'd''x'''')' WHERE    ([ID]=1) "));
+    EXPECT_EQ(updateMovBancarioComRecibo(1, QStringLiteral("'")),
+              QStringLiteral(
+                  "UPDATE   [Transferencias] SET      [estado_importado] = '''' WHERE    ([Transferencias.ID]=1) "));
     const QString finalizada =
         updateTktIssuedFacturaFinalizada(QStringLiteral("R'1"), QStringLiteral("O'C"), QStringLiteral("F'T"));
     EXPECT_TRUE(finalizada.contains(QStringLiteral("[Factura] = 'F''T' WHERE")));
