@@ -46,9 +46,13 @@ double cpuSeconds(bool children) {
 }
 
 Timed runHost(const QStringList& arguments) {
-    // Spawned and waited for here, so that its own use of the machine is read
-    // (wait4), not the largest of every child so far.
-    std::vector<std::string> texts{TELVARIX_HOST_PROGRAM};
+    // Through GNU time, which reports the program's own peak memory: a child
+    // spawned from this (large) process would be charged this process's
+    // peak as well. CPU seconds are read here (wait4: the child and its own).
+    QTemporaryFile peak;
+    if (!peak.open()) throw std::runtime_error("cannot make a file for the host's peak memory");
+    std::vector<std::string> texts{"/usr/bin/time",      "-f", "%M", "-o", peak.fileName().toStdString(),
+                                   TELVARIX_HOST_PROGRAM};
     for (const QString& a : arguments) texts.push_back(a.toStdString());
     std::vector<char*> argv;
     for (std::string& t : texts) argv.push_back(t.data());
@@ -68,8 +72,10 @@ Timed runHost(const QStringList& arguments) {
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
+    // The last line: GNU time writes a line of its own before it when the program fails.
+    const QList<QByteArray> lines = peak.readAll().trimmed().split('\n');
     const Timed t{double(timer.nsecsElapsed()) / 1e9, secondsOf(usage), WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                  usage.ru_maxrss};
+                  lines.last().trimmed().toLong()};
     if (t.exitCode != 0) std::fprintf(stderr, "%s\n", errors.readAll().constData());
     return t;
 }

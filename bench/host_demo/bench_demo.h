@@ -14,7 +14,7 @@ struct Timed {
     double seconds = 0;
     double cpuSeconds = 0;  // user and system
     int exitCode = -1;      // -1 when the program crashed
-    long peakKb = 0;        // the program's largest resident set (runHost)
+    long peakKb = 0;        // the program's largest resident set, in kB (runHost)
 };
 
 // User and system seconds of this process, or of its waited-for children.
