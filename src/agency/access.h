@@ -44,6 +44,8 @@ public:
     void verificarEscrita() override;
     bool marcarTicketSeLivre(std::int32_t id, const QString& sFactura) override;
     bool marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) override;
+    std::optional<QString> marcaDoTicket(std::int32_t id) override;
+    std::optional<QString> marcaDaTransferencia(std::int32_t id) override;
     bool reciboMarcado(const QString& sRecibo) override;
 
     // The SQL text GetRecordSet runs for sTable ("" for an unknown name).

@@ -12,6 +12,13 @@ namespace {
 
 QString fonte(const char* operacao) { return QStringLiteral("Access::") + QLatin1String(operacao); }
 
+std::optional<QString> marcaDe(sql::Connection& ligacao, const QString& sql) {
+    const auto rs = ligacao.Query(sql);
+    if (rs->RecordCount() == 0) return std::nullopt;
+    const Variant marca = rs->value(0);
+    return marca.isNull() ? QString() : CStr(marca);
+}
+
 }  // namespace
 
 void Access::verificarEscrita() {
@@ -26,6 +33,14 @@ bool Access::marcarTicketSeLivre(std::int32_t id, const QString& sFactura) {
 bool Access::marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) {
     return reraiseAs(fonte("marcarTransferenciaSeLivre"),
                      [&] { return ligacao().Execute(recovery_sql::markTransferIfFree(id, sRecibo)) > 0; });
+}
+
+std::optional<QString> Access::marcaDoTicket(std::int32_t id) {
+    return reraiseAs(fonte("marcaDoTicket"), [&] { return marcaDe(ligacao(), recovery_sql::ticketMark(id)); });
+}
+
+std::optional<QString> Access::marcaDaTransferencia(std::int32_t id) {
+    return reraiseAs(fonte("marcaDaTransferencia"), [&] { return marcaDe(ligacao(), recovery_sql::transferMark(id)); });
 }
 
 bool Access::reciboMarcado(const QString& sRecibo) {

@@ -18,6 +18,15 @@ QString markTransferIfFree(std::int32_t id, const QString& sRecibo) {
         .arg(sql::sqlQuoted(sRecibo), QString::number(id));
 }
 
+QString ticketMark(std::int32_t id) {
+    return QStringLiteral("SELECT [Factura] AS MARCA FROM [TKT Issued] WHERE [ID]=%1").arg(id);
+}
+
+QString transferMark(std::int32_t id) {
+    return QStringLiteral("SELECT [estado_importado] AS MARCA FROM [Transferencias] WHERE [Transferencias.ID]=%1")
+        .arg(id);
+}
+
 QString countTransfersMarked(const QString& sRecibo) {
     return QStringLiteral("SELECT COUNT(*) AS N FROM [Transferencias] WHERE [estado_importado]=%1")
         .arg(sql::sqlQuoted(sRecibo));

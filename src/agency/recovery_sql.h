@@ -10,6 +10,9 @@ namespace tvx::recovery_sql {
 QString probeWrite();
 QString markTicketIfFree(std::int32_t id, const QString& sFactura);
 QString markTransferIfFree(std::int32_t id, const QString& sRecibo);
+// The mark of one row (one column, MARCA; no record when there is no such row).
+QString ticketMark(std::int32_t id);
+QString transferMark(std::int32_t id);
 // How many transfers carry `sRecibo` (one column, N).
 QString countTransfersMarked(const QString& sRecibo);
 

@@ -6,6 +6,7 @@
 // ticket whose invoice was finalised since then keeps its final marker).
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace tvx {
 
@@ -19,6 +20,10 @@ public:
     virtual bool marcarTicketSeLivre(std::int32_t id, const QString& sFactura) = 0;
     // The transfer's receipt reference, when it has none yet; true when written.
     virtual bool marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) = 0;
+    // The mark a row carries now ("" for none), when a conditional mark wrote
+    // nothing; no value when the source has no such row.
+    virtual std::optional<QString> marcaDoTicket(std::int32_t id) = 0;
+    virtual std::optional<QString> marcaDaTransferencia(std::int32_t id) = 0;
     // True when some transfer already carries `sRecibo` as its mark.
     virtual bool reciboMarcado(const QString& sRecibo) = 0;
 };

@@ -10,6 +10,7 @@
 #include "platform/sql/sql_quote.h"
 #include "receipts/doc_contabilistico_insere.h"
 #include "runs/consulta.h"
+#include "runs/marca_nao_escrita.h"
 
 namespace tvx {
 
@@ -70,14 +71,30 @@ void pReciboPendenteRecuperar(SessaoApi& api, DalComandos& comandos, const Docum
             else
                 sMensagem += QStringLiteral(" (") + oDoc->UltimaMensagem() + u')';
         }
-        origem.marcarTransferenciaSeLivre(p.ids.front(), r.referencia());
-        diagnostico.pDiagnosticoAdd(
-            0, QString(), bLancamento ? estado::AVISO : estado::Erro, 0,
-            QStringLiteral("ID=") + sId + QStringLiteral(" Recibo recuperado de uma importação interrompida: ") +
-                sMensagem +
-                (bLancamento
-                     ? QString()
-                     : QStringLiteral(". O recibo ficou sem lançamento contabilístico: complete-o no Tumo Vesk.")));
+        const QString sSemLancamento =
+            bLancamento ? QString()
+                        : QStringLiteral(" O recibo ficou sem lançamento contabilístico: complete-o no Tumo Vesk.");
+        const QString sRegisto = QStringLiteral("ID=") + sId;
+        bool bEscrita = false;
+        try {
+            bEscrita = origem.marcarTransferenciaSeLivre(p.ids.front(), r.referencia());
+        } catch (...) {
+            // The record stays: the next run finds the receipt again (and
+            // gives it the entry it may still lack).
+            diagnostico.pDiagnosticoAdd(0, QString(), estado::Erro, 0,
+                                        marcaFalhadaTexto(sRegisto, r.referencia(), currentError().description()));
+            throw;
+        }
+        if (!bEscrita) {
+            diagnostico.pDiagnosticoAdd(
+                0, QString(), estado::Erro, 0,
+                marcaNaoEscritaTexto(sRegisto, r.referencia(), origem.marcaDaTransferencia(p.ids.front())) +
+                    sSemLancamento);
+            return;
+        }
+        diagnostico.pDiagnosticoAdd(0, QString(), bLancamento ? estado::AVISO : estado::Erro, 0,
+                                    sRegisto + QStringLiteral(" Recibo recuperado de uma importação interrompida: ") +
+                                        sMensagem + (bLancamento ? QString() : u'.' + sSemLancamento));
         return;
     }
 }

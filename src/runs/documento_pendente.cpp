@@ -8,6 +8,12 @@
 
 namespace tvx {
 
+QString idsTexto(const std::vector<std::int32_t>& ids) {
+    QStringList textos;
+    for (const std::int32_t id : ids) textos << QString::number(id);
+    return textos.join(QStringLiteral(", "));
+}
+
 QString DocumentoPendente::texto() const {
     if (vazio()) return {};
     QJsonArray jsonIds;

@@ -31,4 +31,7 @@ struct DocumentoPendente {
     static DocumentoPendente deTexto(const QString& texto);
 };
 
+// Row IDs as the log names them: "7, 8, 9".
+QString idsTexto(const std::vector<std::int32_t>& ids);
+
 }  // namespace tvx

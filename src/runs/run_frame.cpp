@@ -25,15 +25,13 @@ QString RunFrame::stoppedText(std::int64_t done, std::int64_t total) {
 }
 
 QString RunFrame::lostText(const DocumentoPendente& pending) {
-    QStringList ids;
-    for (const std::int32_t id : pending.ids) ids << QString::number(id);
     return QStringLiteral(
                "Uma operação interrompida deixou por marcar o documento do cliente %1%2 (registos %3) no ficheiro da "
                "agência %4, que já não existe. Verifique no Tumo Vesk se o documento foi criado e, se foi, marque "
                "esses registos à mão no ficheiro da agência antes de os voltar a importar.")
         .arg(pending.conta,
              pending.referencia.isEmpty() ? QString() : QStringLiteral(", referência ") + pending.referencia,
-             ids.join(QStringLiteral(", ")), pending.agencia);
+             idsTexto(pending.ids), pending.agencia);
 }
 
 void RunFrame::run(const std::function<void()>& body) {

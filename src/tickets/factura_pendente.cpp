@@ -3,9 +3,11 @@
 #include "agency/source_writes.h"
 #include "diagnostics/diagnostico_log.h"
 #include "platform/ado/recordset.h"
+#include "platform/automation/automation_error.h"
 #include "platform/automation/conversions.h"
 #include "platform/sql/sql_quote.h"
 #include "runs/consulta.h"
+#include "runs/marca_nao_escrita.h"
 #include "tickets/invoice_marker.h"
 
 #include <QSet>
@@ -52,11 +54,28 @@ void pFacturaPendenteRecuperar(DalComandos& comandos, const DocumentoPendente& p
     const QString sMarca = marcaProvisoria(factura);
     const QString sEstado = bEmPreparacao ? QStringLiteral(" (em preparação)") : QString();
     for (const std::int32_t id : p.ids) {
-        if (!origem.marcarTicketSeLivre(id, sMarca)) continue;
-        diagnostico.pDiagnosticoAdd(0, QString(), estado::AVISO, 0,
-                                    QStringLiteral("Factura recuperada de uma importação interrompida: ") +
-                                        factura.texto() + sEstado + QStringLiteral(" TKT Issued ID ") +
-                                        QString::number(id));
+        const QString sRegisto = QStringLiteral("TKT Issued ID ") + QString::number(id);
+        bool bEscrita = false;
+        try {
+            bEscrita = origem.marcarTicketSeLivre(id, sMarca);
+        } catch (...) {
+            // The record stays: the next run finds the invoice again.
+            diagnostico.pDiagnosticoAdd(0, QString(), estado::Erro, 0,
+                                        marcaFalhadaTexto(QStringLiteral("TKT Issued ID ") + idsTexto(p.ids),
+                                                          factura.texto(), currentError().description()));
+            throw;
+        }
+        if (bEscrita) {
+            diagnostico.pDiagnosticoAdd(0, QString(), estado::AVISO, 0,
+                                        QStringLiteral("Factura recuperada de uma importação interrompida: ") +
+                                            factura.texto() + sEstado + u' ' + sRegisto);
+            continue;
+        }
+        // Marked before the run stopped (and maybe finalised since): settled.
+        const std::optional<QString> sAtual = origem.marcaDoTicket(id);
+        if (sAtual == sMarca || sAtual == marcaFinal(factura.sTipoDoc, factura.lNumero)) continue;
+        diagnostico.pDiagnosticoAdd(0, QString(), estado::Erro, 0,
+                                    marcaNaoEscritaTexto(sRegisto, factura.texto(), sAtual));
     }
 }
 

@@ -28,12 +28,6 @@ const QString TextoTicketId = QStringLiteral(" TKT Issued ID ");
 
 QString idDoTicket(const ado::Recordset& rs) { return textoDoValor(rs.value(TicketId)); }
 
-QString idsTexto(const std::vector<std::int32_t>& ids) {
-    QStringList textos;
-    for (const std::int32_t id : ids) textos << QString::number(id);
-    return textos.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
 ImportacaoMovimentos::ImportacaoMovimentos(ImportacaoMovimentosContexto contexto) : c_(std::move(contexto)) {}

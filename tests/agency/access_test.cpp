@@ -165,6 +165,10 @@ TEST_F(AccessSource, MarkersWrittenBack) {
     access_.UpdateTktIssuedFacturaFinalizada(QStringLiteral("R1"), QStringLiteral("x') OR ('1'='1"),
                                              QStringLiteral("X"));
     access_.UpdateTktIssuedFacturaFinalizada(QStringLiteral("O'R"), QStringLiteral("D'C"), QStringLiteral("FT-'9"));
+    // What a recovery reads where its conditional mark wrote nothing: "" for Null, nothing for no row.
+    EXPECT_EQ(access_.marcaDoTicket(1), QString());
+    EXPECT_EQ(access_.marcaDoTicket(11), QStringLiteral("FT-'9"));
+    EXPECT_EQ(access_.marcaDoTicket(12), std::nullopt);
     access_.ConnectionClose();
     EXPECT_EQ(column("TKT Issued", "Factura"),
               QStringList({"<Null>", "FT-7", "O'NEIL') OR ('1'='1", "FT-7", "FT-7", "FT-3", provisional, provisional,
@@ -270,6 +274,9 @@ TEST_F(AccessTransfers, PendingTransfersOldestFirst) {
     access_.UpdateMovBancarioComRecibo(1, QStringLiteral("RE-'5"));
     EXPECT_EQ(ids(*access_.GetRecordSet(QStringLiteral("Extratos_bancos"))), (std::vector<std::int32_t>{11}));
     EXPECT_EQ(column("Transferencias", "estado_importado").mid(0, 2), QStringList({"RE-'5", "RE-4-2024"}));
+    EXPECT_EQ(access_.marcaDaTransferencia(2), QStringLiteral("RE-4-2024"));
+    EXPECT_EQ(access_.marcaDaTransferencia(3), QString());
+    EXPECT_EQ(access_.marcaDaTransferencia(12), std::nullopt);
 }
 
 TEST_F(AccessSource, FailuresCarryTheOperationsSource) {

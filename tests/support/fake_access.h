@@ -22,6 +22,8 @@ public:
     void verificarEscrita() override {}
     bool marcarTicketSeLivre(std::int32_t, const QString&) override { return false; }
     bool marcarTransferenciaSeLivre(std::int32_t, const QString&) override { return false; }
+    std::optional<QString> marcaDoTicket(std::int32_t) override { return std::nullopt; }
+    std::optional<QString> marcaDaTransferencia(std::int32_t) override { return std::nullopt; }
     bool reciboMarcado(const QString&) override { return false; }
 };
 

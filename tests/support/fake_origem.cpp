@@ -10,6 +10,13 @@ AutomationError discoCheio(const char* membro) {
                            QStringLiteral("Access::") + QString::fromLatin1(membro));
 }
 
+std::optional<QString> marcaEm(const std::map<std::int32_t, QString>& marcas, const std::set<std::int32_t>& semRegisto,
+                               std::int32_t id) {
+    if (semRegisto.count(id)) return std::nullopt;
+    const auto it = marcas.find(id);
+    return it == marcas.end() ? QString() : it->second;
+}
+
 }  // namespace
 
 bool FakeOrigem::ConnectionOpen(const QString& sDataSource, const QString& sUser, const QString& sPassWord) {
@@ -55,14 +62,18 @@ void FakeOrigem::verificarEscrita() {
 bool FakeOrigem::marcarTicketSeLivre(std::int32_t id, const QString& sFactura) {
     calls << QStringLiteral("marcarTicketSeLivre(%1,%2)").arg(id).arg(sFactura);
     if (falhaMarca.count(id)) throw discoCheio("marcarTicketSeLivre");
-    return marcas.emplace(id, sFactura).second;
+    return !semRegisto.count(id) && marcas.emplace(id, sFactura).second;
 }
 
 bool FakeOrigem::marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) {
     calls << QStringLiteral("marcarTransferenciaSeLivre(%1,%2)").arg(id).arg(sRecibo);
     if (falhaMarca.count(id)) throw discoCheio("marcarTransferenciaSeLivre");
-    return recibos.emplace(id, sRecibo).second;
+    return !semRegisto.count(id) && recibos.emplace(id, sRecibo).second;
 }
+
+std::optional<QString> FakeOrigem::marcaDoTicket(std::int32_t id) { return marcaEm(marcas, semRegisto, id); }
+
+std::optional<QString> FakeOrigem::marcaDaTransferencia(std::int32_t id) { return marcaEm(recibos, semRegisto, id); }
 
 bool FakeOrigem::reciboMarcado(const QString& sRecibo) {
     for (const auto& [id, recibo] : recibos)

@@ -31,11 +31,15 @@ public:
     void verificarEscrita() override;
     bool marcarTicketSeLivre(std::int32_t id, const QString& sFactura) override;
     bool marcarTransferenciaSeLivre(std::int32_t id, const QString& sRecibo) override;
+    // A row's mark: the one in marcas/recibos, "" for none; no value for an ID of `semRegisto`.
+    std::optional<QString> marcaDoTicket(std::int32_t id) override;
+    std::optional<QString> marcaDaTransferencia(std::int32_t id) override;
     bool reciboMarcado(const QString& sRecibo) override;
 
     std::shared_ptr<ado::Recordset> tickets;
     std::shared_ptr<ado::Recordset> transferencias;
     std::set<std::int32_t> falhaMarca;  // IDs whose marker (invoice or receipt) cannot be written
+    std::set<std::int32_t> semRegisto;  // IDs the source has no row of
     std::optional<AutomationError> falhaAbrir;
     bool falhaEscrita = false;  // the source cannot be written at all
     bool open = false;

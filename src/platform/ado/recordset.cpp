@@ -47,11 +47,10 @@ void Recordset::setValue(int index, const Variant& v) {
     const RowId row = currentRow();
     Variant stored = coerceForField(fields_.infos()[std::size_t(index)], v);
     if (editMode_ == adEditNone) {
-        const auto values = store_.values(row);
-        editBefore_.assign(values.begin(), values.end());
+        editBefore_ = store_.values(row);
         editMode_ = adEditInProgress;
     }
-    store_.at(row, index) = std::move(stored);
+    store_.set(row, index, stored);
 }
 
 // --- opening and closing
@@ -140,8 +139,8 @@ void Recordset::Update() {
     const RowId row = view_[std::size_t(cursor_)];
     if (editMode_ == adEditAdd) {
         // Fields never assigned hold Null once the row is stored.
-        for (auto& v : store_.values(row))
-            if (v.isEmpty()) v = Variant::null();
+        for (int c = 0; c < store_.columnCount(); ++c)
+            if (store_.isEmpty(row, c)) store_.set(row, c, Variant::null());
     } else {
         const auto now = store_.values(row);
         if (!std::equal(now.begin(), now.end(), editBefore_.begin(), editBefore_.end()))
@@ -158,7 +157,7 @@ void Recordset::CancelUpdate() {
         view_.pop_back();
         cursor_ = std::min(cursorBeforeAdd_, int(view_.size()));
     } else if (editMode_ == adEditInProgress) {
-        std::copy(editBefore_.begin(), editBefore_.end(), store_.values(view_[std::size_t(cursor_)]).begin());
+        store_.setValues(view_[std::size_t(cursor_)], editBefore_);
     }
     editBefore_.clear();
     editMode_ = adEditNone;
@@ -183,7 +182,8 @@ std::vector<Recordset::PendingChange> Recordset::pendingChanges() {
         if (s == RowStatus::Added || s == RowStatus::Modified)
             changes.push_back({s, row, store_.values(row), store_.original(row)});
         else if (s == RowStatus::Deleted)
-            changes.push_back({s, row, store_.original(row), store_.original(row)});
+            changes.push_back(
+                {s, row, {store_.original(row).begin(), store_.original(row).end()}, store_.original(row)});
     }
     return changes;
 }
@@ -192,7 +192,7 @@ void Recordset::setStoredValue(RowId row, int column, const Variant& v) {
     requireOpen();
     checkColumn(column);
     if (row >= store_.rowCount()) raise(err::BadArguments);
-    store_.at(row, column) = v;
+    store_.set(row, column, v);
 }
 
 void Recordset::acceptChanges() {

@@ -85,11 +85,15 @@ public:
     struct PendingChange {
         RowStatus status;  // Added, Modified or Deleted
         RowId row;
-        std::span<const Variant> values;    // as they are now (a deleted row: as opened)
+        std::vector<Variant> values;        // as they are now (a deleted row: as opened)
         std::span<const Variant> original;  // as opened or last accepted; empty for an added row
+        // What finds the row in the database: the original values, else the values.
+        std::span<const Variant> lookup() const {
+            return original.empty() ? std::span<const Variant>(values) : original;
+        }
     };
-    // Every pending change (an edit in progress is updated first). The spans
-    // stay valid until the record set changes.
+    // Every pending change (an edit in progress is updated first). The
+    // originals stay valid until the record set changes.
     std::vector<PendingChange> pendingChanges();
     // Stores a value the database gave a written row (an identity), without marking a change.
     void setStoredValue(RowId row, int column, const Variant& v);

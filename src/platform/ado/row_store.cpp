@@ -4,9 +4,24 @@ namespace tvx::ado {
 
 RowStore::RowStore(int columnCount, std::vector<Variant> cells)
     : columns_(columnCount),
-      cells_(std::move(cells)),
-      status_(columnCount > 0 ? cells_.size() / std::size_t(columnCount) : 0, RowStatus::Unchanged) {
+      cells_(columnCount),
+      status_(columnCount > 0 ? cells.size() / std::size_t(columnCount) : 0, RowStatus::Unchanged) {
     cells_.resize(status_.size() * std::size_t(columns_));
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        cells_.set(i, int(i % std::size_t(columns_)), cells[i]);
+        cells[i] = Variant();  // the whole value goes as soon as it is packed
+    }
+}
+
+std::vector<Variant> RowStore::values(RowId row) const {
+    std::vector<Variant> out;
+    out.reserve(std::size_t(columns_));
+    for (int c = 0; c < columns_; ++c) out.push_back(at(row, c));
+    return out;
+}
+
+void RowStore::setValues(RowId row, std::span<const Variant> values) {
+    for (int c = 0; c < columns_ && std::size_t(c) < values.size(); ++c) set(row, c, values[std::size_t(c)]);
 }
 
 std::span<const Variant> RowStore::original(RowId row) const {
@@ -19,11 +34,6 @@ RowId RowStore::appendRow(RowStatus status) {
     cells_.resize(cells_.size() + std::size_t(columns_));
     status_.push_back(status);
     return RowId(status_.size() - 1);
-}
-
-void RowStore::reserveRows(std::size_t rows) {
-    cells_.reserve(rows * std::size_t(columns_));
-    status_.reserve(rows);
 }
 
 void RowStore::removeLastRow() {
@@ -49,12 +59,10 @@ void RowStore::markDeleted(RowId row) {
         case RowStatus::Added:
             status_[row] = RowStatus::Discarded;
             break;
-        case RowStatus::Unchanged: {
-            const auto v = values(row);
-            originals_[row] = std::vector<Variant>(v.begin(), v.end());
+        case RowStatus::Unchanged:
+            originals_[row] = values(row);
             status_[row] = RowStatus::Deleted;
             break;
-        }
         case RowStatus::Modified:
             status_[row] = RowStatus::Deleted;
             break;

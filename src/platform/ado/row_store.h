@@ -1,7 +1,8 @@
 #pragma once
-// The rows of a record set, one flat block of cells, with each row's pending
-// state (added, modified with its original values, deleted) since it was
-// opened or since the changes were last accepted.
+// The rows of a record set, one flat block of packed cells (packed_cells.h),
+// with each row's pending state (added, modified with its original values,
+// deleted) since it was opened or since the changes were last accepted.
+#include "platform/ado/packed_cells.h"
 #include "platform/automation/variant.h"
 
 #include <cstddef>
@@ -24,17 +25,20 @@ using RowId = std::uint32_t;
 
 class RowStore {
 public:
-    explicit RowStore(int columnCount = 0) : columns_(columnCount) {}
+    explicit RowStore(int columnCount = 0) : columns_(columnCount), cells_(columnCount) {}
     // Rows already stored somewhere (a query result): `cells` row after row, all Unchanged.
     RowStore(int columnCount, std::vector<Variant> cells);
 
     int columnCount() const { return columns_; }
     std::size_t rowCount() const { return status_.size(); }
 
-    std::span<const Variant> values(RowId row) const { return {cells_.data() + offset(row), std::size_t(columns_)}; }
-    std::span<Variant> values(RowId row) { return {cells_.data() + offset(row), std::size_t(columns_)}; }
-    const Variant& at(RowId row, int column) const { return cells_[offset(row) + std::size_t(column)]; }
-    Variant& at(RowId row, int column) { return cells_[offset(row) + std::size_t(column)]; }
+    // The row's values, each made whole again from its packed cell.
+    std::vector<Variant> values(RowId row) const;
+    Variant at(RowId row, int column) const { return cells_.get(offset(row) + std::size_t(column)); }
+    bool isEmpty(RowId row, int column) const { return cells_.isEmpty(offset(row) + std::size_t(column)); }
+    void set(RowId row, int column, const Variant& v) { cells_.set(offset(row) + std::size_t(column), column, v); }
+    // `values` holds one value per column.
+    void setValues(RowId row, std::span<const Variant> values);
     RowStatus status(RowId row) const { return status_[row]; }
     bool isLive(RowId row) const { return status_[row] != RowStatus::Deleted && status_[row] != RowStatus::Discarded; }
 
@@ -43,7 +47,6 @@ public:
 
     // A new row of Empty cells; returns its id. Spans taken before are invalidated.
     RowId appendRow(RowStatus status);
-    void reserveRows(std::size_t rows);
     // Drops the last row (an addition being cancelled).
     void removeLastRow();
 
@@ -61,7 +64,7 @@ private:
     std::size_t offset(RowId row) const { return std::size_t(row) * std::size_t(columns_); }
 
     int columns_;
-    std::vector<Variant> cells_;
+    PackedCells cells_;
     std::vector<RowStatus> status_;
     std::unordered_map<RowId, std::vector<Variant>> originals_;
 };

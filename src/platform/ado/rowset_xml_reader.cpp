@@ -226,8 +226,7 @@ private:
                 id = readRow(RowStatus::Unchanged);
                 xml_.skipCurrentElement();
             } else if (isRow() && id) {
-                const auto before = rows_.values(*id);
-                std::vector<Variant> original(before.begin(), before.end());
+                std::vector<Variant> original = rows_.values(*id);
                 setValues(*id);
                 rows_.markModified(*id, std::move(original));
             } else {
@@ -240,7 +239,7 @@ private:
 
     RowId readRow(RowStatus status) {
         const RowId id = rows_.appendRow(status);
-        for (auto& v : rows_.values(id)) v = Variant::null();
+        for (int c = 0; c < rows_.columnCount(); ++c) rows_.set(id, c, Variant::null());
         setValues(id);
         return id;
     }
@@ -265,10 +264,10 @@ private:
         for (const auto& a : attributes) {
             if (a.namespaceUri().isEmpty()) {
                 const int c = columnOf(a.name());
-                rows_.at(id, c) = parseValue(fields_[std::size_t(c)], a.value());
+                rows_.set(id, c, parseValue(fields_[std::size_t(c)], a.value()));
             } else if (a.namespaceUri() == kRowsetNs && a.name() == u"forcenull") {
                 for (const QStringView name : a.value().split(u' ', Qt::SkipEmptyParts))
-                    rows_.at(id, columnOf(name)) = Variant::null();
+                    rows_.set(id, columnOf(name), Variant::null());
             }
         }
         xml_.skipCurrentElement();

@@ -4,6 +4,7 @@
 #include "platform/ado/value_compare.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tvx::ado {
 
@@ -41,13 +42,24 @@ std::vector<SortKey> parseSortKeys(const QString& text, const std::vector<FieldI
 
 void sortRows(std::vector<RowId>& rows, const RowStore& store, const std::vector<SortKey>& keys) {
     if (keys.empty()) return;
-    std::stable_sort(rows.begin(), rows.end(), [&](RowId a, RowId b) {
-        for (const auto& k : keys) {
-            const int c = compareForSort(store.at(a, k.column), store.at(b, k.column));
-            if (c != 0) return k.descending ? c > 0 : c < 0;
+    // Each row's keys made whole once, not at every comparison.
+    const std::size_t n = keys.size();
+    std::vector<Variant> values(rows.size() * n);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t k = 0; k < n; ++k) values[i * n + k] = store.at(rows[i], keys[k].column);
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t k = 0; k < n; ++k) {
+            const int c = compareForSort(values[a * n + k], values[b * n + k]);
+            if (c != 0) return keys[k].descending ? c > 0 : c < 0;
         }
         return false;
     });
+    std::vector<RowId> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : order) sorted.push_back(rows[i]);
+    rows = std::move(sorted);
 }
 
 }  // namespace tvx::ado

@@ -508,7 +508,7 @@ private:
     }
 
     void update(const ado::Recordset::PendingChange& change) {
-        const auto original = change.original.empty() ? change.values : change.original;
+        const auto original = change.lookup();
         QStringList sets;
         Values values;
         for (int c : target_.columns) {
@@ -523,7 +523,7 @@ private:
     }
 
     void remove(const ado::Recordset::PendingChange& change) {
-        const auto original = change.original.empty() ? change.values : change.original;
+        const auto original = change.lookup();
         Values values;
         const QString sql = QStringLiteral("DELETE FROM %1").arg(table()) + keyCondition(values, original);
         backend_.runNative(sql, values, [&](const PGresult* r) { mustChangeOne(r); });

@@ -132,7 +132,7 @@ private:
     }
 
     void update(const Recordset::PendingChange& change) {
-        const auto original = change.original.empty() ? change.values : change.original;
+        const auto original = change.lookup();
         std::vector<int> changed;
         for (int c : target_.columns)
             if (!(change.values[std::size_t(c)] == original[std::size_t(c)])) changed.push_back(c);
@@ -148,7 +148,7 @@ private:
     }
 
     void remove(const Recordset::PendingChange& change) {
-        const auto original = change.original.empty() ? change.values : change.original;
+        const auto original = change.lookup();
         const auto stmt = runner_.prepare(QStringLiteral("DELETE FROM %1").arg(quoted(target_.table)) + keyCondition());
         int index = 0;
         bindKeys(stmt.get(), index, original);
