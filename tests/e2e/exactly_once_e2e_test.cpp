@@ -1,7 +1,8 @@
-// Exactly-once through the real program: two runs started together, an
-// agency file held by another program, runs killed at random moments; after
-// each, no ticket is in two invoices and no transfer has two receipts, and
-// what is in a document is marked with it.
+// Exactly-once through the real program, the company database on the
+// embedded file or on a server: two runs started together, an agency file
+// held by another program, runs killed at random moments; after each, no
+// ticket is in two invoices and no transfer has two receipts, and what is in
+// a document is marked with it.
 #include "e2e/demo_files.h"
 #include "e2e/host_process.h"
 
@@ -49,10 +50,9 @@ std::map<int, QString> marcasIniciais(const DemoFolder& d) {
 void verificarBilhetes(const DemoFolder& d, const std::map<int, QString>& iniciais, const std::string& caso) {
     std::map<QString, QStringList> facturasDaLinha;
     for (const auto& r :
-         rows(d.companyDatabase(),
-              QStringLiteral("SELECT l.DESCRICAO, 'Tumo Vesk-' || c.TPDOC || ' ' || c.NNUMDOC || '/' || "
-                             "c.SERIE || '/' || c.ANO FROM DOCGCLIN l JOIN DOCGCCAB c ON c.ID = l.IDCAB "
-                             "WHERE l.DESCRICAO LIKE 'Bilhete N%'")))
+         companyRows(d, QStringLiteral("SELECT l.DESCRICAO, 'Tumo Vesk-' || c.TPDOC || ' ' || c.NNUMDOC || '/' || "
+                                       "c.SERIE || '/' || c.ANO FROM DOCGCLIN l JOIN DOCGCCAB c ON c.ID = l.IDCAB "
+                                       "WHERE l.DESCRICAO LIKE 'Bilhete N%'")))
         facturasDaLinha[r[0].toString()] << r[1].toString();
     int invoiced = 0;
     for (const auto& r :
@@ -80,7 +80,7 @@ void verificarBilhetes(const DemoFolder& d, const std::map<int, QString>& inicia
 void verificarRecibos(const DemoFolder& d, const std::string& caso) {
     std::map<QString, int> recibos;
     for (const auto& v :
-         column(d.companyDatabase(), QStringLiteral("SELECT TPDOC || '-' || NNUMDOC || '-' || ANO FROM DOCFINCAB")))
+         companyColumn(d, QStringLiteral("SELECT TPDOC || '-' || NNUMDOC || '-' || ANO FROM DOCFINCAB")))
         ++recibos[v.toString()];
     int marcadas = 0;
     for (const auto& v : column(d.agency(), QStringLiteral("SELECT estado_importado FROM Transferencias WHERE "
@@ -89,51 +89,35 @@ void verificarRecibos(const DemoFolder& d, const std::string& caso) {
         EXPECT_EQ(recibos[v.toString()], 1) << caso << ": transfer marked " << v.toString().toStdString();
     }
     EXPECT_EQ(int(recibos.size()), marcadas) << caso << ": a receipt no transfer carries";
-    EXPECT_EQ(scalar(d.companyDatabase(),
-                     QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 "
-                                    "FROM MOVCTBCAB m WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC "
-                                    "AND m.NNUMDOC = f.NNUMDOC AND m.SERIE = f.SERIE AND m.ANO = f.ANO)"))
+    EXPECT_EQ(companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 "
+                                              "FROM MOVCTBCAB m WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC "
+                                              "AND m.NNUMDOC = f.NNUMDOC AND m.SERIE = f.SERIE AND m.ANO = f.ANO)"))
                   .toInt(),
               0)
         << caso;
 }
 
-DemoFolder demoComTransferencias(const QString& base, int tickets, int transferencias) {
-    const DemoFolder demo{base, QStringLiteral("EMPR01")};
-    const HostRun run =
-        runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base, QStringLiteral("--company"),
-                 demo.company, QStringLiteral("--tickets"), QString::number(tickets), QStringLiteral("--transfers"),
-                 QString::number(transferencias)});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    return demo;
-}
-
 // Waits until the process holds the company's run lock (its row in
 // qrl_EXECUCOES names it); false when it ended first.
 bool esperarBloqueio(const DemoFolder& d, QProcess& p) {
-    const QString pid = QString::number(p.processId());
+    const QString detido =
+        QStringLiteral("SELECT COUNT(*) FROM qrl_EXECUCOES WHERE RECURSO = 'EMPRESA' AND PROCESSO = ") +
+        QString::number(p.processId());
     while (p.state() != QProcess::NotRunning) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("espreita"));
-        db.setDatabaseName(d.companyDatabase());
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=50"));
-        bool detido = false;
-        if (db.open()) {
-            QSqlQuery q(db);
-            detido =
-                q.exec(QStringLiteral("SELECT 1 FROM qrl_EXECUCOES WHERE RECURSO = 'EMPRESA' AND PROCESSO = ") + pid) &&
-                q.next();
+        try {
+            if (companyScalar(d, detido).toInt() > 0) return true;
+        } catch (...) {  // the table not made yet, or the file busy
         }
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("espreita"));
-        if (detido) return true;
         QThread::msleep(2);
     }
     return false;
 }
 
-TEST(ExactlyOnceE2e, TwoRunsStartedTogetherOneIsRefusedAndNothingIsDoubled) {
+class ExactlyOnceE2e : public ::testing::TestWithParam<Backend> {};
+
+TEST_P(ExactlyOnceE2e, TwoRunsStartedTogetherOneIsRefusedAndNothingIsDoubled) {
     QTemporaryDir dir;
-    const DemoFolder d = demoComTransferencias(dir.path(), 1200, 400);
+    const DemoFolder d = setupDemo(dir.path(), 1200, GetParam(), 400);
     const auto iniciais = marcasIniciais(d);
     for (const int code : {1000, 1003}) {
         // The first run is frozen while it holds the lock, so the second one
@@ -154,9 +138,9 @@ TEST(ExactlyOnceE2e, TwoRunsStartedTogetherOneIsRefusedAndNothingIsDoubled) {
     verificarRecibos(d, "two transfer runs");
 }
 
-TEST(ExactlyOnceE2e, AnAgencyFileHeldByAnotherProgramStoresNothingAndTheRerunImportsOnce) {
+TEST_P(ExactlyOnceE2e, AnAgencyFileHeldByAnotherProgramStoresNothingAndTheRerunImportsOnce) {
     QTemporaryDir dir;
-    const DemoFolder d = setupDemo(dir.path(), 40);
+    const DemoFolder d = setupDemo(dir.path(), 40, GetParam());
     const auto iniciais = marcasIniciais(d);
     {
         // Another program holds the agency file's write lock past the busy timeout.
@@ -168,9 +152,7 @@ TEST(ExactlyOnceE2e, AnAgencyFileHeldByAnotherProgramStoresNothingAndTheRerunImp
         QSqlQuery(outro).exec(QStringLiteral("ROLLBACK"));
         outro.close();
         EXPECT_TRUE(run.out.contains(QStringLiteral("Erro ao importar."))) << run.out.toStdString();
-        EXPECT_EQ(
-            scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE VOSSONDOC <> ''")).toInt(),
-            0)
+        EXPECT_EQ(companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE VOSSONDOC <> ''")).toInt(), 0)
             << "an invoice was stored that could not be marked";
     }
     QSqlDatabase::removeDatabase(QStringLiteral("outro"));
@@ -178,9 +160,9 @@ TEST(ExactlyOnceE2e, AnAgencyFileHeldByAnotherProgramStoresNothingAndTheRerunImp
     verificarBilhetes(d, iniciais, "after the file was free again");
 }
 
-TEST(ExactlyOnceE2e, RunsKilledAtRandomMomentsThenRerunLeaveEveryRowInOneDocument) {
+TEST_P(ExactlyOnceE2e, RunsKilledAtRandomMomentsThenRerunLeaveEveryRowInOneDocument) {
     QTemporaryDir dir;
-    const DemoFolder d = demoComTransferencias(dir.path(), 900, 150);
+    const DemoFolder d = setupDemo(dir.path(), 900, GetParam(), 150);
     const auto iniciais = marcasIniciais(d);
     QRandomGenerator acaso(20261208);
     for (int tentativa = 0; tentativa < 3; ++tentativa) {
@@ -196,6 +178,8 @@ TEST(ExactlyOnceE2e, RunsKilledAtRandomMomentsThenRerunLeaveEveryRowInOneDocumen
         verificarRecibos(d, caso);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, ExactlyOnceE2e, ::testing::ValuesIn(programBackends()), backendName);
 
 }  // namespace
 }  // namespace tvx::testing
