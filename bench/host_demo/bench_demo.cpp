@@ -17,8 +17,9 @@ namespace tvx::bench {
 
 namespace {
 
-host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers) {
+host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers, const QString& server) {
     host_app::DemoOptions options;
+    options.server = server;
     options.base = base;
     options.company = QStringLiteral("BENCH");
     options.tickets = tickets;
@@ -49,8 +50,8 @@ Timed runHost(const QStringList& arguments) {
     return t;
 }
 
-BenchDemo::BenchDemo(int tickets, int transfers)
-    : options_(optionsFor(dir_.path(), tickets, transfers)), report_(setUp()) {}
+BenchDemo::BenchDemo(int tickets, int transfers, const QString& server)
+    : options_(optionsFor(dir_.path(), tickets, transfers, server)), report_(setUp()) {}
 
 host_app::DemoReport BenchDemo::setUp() {
     QElapsedTimer timer;

@@ -15,16 +15,21 @@
 // parameters), the heartbeat (at most one per 30 s) and the process start.
 // CPU seconds are user and system time, the run's of the host process.
 //
-// Usage: bench_import_overhead [TICKETS ...]; without arguments 2,000 and 10,000.
+// Usage: bench_import_overhead [--server] [TICKETS ...]; without counts 2,000
+// and 10,000. With --server each count also runs on a throwaway PostgreSQL
+// server against a plain-libpq replay (server_overhead.h).
 #include "host_demo/bench_demo.h"
 #include "raw_replay.h"
 #include "replay_plan.h"
+#include "server_overhead.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -84,13 +89,17 @@ bool benchOverhead(int tickets) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<int> counts;
-    for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+    const bool onServer = argc > 1 && std::string_view(argv[1]) == "--server";
+    for (int i = onServer ? 2 : 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
     if (counts.empty()) counts = {2000, 10000};
     std::printf("ticket import (operation 1000) through telvarix-host against a raw SQLite replay of its writes\n");
     bool ok = true;
+    std::unique_ptr<BenchServer> server;
     for (const int n : counts) {
         try {
             ok = benchOverhead(n) && ok;
+            if (onServer && !server) server = std::make_unique<BenchServer>();
+            if (server) ok = server->benchOverhead(n) && ok;
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%d tickets: %s\n", n, e.what());
             ok = false;
