@@ -14,6 +14,7 @@ struct Timed {
     double seconds = 0;
     double cpuSeconds = 0;  // user and system
     int exitCode = -1;      // -1 when the program crashed
+    long peakKb = 0;        // the program's largest resident set (runHost)
 };
 
 // User and system seconds of this process, or of its waited-for children.
@@ -31,8 +32,9 @@ public:
     const host_app::DemoReport& report() const { return report_; }
     const host_app::CompanyLayout& layout() const { return report_.layout; }
     double setupSeconds() const { return setupSeconds_; }
-    // `telvarix-host run --operation <operation>` on the company.
-    Timed run(const char* operation) const;
+    // `telvarix-host run --operation <operation>` on the company, `more` arguments after.
+    Timed run(const char* operation, const QStringList& more = {}) const;
+    const QString& base() const { return options_.base; }
     // The first column of the first row `sql` selects from the agency file.
     int agencyCount(const QString& sql) const;
     // The agency's tickets a ticket import run today would still take.

@@ -1,35 +1,50 @@
 // The ticket import's cost over the database writes it makes. For each N, a
-// demo company is set up with N generated tickets and its folder copied; the
-// real import (`telvarix-host run --operation 1000`) runs on the original and
-// is timed as a whole, then the raw replay writes the same rows into the copy
-// with plain SQLite and is timed too: the floor a hand-written importer could
-// reach. Both copies must end with the same invoices, lines and markers.
+// demo company is set up with N generated tickets and its folder copied
+// twice; the real import (`telvarix-host run --operation 1000`) runs on the
+// original and is timed as a whole, then two raw replays write the same rows
+// into the copies with plain SQLite and are timed too: the floor a
+// hand-written importer could reach. Each copy must end with the same
+// invoices, lines and markers as the run.
 //
-// The replay includes, as the run writes them: the run lock's table, row and
-// taking; per invoice the in-flight UPDATE of qrl_EXECUCOES (its own commit),
-// one BEGIN IMMEDIATE … COMMIT with the NUMERACAO counter, the DOCGCCAB
-// header and its DOCGCLIN lines, then one in the agency file with an UPDATE
-// [TKT Issued] SET Factura per ticket; and at the end the lock's release that
-// clears the in-flight record. Same WAL files, foreign keys and synchronous =
-// FULL as the run. It leaves out every read (tickets, customers, articles,
-// parameters), the heartbeat (at most one per 30 s) and the process start.
-// CPU seconds are user and system time, the run's of the host process.
+// Both replays include, as the run writes them: the run lock's table, row and
+// taking; per invoice one BEGIN IMMEDIATE … COMMIT with the NUMERACAO
+// counter, the DOCGCCAB header and its DOCGCLIN lines, then one in the agency
+// file with an UPDATE [TKT Issued] SET Factura per ticket; and at the end the
+// lock's release that clears the in-flight record. Same WAL files, foreign
+// keys and synchronous = FULL as the run. The first replay stops there: the
+// two commits per invoice of an importer without exactly-once. The second
+// also writes, before each invoice, the in-flight UPDATE of qrl_EXECUCOES as
+// the run does (its own commit at synchronous = NORMAL). Both leave out
+// every read (tickets, customers, articles, parameters), the heartbeat (at
+// most one per 30 s) and the process start.
 //
-// Usage: bench_import_overhead [--server] [TICKETS ...]; without counts 2,000
-// and 10,000. With --server each count also runs on a throwaway PostgreSQL
-// server against a plain-libpq replay (server_overhead.h).
+// Printed per N: the run's seconds, CPU seconds (user and system, of the host
+// process), tickets/s and peak resident memory; each replay's seconds and CPU
+// seconds; and each speed ratio real/raw (the replay's seconds over the
+// run's: 1 is as fast as the replay).
+//
+// --csv: the hidden CSV import (operation 1004) of a generated ticket file of
+// N rows into a demo company, timed, with its CPU seconds and peak memory.
+//
+// --server: for each N the same, then the import with the company on a
+// throwaway PostgreSQL server against a plain-libpq replay (server_overhead.h).
+//
+// Usage: bench_import_overhead [TICKETS ...] | --csv [ROWS ...] | --server
+// [TICKETS ...]; without numbers 2,000 and 10,000 tickets, or 100,000 CSV rows.
+#include "agency_demo/csv_ticket_file.h"
 #include "host_demo/bench_demo.h"
 #include "raw_replay.h"
 #include "replay_plan.h"
 #include "server_overhead.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
-#include <memory>
-#include <string_view>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -48,11 +63,26 @@ qint64 rowsDiffering(const QString& file, const QString& other, const char* tabl
                      ")) + (SELECT COUNT(*) FROM (SELECT * FROM other." + t + " EXCEPT SELECT * FROM main." + t + "))");
 }
 
+// Rows in which the copy's documents and markers differ from the run's.
+qint64 differingFromRun(const host_app::CompanyLayout& run, const host_app::CompanyLayout& copy) {
+    qint64 differing = 0;
+    for (const char* table : {"DOCGCCAB", "DOCGCLIN", "NUMERACAO"})
+        differing += rowsDiffering(copy.companyDatabase(), run.companyDatabase(), table);
+    return differing + rowsDiffering(copy.agencyDatabase(), run.agencyDatabase(), "TKT Issued");
+}
+
+// One raw replay of the run's writes into an untouched copy of the demo.
+struct Replay {
+    explicit Replay(const BenchDemo& demo) : copy(dir.path(), demo.layout().company) { demo.copyInto(dir.path()); }
+    QTemporaryDir dir;
+    host_app::CompanyLayout copy;
+    Timed timed;
+};
+
 bool benchOverhead(int tickets) {
     const BenchDemo demo(tickets, 0);
-    QTemporaryDir copyDir;
-    demo.copyInto(copyDir.path());
-    const host_app::CompanyLayout copy(copyDir.path(), demo.layout().company);
+    Replay twoCommits(demo);
+    Replay withRecord(demo);
 
     const Timed run = demo.run("1000");
     const int left = demo.ticketsLeftToday();
@@ -61,49 +91,96 @@ bool benchOverhead(int tickets) {
                      left);
         return false;
     }
-    const ReplayPlan plan = readReplayPlan(demo.layout().companyDatabase(), demo.layout().agencyDatabase(),
-                                           copy.companyDatabase(), copy.agencyDatabase());
-    const Timed replay = rawReplay(plan, copy.companyDatabase(), copy.agencyDatabase());
-
-    qint64 differing = 0;
-    for (const char* table : {"DOCGCCAB", "DOCGCLIN", "NUMERACAO"})
-        differing += rowsDiffering(copy.companyDatabase(), demo.layout().companyDatabase(), table);
-    differing += rowsDiffering(copy.agencyDatabase(), demo.layout().agencyDatabase(), "TKT Issued");
-    if (differing != 0) {
-        std::fprintf(stderr, "the replay of %d tickets differs from the run in %lld rows\n", tickets,
-                     static_cast<long long>(differing));
-        return false;
+    std::size_t invoices = 0;
+    for (auto [replay, inFlight] :
+         {std::pair{&twoCommits, InFlight::None}, std::pair{&withRecord, InFlight::Deferred}}) {
+        const ReplayPlan plan = readReplayPlan(demo.layout().companyDatabase(), demo.layout().agencyDatabase(),
+                                               replay->copy.companyDatabase(), replay->copy.agencyDatabase());
+        invoices = plan.invoices.size();
+        replay->timed = rawReplay(plan, replay->copy.companyDatabase(), replay->copy.agencyDatabase(), inFlight);
+        if (const qint64 differing = differingFromRun(demo.layout(), replay->copy); differing != 0) {
+            std::fprintf(stderr, "a replay of %d tickets differs from the run in %lld rows\n", tickets,
+                         static_cast<long long>(differing));
+            return false;
+        }
     }
     const int selected = demo.report().ticketsToInvoice;
     std::printf(
-        "%7d tickets (%6d of today, %5zu invoices)  run %7.2f s (cpu %6.2f s) %6.0f tickets/s  "
-        "replay %7.2f s (cpu %6.2f s) %6.0f tickets/s  run/replay %5.2f  speed real/raw %4.2f\n",
-        tickets, selected, plan.invoices.size(), run.seconds, run.cpuSeconds, selected / run.seconds, replay.seconds,
-        replay.cpuSeconds, selected / replay.seconds, run.seconds / replay.seconds, replay.seconds / run.seconds);
+        "%7d tickets (%6d of today, %5zu invoices)  run %6.2f s, cpu %5.2f s, %5.0f tickets/s, peak %4ld MB\n"
+        "    replay, 2 commits/invoice:        %6.2f s, cpu %5.2f s, %5.0f tickets/s  speed real/raw %4.2f\n"
+        "    replay, 2 commits + record:       %6.2f s, cpu %5.2f s, %5.0f tickets/s  speed real/raw %4.2f\n",
+        tickets, selected, invoices, run.seconds, run.cpuSeconds, selected / run.seconds, run.peakKb / 1024,
+        twoCommits.timed.seconds, twoCommits.timed.cpuSeconds, selected / twoCommits.timed.seconds,
+        twoCommits.timed.seconds / run.seconds, withRecord.timed.seconds, withRecord.timed.cpuSeconds,
+        selected / withRecord.timed.seconds, withRecord.timed.seconds / run.seconds);
     std::fflush(stdout);
     return true;
+}
+
+bool benchCsv(int rows) {
+    const BenchDemo demo(0, 0);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bilhetes.csv"));
+    agency::generateCsvTicketFile(file, rows, 7, QDate::currentDate());
+    const Timed run = demo.run("1004", {QStringLiteral("--csv"), file});
+    // Exit 3: some generated rows are refused and logged as errors, as they should be.
+    if (run.exitCode != 0 && run.exitCode != 3) {
+        std::fprintf(stderr, "CSV import of %d rows failed: exit %d\n", rows, run.exitCode);
+        return false;
+    }
+    std::printf("%7d CSV rows  run %6.2f s, cpu %5.2f s, %6.0f rows/s, peak %4ld MB\n", rows, run.seconds,
+                run.cpuSeconds, rows / run.seconds, run.peakKb / 1024);
+    std::fflush(stdout);
+    return true;
+}
+
+// Runs `bench` for each count (`defaults` when none is given).
+bool eachCount(const std::vector<int>& counts, std::vector<int> defaults, const std::function<bool(int)>& bench) {
+    bool ok = true;
+    for (const int n : counts.empty() ? defaults : counts) {
+        try {
+            ok = bench(n) && ok;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%d: %s\n", n, e.what());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool ticketMode(const std::vector<int>& counts) {
+    std::printf("ticket import (operation 1000) through telvarix-host against raw SQLite replays of its writes\n");
+    return eachCount(counts, {2000, 10000}, benchOverhead);
+}
+
+bool serverMode(const std::vector<int>& counts) {
+    std::printf(
+        "ticket import (operation 1000) through telvarix-host, on SQLite then on a PostgreSQL server, "
+        "against raw replays of its writes\n");
+    try {
+        const BenchServer server;
+        return eachCount(counts, {2000, 10000}, [&](int n) {
+            const bool onSqlite = benchOverhead(n);
+            return server.benchOverhead(n) && onSqlite;
+        });
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return false;
+    }
+}
+
+bool csvMode(const std::vector<int>& counts) {
+    std::printf("hidden CSV import (operation 1004) through telvarix-host\n");
+    return eachCount(counts, {100000}, benchCsv);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    const bool csv = argc > 1 && std::strcmp(argv[1], "--csv") == 0;
+    const bool server = argc > 1 && std::strcmp(argv[1], "--server") == 0;
     std::vector<int> counts;
-    const bool onServer = argc > 1 && std::string_view(argv[1]) == "--server";
-    for (int i = onServer ? 2 : 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
-    if (counts.empty()) counts = {2000, 10000};
-    std::printf("ticket import (operation 1000) through telvarix-host against a raw SQLite replay of its writes\n");
-    bool ok = true;
-    std::unique_ptr<BenchServer> server;
-    for (const int n : counts) {
-        try {
-            ok = benchOverhead(n) && ok;
-            if (onServer && !server) server = std::make_unique<BenchServer>();
-            if (server) ok = server->benchOverhead(n) && ok;
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "%d tickets: %s\n", n, e.what());
-            ok = false;
-        }
-    }
-    return ok ? 0 : 1;
+    for (int i = csv || server ? 2 : 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+    return (csv ? csvMode(counts) : server ? serverMode(counts) : ticketMode(counts)) ? 0 : 1;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The writes of a ticket import run on a server, replayed with plain libpq
 // into an identical database made before the run: per invoice the in-flight
-// UPDATE of qrl_EXECUCOES (its own commit), one transaction with the
+// UPDATE of qrl_EXECUCOES (its own commit, without waiting for the log's
+// flush, as the run commits it), one transaction with the
 // NUMERACAO counter, the DOCGCCAB header (its ID given by the server, as the
 // run's) and its DOCGCLIN lines, then the agency file's marks as the SQLite
 // replay writes them; the run lock's table, taking and release around them.
-// Statements prepared once, values sent as the server's own texts,
-// synchronous commits (the host's default). No reads, no host, no add-in.
+// Statements prepared once, values sent as the server's own texts, the
+// documents' commits synchronous (the host's default). No reads, no host, no
+// add-in.
 #include "host_demo/bench_demo.h"
 #include "pg_db.h"
 

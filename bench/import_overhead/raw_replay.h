@@ -6,9 +6,15 @@
 
 namespace tvx::bench {
 
+// What the replay writes per invoice besides the document and its marks.
+enum class InFlight {
+    None,      // the two commits alone: the document's, then the marks'
+    Deferred,  // the in-flight record before them, as the run writes it: at synchronous = NORMAL
+};
+
 // Writes `plan` into the company and agency files with the run's transaction
 // grouping and durability (see main.cpp); returns the seconds it took, wall
 // and CPU, the connections' opening and closing included.
-Timed rawReplay(const ReplayPlan& plan, const QString& company, const QString& agency);
+Timed rawReplay(const ReplayPlan& plan, const QString& company, const QString& agency, InFlight inFlight);
 
 }  // namespace tvx::bench

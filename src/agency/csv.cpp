@@ -1,6 +1,11 @@
 #include "agency/csv.h"
 
+#include "platform/ado/field_info.h"
+#include "platform/ado/field_value.h"
 #include "platform/automation/automation_error.h"
+
+#include <QSet>
+#include <vector>
 
 namespace tvx {
 
@@ -82,6 +87,39 @@ AutomationError noCampo(const AutomationError& erro, const char16_t* campo, std:
     return AutomationError(erro.number(), erro.description() + QStringLiteral(": ") + onde, erro.source());
 }
 
+// The texts of one column, kept once each: the same airline, customer or
+// date on many rows shares one copy. A column of mostly different texts
+// (ticket numbers) stops being looked up once it holds that many.
+class TextosRepetidos {
+public:
+    Variant partilhado(Variant valor) {
+        if (valor.type() != VarType::String) return valor;
+        // A group's rows follow each other: the same text as the row before.
+        if (anterior_.type() == VarType::String && anterior_.asString() == valor.asString()) return anterior_;
+        anterior_ = guardado(std::move(valor));
+        return anterior_;
+    }
+
+private:
+    Variant guardado(Variant valor) {
+        if (cheio_) return valor;
+        const auto visto = textos_.constFind(valor.asString());
+        if (visto != textos_.cend()) return Variant(*visto);
+        if (textos_.size() >= Maximo) {
+            cheio_ = true;
+            textos_.clear();
+        } else {
+            textos_.insert(valor.asString());
+        }
+        return valor;
+    }
+
+    static constexpr qsizetype Maximo = 4096;
+    QSet<QString> textos_;
+    Variant anterior_;
+    bool cheio_ = false;
+};
+
 }  // namespace
 
 bool CSV::ConnectionOpen(const QString&, const QString&, const QString&) { return true; }
@@ -118,9 +156,12 @@ bool CSV::linhaAceite(const QString& s, const QString& p) {
 }
 
 std::shared_ptr<ado::Recordset> CSV::pRecordsetCriar(const TabelaCsv& tabela) {
-    auto rs = std::make_shared<ado::Recordset>();
-    for (const Campo& campo : Campos) rs->Fields().Append(QString::fromUtf16(campo.nome), campo.tipo, campo.tamanho);
-    rs->Open();
+    std::vector<ado::FieldInfo> campos;
+    for (const Campo& campo : Campos)
+        campos.push_back(ado::appendedField(QString::fromUtf16(campo.nome), campo.tipo, campo.tamanho, 0));
+    // The taken rows first, so that their values go straight to their place:
+    // a file of many rows makes one allocation, not one per row.
+    std::vector<std::int32_t> aceites;
     for (std::int32_t i = 0; i <= tabela.UltimaLinha(); ++i) {
         if (tabela(i, 0).isEmpty()) continue;
         const auto celula = [&](std::int32_t coluna, const char16_t* campo) {
@@ -130,18 +171,31 @@ std::shared_ptr<ado::Recordset> CSV::pRecordsetCriar(const TabelaCsv& tabela) {
                 throw noCampo(currentError(), campo, coluna, tabela, i);
             }
         };
-        if (!linhaAceite(celula(ColunaServico, u"Serviço"), celula(ColunaPagamento, u"Pagamento"))) continue;
-        rs->AddNew();
-        for (int f = 0; f < int(std::size(Campos)); ++f) {
+        if (linhaAceite(celula(ColunaServico, u"Serviço"), celula(ColunaPagamento, u"Pagamento"))) aceites.push_back(i);
+    }
+    if (aceites.empty()) {
+        auto rs = std::make_shared<ado::Recordset>();
+        for (const Campo& campo : Campos)
+            rs->Fields().Append(QString::fromUtf16(campo.nome), campo.tipo, campo.tamanho);
+        rs->Open();
+        return rs;
+    }
+    std::vector<Variant> valores;
+    valores.reserve(aceites.size() * std::size(Campos));
+    std::vector<TextosRepetidos> repetidos(std::size(Campos));
+    for (const std::int32_t i : aceites) {
+        for (std::size_t f = 0; f < std::size(Campos); ++f) {
             try {
-                rs->setValue(f, valorDoCampo(Campos[f], tabela, i));
+                valores.push_back(
+                    repetidos[f].partilhado(ado::coerceForField(campos[f], valorDoCampo(Campos[f], tabela, i))));
             } catch (...) {
                 throw noCampo(currentError(), Campos[f].nome, Campos[f].coluna, tabela, i);
             }
         }
-        rs->Update();
     }
-    if (rs->RecordCount() > 0) rs->setSort(QStringLiteral("Factura, ID"));
+    auto rs = std::make_shared<ado::Recordset>();
+    rs->openRows(std::move(campos), std::move(valores));
+    rs->setSort(QStringLiteral("Factura, ID"));
     return rs;
 }
 

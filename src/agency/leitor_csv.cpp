@@ -40,8 +40,9 @@ QString unquote(QStringView raw) {
 
 void LeitorCsv::clear() {
     text_.clear();
-    cells_.clear();
-    rowFirstCell_.clear();
+    rowStart_.clear();
+    cachedRow_ = -1;
+    rowCells_.clear();
     colunas_ = 0;
     linhaAspasPorFechar_ = 0;
 }
@@ -97,44 +98,51 @@ std::size_t LeitorCsv::cellEnd(std::size_t pos, bool& quoted, bool& unterminated
     return pos;
 }
 
-void LeitorCsv::parse() {
+std::size_t LeitorCsv::readRow(std::size_t pos, std::vector<Span>& cells, bool& unterminated) const {
     const auto size = std::size_t(text_.size());
     const auto sepLength = std::size_t(separador_.size());
+    cells.clear();
+    for (;;) {
+        bool quoted = false;
+        const std::size_t end = cellEnd(pos, quoted, unterminated);
+        if (unterminated) return pos;  // the start of that cell
+        Span span{std::uint32_t(pos), std::uint32_t(end - pos), quoted ? 1u : 0u};
+        // The common quoted cell, "text" with no inner quotes, is kept as a plain span.
+        if (quoted && span.length >= 2 && text_[qsizetype(pos)] == Quote && text_[qsizetype(end - 1)] == Quote &&
+            !QStringView(text_).mid(qsizetype(pos) + 1, span.length - 2).contains(Quote)) {
+            span = Span{std::uint32_t(pos + 1), span.length - 2u, 0u};
+        }
+        cells.push_back(span);
+        pos = end;
+        if (pos < size && !isLineEnd(text_[qsizetype(pos)])) {
+            pos += sepLength;  // a separator: another cell follows, even at the line's end
+            continue;
+        }
+        break;
+    }
+    if (pos < size) {  // at the line end: CRLF, LF or CR
+        const bool cr = text_[qsizetype(pos)] == u'\r';
+        ++pos;
+        if (cr && pos < size && text_[qsizetype(pos)] == u'\n') ++pos;
+    }
+    return pos;
+}
+
+void LeitorCsv::parse() {
+    const auto size = std::size_t(text_.size());
     std::size_t pos = 0;
+    std::vector<Span> cells;
     while (pos < size) {
-        rowFirstCell_.push_back(std::uint32_t(cells_.size()));
-        for (;;) {
-            bool quoted = false;
-            bool unterminated = false;
-            const std::size_t end = cellEnd(pos, quoted, unterminated);
-            if (unterminated) {
-                // The table keeps the whole lines before it, and says where it stopped.
-                linhaAspasPorFechar_ = lineOf(pos);
-                cells_.resize(rowFirstCell_.back());
-                rowFirstCell_.pop_back();
-                return;
-            }
-            Span span{std::uint32_t(pos), std::uint32_t(end - pos), quoted ? 1u : 0u};
-            // The common quoted cell, "text" with no inner quotes, is kept as a plain span.
-            if (quoted && span.length >= 2 && text_[qsizetype(pos)] == Quote && text_[qsizetype(end - 1)] == Quote &&
-                !QStringView(text_).mid(qsizetype(pos) + 1, span.length - 2).contains(Quote)) {
-                span = Span{std::uint32_t(pos + 1), span.length - 2u, 0u};
-            }
-            cells_.push_back(span);
-            pos = end;
-            if (pos < size && !isLineEnd(text_[qsizetype(pos)])) {
-                pos += sepLength;  // a separator: another cell follows, even at the line's end
-                continue;
-            }
-            break;
+        bool unterminated = false;
+        const std::size_t next = readRow(pos, cells, unterminated);
+        if (unterminated) {
+            // The table keeps the whole lines before it, and says where it stopped.
+            linhaAspasPorFechar_ = lineOf(next);  // where the cell never closed starts
+            return;
         }
-        const auto width = std::int32_t(cells_.size() - rowFirstCell_.back());
-        colunas_ = std::max(colunas_, width);
-        if (pos < size) {  // at the line end: CRLF, LF or CR
-            const bool cr = text_[qsizetype(pos)] == u'\r';
-            ++pos;
-            if (cr && pos < size && text_[qsizetype(pos)] == u'\n') ++pos;
-        }
+        rowStart_.push_back(std::uint32_t(pos));
+        colunas_ = std::max(colunas_, std::int32_t(cells.size()));
+        pos = next;
     }
 }
 
@@ -149,16 +157,18 @@ std::int32_t LeitorCsv::lineOf(std::size_t pos) const {
 
 std::int32_t LeitorCsv::LinhaDoFicheiro(std::int32_t row) const {
     if (row < 0 || row >= Linhas()) return row + 1;  // outside the data: counted as lines
-    return lineOf(cells_[rowFirstCell_[std::size_t(row)]].start);
+    return lineOf(rowStart_[std::size_t(row)]);
 }
 
 QString LeitorCsv::Celula(std::int32_t row, std::int32_t column) const {
     if (row < 0 || column < 0 || row >= Linhas()) return {};
-    const std::size_t first = rowFirstCell_[std::size_t(row)];
-    const std::size_t last =
-        std::size_t(row) + 1 < rowFirstCell_.size() ? rowFirstCell_[std::size_t(row) + 1] : cells_.size();
-    if (first + std::size_t(column) >= last) return {};
-    const Span& span = cells_[first + std::size_t(column)];
+    if (row != cachedRow_) {
+        bool unterminated = false;
+        readRow(rowStart_[std::size_t(row)], rowCells_, unterminated);
+        cachedRow_ = row;
+    }
+    if (std::size_t(column) >= rowCells_.size()) return {};
+    const Span& span = rowCells_[std::size_t(column)];
     const QStringView view = QStringView(text_).mid(span.start, span.length);
     return span.raw ? unquote(view) : view.toString();
 }

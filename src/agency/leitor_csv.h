@@ -45,7 +45,7 @@ public:
     // The line (from 1) where a quoted cell starts that is never closed; 0 when none.
     std::int32_t LinhaAspasPorFechar() const { return linhaAspasPorFechar_; }
 
-    std::int32_t Linhas() const { return std::int32_t(rowFirstCell_.size()); }
+    std::int32_t Linhas() const { return std::int32_t(rowStart_.size()); }
     std::int32_t Colunas() const { return colunas_; }
     QString Celula(std::int32_t row, std::int32_t column) const;
     // The line of the file (from 1) where `row` starts: rows and lines differ
@@ -62,6 +62,9 @@ private:
     };
     void clear();
     void parse();
+    // The cells of the row that starts at `pos`, into `cells`; where the next
+    // row starts. Sets `unterminated` (and stops) at a quoted cell never closed.
+    std::size_t readRow(std::size_t pos, std::vector<Span>& cells, bool& unterminated) const;
     std::size_t cellEnd(std::size_t pos, bool& quoted, bool& unterminated) const;
     std::int32_t lineOf(std::size_t pos) const;
     bool separatorAt(std::size_t pos) const;
@@ -70,8 +73,12 @@ private:
     std::int32_t opcao_ = 0;
     std::int32_t erroAbertura_ = 0;
     QString text_;
-    std::vector<Span> cells_;
-    std::vector<std::uint32_t> rowFirstCell_;  // index into cells_ of each row's first cell
+    // Where each row starts in text_. A row's cells are found again when it
+    // is read (rows are read in turn): a file of many rows keeps no cell
+    // positions, only the last row's.
+    std::vector<std::uint32_t> rowStart_;
+    mutable std::int32_t cachedRow_ = -1;
+    mutable std::vector<Span> rowCells_;
     std::int32_t colunas_ = 0;
     std::int32_t linhaAspasPorFechar_ = 0;
 };

@@ -55,10 +55,23 @@ void CompanyConnection::Consultar(const QString&, const QString& sSql, std::shar
     rs = connection().Query(sSql);
 }
 
+namespace {
+
+std::int16_t changedRows(qint64 changed) {
+    return std::int16_t(std::min<qint64>(changed, std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
 std::int16_t CompanyConnection::Executar(const QString&, const QString& sSql) {
     settings_->sondar("DalLigacao.Executar");
-    const qint64 changed = executeScript(connection(), sSql);
-    return std::int16_t(std::min<qint64>(changed, std::numeric_limits<std::int16_t>::max()));
+    return changedRows(executeScript(connection(), sSql));
+}
+
+std::int16_t CompanyConnection::ExecutarDiferido(const QString&, const QString& sSql,
+                                                 const std::vector<Variant>& valores) {
+    settings_->sondar("DalLigacao.Executar");
+    return changedRows(connection().ExecuteDeferred(sSql, valores));
 }
 
 void CompanyConnection::Gravar(const QString&, std::shared_ptr<ado::Recordset>& rs) {

@@ -12,6 +12,7 @@
 // (Integrated Security: the operating-system user). Abrir answers False when the string names no catalogue
 // or the host has no such company; another provider raises 3706.
 #include "host_api/dal_ligacao.h"
+#include "host_api/dal_ligacao_diferida.h"
 #include "host_erp/host_settings.h"
 
 #include <memory>
@@ -22,7 +23,7 @@ class Connection;
 
 namespace tvx::host_erp {
 
-class CompanyConnection : public DalLigacao {
+class CompanyConnection : public DalLigacao, public DalLigacaoDiferida {
 public:
     explicit CompanyConnection(HostSettingsRef settings);
     ~CompanyConnection() override;
@@ -39,6 +40,10 @@ public:
     // statements runs as one transaction (company_script.h).
     std::int16_t Executar(const QString& sChave, const QString& sSql) override;
     void Gravar(const QString& sChave, std::shared_ptr<ado::Recordset>& rs) override;
+    // One statement, deferred as sql::Connection::ExecuteDeferred writes it;
+    // probed as Executar.
+    std::int16_t ExecutarDiferido(const QString& sChave, const QString& sSql,
+                                  const std::vector<Variant>& valores) override;
 
     // The open connection, for the host's own objects (3704 when closed).
     sql::Connection& connection() const;

@@ -8,7 +8,10 @@
 // can never lose an invoice or receipt whose source rows the add-in has
 // already marked as done in the agency's file (NORMAL would be about three
 // times faster but may lose the last commits; host_settings.h lets an
-// installation choose it knowingly). Foreign keys are enforced.
+// installation choose it knowingly). One write goes at NORMAL on purpose:
+// the runs' in-flight record (sql::Connection::ExecuteDeferred), which the
+// host's FULL commit of the document that follows syncs with it. Foreign keys
+// are enforced.
 #include "host_erp/host_settings.h"
 
 #include <QSqlDatabase>

@@ -54,7 +54,7 @@ CompanyRunLock::~CompanyRunLock() {
     tryIgnoringError([this] { libertar(); });
 }
 
-QString CompanyRunLock::agora() const { return clock().now().toUTC().toString(FormatoHora); }
+QString CompanyRunLock::agora() const { return clock().nowUtc().toString(FormatoHora); }
 
 bool CompanyRunLock::adquirir(const QString& sEmpresa) {
     return reraiseAs(Fonte, [&] {
@@ -91,7 +91,7 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
             if (comandos_.HlpDb_Executar(execucoes_sql::tomar(eu_, operacao_, agora(), dono, batimento)) == 1) {
                 detido_ = true;
                 resolvido_ = anterior_.vazio();
-                ultimoBatimento_ = clock().now().toUTC();
+                ultimoBatimento_ = clock().nowUtc();
                 return true;
             }
         }
@@ -103,7 +103,7 @@ bool CompanyRunLock::adquirir(const QString& sEmpresa) {
 bool CompanyRunLock::vivo(const ProcessIdentity& dono, const QString& batimento) {
     if (dono.estacao == eu_.estacao) return ProcessIdentity::isRunning(dono);
     const QDateTime visto = horaUtc(batimento);
-    const QDateTime agora = clock().now().toUTC();
+    const QDateTime agora = clock().nowUtc();
     if (visto.isValid() && visto.secsTo(agora) >= -FolgaDoRelogio) return visto.secsTo(agora) < SegundosAteAbandono;
     // A sign of life this clock cannot place (unreadable, or from a clock
     // running ahead) is counted from now on this workstation's clock: the row
@@ -112,8 +112,8 @@ bool CompanyRunLock::vivo(const ProcessIdentity& dono, const QString& batimento)
     return true;
 }
 
-void CompanyRunLock::executarComoDono(const QString& sql) {
-    if (!detido_ || comandos_.HlpDb_Executar(sql) != 1) {
+void CompanyRunLock::executarComoDono(const QString& sql, const std::vector<Variant>& valores, bool diferido) {
+    if (!detido_ || (diferido ? comandos_.HlpDb_ExecutarDiferido(sql, valores) : comandos_.HlpDb_Executar(sql)) != 1) {
         detido_ = false;
         err::raise(err::Unspecified,
                    QStringLiteral("A operação deixou de deter o bloqueio de execução da empresa (outro posto "
@@ -121,16 +121,18 @@ void CompanyRunLock::executarComoDono(const QString& sql) {
                        .arg(SegundosAteAbandono),
                    Fonte);
     }
-    ultimoBatimento_ = clock().now().toUTC();
+    ultimoBatimento_ = clock().nowUtc();
 }
 
 void CompanyRunLock::registar(const DocumentoPendente& documento) {
-    executarComoDono(execucoes_sql::registar(eu_, coluna_, documento.texto(), agora()));
+    if (registo_.isEmpty()) registo_ = execucoes_sql::registar(eu_, coluna_);
+    const QString texto = documento.texto();  // '' when empty: the column takes no Null
+    executarComoDono(registo_, {Variant(texto.isNull() ? QStringLiteral("") : texto), Variant(agora())}, true);
     resolvido_ = documento.vazio();
 }
 
 void CompanyRunLock::batimento() {
-    if (!detido_ || ultimoBatimento_.secsTo(clock().now().toUTC()) < SegundosEntreBatimentos) return;
+    if (!detido_ || ultimoBatimento_.secsTo(clock().nowUtc()) < SegundosEntreBatimentos) return;
     executarComoDono(execucoes_sql::batimento(eu_, agora()));
 }
 

@@ -8,6 +8,7 @@
 // of this workstation that is no longer running at once, a process of
 // another workstation once it has given no sign of life for five minutes (a
 // run writes one at every document and at least every 30 seconds).
+#include "platform/automation/variant.h"
 #include "runs/documento_pendente.h"
 #include "runs/execucoes_sql.h"
 #include "runs/process_identity.h"
@@ -15,6 +16,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace tvx {
 
@@ -38,8 +40,11 @@ public:
     // The in-flight record the previous run of this kind left behind (empty
     // when that run ended with everything settled).
     const DocumentoPendente& anterior() const { return anterior_; }
-    // Replaces the in-flight record (one durable write, also a sign of life).
-    // Raises when the lock is no longer this run's.
+    // Replaces the in-flight record (also a sign of life). The write does not
+    // wait for the disk: the host's durable commit of the document that
+    // follows makes it durable too (dal_ligacao_diferida.h), and the
+    // agency's durable commit of the previous document's marks is what lets
+    // it replace the previous record. Raises when the lock is no longer this run's.
     void registar(const DocumentoPendente& documento);
     // The recorded document is settled (stored and marked, or never stored):
     // the record is cleared when the lock is freed, without a write of its own.
@@ -58,7 +63,8 @@ private:
     QString agora() const;
     // Whether the holder `dono` seen with the sign of life `batimento` still runs.
     bool vivo(const ProcessIdentity& dono, const QString& batimento);
-    void executarComoDono(const QString& sql);
+    // Runs a statement that changes the held row; `diferido`: with `valores`, deferred.
+    void executarComoDono(const QString& sql, const std::vector<Variant>& valores = {}, bool diferido = false);
 
     DalComandos& comandos_;
     std::int32_t operacao_;
@@ -69,6 +75,7 @@ private:
     DocumentoPendente anterior_;
     QDateTime ultimoBatimento_;
     QString recusa_;
+    QString registo_;  // the statement that replaces the record, made at the first record
 };
 
 }  // namespace tvx

@@ -61,9 +61,8 @@ QString tomar(const ProcessIdentity& eu, std::int32_t operacao, const QString& a
              QString::number(operacao), sql::sqlNQuoted(agora), daLinhaDe(visto), sql::sqlNQuoted(batimentoVisto));
 }
 
-QString registar(const ProcessIdentity& eu, Coluna c, const QString& pendente, const QString& agora) {
-    return QStringLiteral("UPDATE qrl_EXECUCOES SET %1 = %2, BATIMENTO = %3 %4")
-        .arg(coluna(c), sql::sqlNQuoted(pendente), sql::sqlNQuoted(agora), daLinhaDe(eu));
+QString registar(const ProcessIdentity& eu, Coluna c) {
+    return QStringLiteral("UPDATE qrl_EXECUCOES SET %1 = ?, BATIMENTO = ? %2").arg(coluna(c), daLinhaDe(eu));
 }
 
 QString batimento(const ProcessIdentity& eu, const QString& agora) {

@@ -22,7 +22,10 @@ QString linhaInsert();
 // changes one row only while the row still holds what was seen.
 QString tomar(const ProcessIdentity& eu, std::int32_t operacao, const QString& agora, const ProcessIdentity& visto,
               const QString& batimentoVisto);
-QString registar(const ProcessIdentity& eu, Coluna coluna, const QString& pendente, const QString& agora);
+// Replaces the in-flight record of `coluna` while `eu` holds the row; two
+// marks, bound in order: the record and the time. The same text at every
+// document of a run, so that the connection prepares it once.
+QString registar(const ProcessIdentity& eu, Coluna coluna);
 QString batimento(const ProcessIdentity& eu, const QString& agora);
 // Replaces the sign of life `batimentoVisto` of the holder `visto` by `agora`,
 // while the row still holds both.

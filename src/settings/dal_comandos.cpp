@@ -1,8 +1,12 @@
 #include "settings/dal_comandos.h"
 
 #include "host_api/dal_ligacao.h"
+#include "host_api/dal_ligacao_diferida.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
+#include "platform/automation/conversions.h"
+#include "platform/sql/sql_lexer.h"
+#include "platform/sql/sql_quote.h"
 #include "settings/dal_comandos_sql.h"
 
 namespace tvx {
@@ -12,6 +16,23 @@ namespace {
 QString source(const char* helper) { return QStringLiteral("Comandos::") + QLatin1String(helper); }
 
 const QString SelectTudo = QStringLiteral("SELECT   * ");
+
+// `sql` with each `?` mark replaced by its value as a literal, in order.
+QString comValores(const QString& sql, const std::vector<Variant>& valores) {
+    const sql::TokenList t(sql);
+    sql::TextEdits edits;
+    std::size_t n = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (!t.isSymbol(i, u'?')) continue;
+        const Variant v = n < valores.size() ? valores[n] : Variant::null();
+        ++n;
+        edits.replace(t[i].begin, t[i].end,
+                      v.isNull()      ? QStringLiteral("NULL")
+                      : v.isNumeric() ? CStr(v)
+                                      : sql::sqlNQuoted(CStr(v)));
+    }
+    return edits.applyTo(sql);
+}
 
 }  // namespace
 
@@ -42,6 +63,13 @@ void DalComandos::HlpDb_LigacaoSet(std::shared_ptr<DalLigacao> oLigacao) { ligac
 std::shared_ptr<DalLigacao> DalComandos::HlpDb_Ligacao() const { return ligacao_; }
 
 std::int16_t DalComandos::HlpDb_Executar(const QString& sSql) { return ligacao().Executar(QString(), sSql); }
+
+std::int16_t DalComandos::HlpDb_ExecutarDiferido(const QString& sSql, const std::vector<Variant>& valores) {
+    DalLigacao& l = ligacao();
+    if (auto* diferida = dynamic_cast<DalLigacaoDiferida*>(&l))
+        return diferida->ExecutarDiferido(QString(), sSql, valores);
+    return l.Executar(QString(), comValores(sSql, valores));
+}
 
 void DalComandos::HlpDb_ParametrosCreate() {
     reraiseAs(source("HlpDb_ParametrosCreate"), [this] {

@@ -6,9 +6,12 @@
 //
 // Every helper but HlpDb_Executar raises its errors again under
 // "Comandos::" + its own name (the parameters save under the read's name).
+#include "platform/automation/variant.h"
+
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace tvx::ado {
 class Recordset;
@@ -31,6 +34,10 @@ public:
 
     // Runs a statement; errors pass through unchanged.
     std::int16_t HlpDb_Executar(const QString& sSql);
+    // Runs one statement with `valores` bound to its `?` marks, in a commit
+    // that the next durable commit makes durable (dal_ligacao_diferida.h);
+    // over a connection that offers no such commit, through Executar.
+    std::int16_t HlpDb_ExecutarDiferido(const QString& sSql, const std::vector<Variant>& valores);
 
     // Creates qrl_PARAMETROS when the database does not have it.
     void HlpDb_ParametrosCreate();

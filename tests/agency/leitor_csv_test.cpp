@@ -37,6 +37,12 @@ TEST(LeitorCsv, SplitsLinesAndCellsAndCountsThem) {
     const LeitorCsv m = read(QStringLiteral(" x ;y\n"));
     EXPECT_EQ(m.Linhas(), 1);
     EXPECT_EQ(m.Celula(0, 0), QStringLiteral(" x "));
+    // Rows read out of turn, and a reader given another text, answer from the text they name.
+    LeitorCsv n = read(QStringLiteral("a;b\nc;d"));
+    EXPECT_EQ(n.Celula(1, 1), QStringLiteral("d"));
+    EXPECT_EQ(n.Celula(0, 1), QStringLiteral("b"));
+    n.Ler(QStringLiteral("ee;ff"));
+    EXPECT_EQ(n.Celula(0, 1), QStringLiteral("ff"));
 }
 
 TEST(LeitorCsv, QuotedCellsHoldSeparatorsLineEndsAndQuotes) {

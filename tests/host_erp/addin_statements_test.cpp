@@ -16,6 +16,7 @@
 #include "support/pg_test_server.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <QTemporaryDir>
 
 namespace tvx::host_erp {
@@ -28,6 +29,14 @@ enum class Backend { Sqlite, Postgres };
 
 // A run of workstation `estacao`, as the run lock's texts name it.
 ProcessIdentity workstation(const QString& estacao) { return ProcessIdentity{estacao, 4242, 777}; }
+
+int synchronousLevel(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA synchronous", -1, &stmt, nullptr);
+    const int level = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return level;
+}
 
 class AddinStatements : public ::testing::TestWithParam<Backend> {
 protected:
@@ -55,6 +64,9 @@ protected:
         }
     }
     qint64 changed(const QString& sql) { return db->Execute(sql); }
+    qint64 changedDeferred(const QString& sql, const std::vector<Variant>& values) {
+        return db->ExecuteDeferred(sql, values);
+    }
     // The rows of a query, each as its values joined by '|'.
     QStringList rows(const QString& sql) {
         QStringList out;
@@ -126,8 +138,17 @@ TEST_P(AddinStatements, TakeAndFreeTheRunLockOnlyFromWhatWasSeen) {
     EXPECT_EQ(changed(execucoes_sql::tomar(a, 1000, t0, livre, QString())), 1);
     // The second workstation saw the row free: its compare-and-set changes nothing.
     EXPECT_EQ(changed(execucoes_sql::tomar(b, 1003, t0, livre, QString())), 0);
-    EXPECT_EQ(changed(execucoes_sql::registar(a, execucoes_sql::Coluna::Factura, QStringLiteral("{\"a\":'1'}"), t1)),
+    // The in-flight record, deferred as the run writes it.
+    EXPECT_EQ(changedDeferred(execucoes_sql::registar(a, execucoes_sql::Coluna::Factura),
+                              {Variant(QStringLiteral("{\"a\":'1'}")), Variant(t1)}),
               1);
+    EXPECT_EQ(changedDeferred(execucoes_sql::registar(b, execucoes_sql::Coluna::Factura),
+                              {Variant(QStringLiteral("{}")), Variant(t1)}),
+              0);
+    // The connection's own level is back for the commits that follow: the document's must sync.
+    if (sqlite3* handle = db->sqliteHandle()) {
+        EXPECT_EQ(synchronousLevel(handle), 2);
+    }
     EXPECT_EQ(changed(execucoes_sql::batimento(a, t1)), 1);
     EXPECT_EQ(changed(execucoes_sql::batimento(b, t1)), 0);
     EXPECT_EQ(rows(execucoes_sql::linhaQuery()),

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +179,30 @@ TEST_F(HostWindows, ListsAreSearchedCountedAndKeepTheirColumnWidths) {
     window->close();
     HostMainWindow reopened({addin, *session, QStringLiteral("EMPR01"), QStringLiteral("demo"), positions});
     EXPECT_EQ(reopened.invoices()->view()->header()->sectionSize(4), 333);
+}
+
+TEST_F(HostWindows, ANarrowWindowKeepsTheTotalInSightUntilTheUserSetsWidths) {
+    QTreeView* view = window->invoices()->view();
+    QHeaderView* header = view->header();
+    const int total = window->invoices()->tableModel()->columnOf(QStringLiteral("TOTDOC")) + 1;
+    const int nome = window->invoices()->tableModel()->columnOf(QStringLiteral("NOME")) + 1;
+    const auto totalEnd = [&] { return header->sectionPosition(total) + header->sectionSize(total); };
+    const int given = header->sectionSize(nome);
+    window->show();
+    window->resize(1000, 500);
+    QCoreApplication::processEvents();
+    EXPECT_LE(totalEnd(), view->viewport()->width());
+    EXPECT_LT(header->sectionSize(nome), given);
+    window->resize(1800, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(nome), given);  // room again: back to its width
+
+    // Once the user fits a column by hand (the view fits it to its text), the widths are theirs.
+    emit header->sectionHandleDoubleClicked(nome);
+    const int byHand = header->sectionSize(nome);
+    window->resize(1000, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(nome), byHand);
 }
 
 }  // namespace

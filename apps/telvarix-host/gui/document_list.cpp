@@ -2,6 +2,7 @@
 
 #include "platform/ado/recordset.h"
 #include "platform/automation/conversions.h"
+#include "telvarix-host/gui/column_fit.h"
 #include "ui_qt/data_grid_widget.h"
 #include "ui_qt/group_by_bar.h"
 #include "ui_qt/grouping_proxy_model.h"
@@ -78,6 +79,8 @@ ui_qt::DataGridWidget* newDocumentGrid(QWidget* parent) {
     grid->view()->setSelectionMode(QAbstractItemView::SingleSelection);
     // Amounts stay next to the names they belong to, not at the far edge.
     grid->view()->header()->setStretchLastSection(false);
+    // On a narrow window the names give way, then the states, so the amounts stay in sight.
+    new ColumnFit(*grid, QStringLiteral("TOTDOC"), {{QStringLiteral("NOME"), 16}, {QStringLiteral("ESTADO"), 18}});
     return grid;
 }
 
@@ -100,7 +103,18 @@ void showDocuments(ui_qt::DataGridWidget& grid, std::shared_ptr<ado::Recordset> 
             applyColumns(grid, ReceiptColumns);
             break;
     }
-    if (!layout.isEmpty()) header->restoreState(layout);
+    ColumnFit* fit = grid.findChild<ColumnFit*>();
+    if (!layout.isEmpty()) {
+        header->restoreState(layout);
+        if (fit) fit->fit();
+        return;
+    }
+    // The amount before the reference: what a clerk reads first stays in sight first.
+    const int total = grid.tableModel()->columnOf(QStringLiteral("TOTDOC"));
+    const int reference = grid.tableModel()->columnOf(QStringLiteral("VOSSONDOC"));
+    if (total >= 0 && reference >= 0)
+        header->moveSection(header->visualIndex(total + 1), header->visualIndex(reference + 1));
+    if (fit) fit->columnsGiven();
 }
 
 ListedDocuments listedDocuments(const ui_qt::DataGridWidget& grid) {

@@ -3,6 +3,7 @@
 #include "platform/automation/automation_error.h"
 #include "telvarix-host/addin_operations.h"
 #include "telvarix-host/company_documents.h"
+#include "telvarix-host/gui/column_fit.h"
 #include "telvarix-host/gui/document_list.h"
 #include "telvarix-host/gui/document_panel.h"
 #include "telvarix-host/gui/host_guide.h"
@@ -185,6 +186,7 @@ void HostMainWindow::restoreLayout() {
         const QByteArray state = settings.value(LayoutSection + grid->objectName()).toByteArray();
         QHeaderView* header = grid->view()->header();
         if (state.isEmpty() || !header->restoreState(state)) continue;
+        if (auto* fit = grid->findChild<ColumnFit*>()) fit->userWidths();
         grid->view()->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
     }
 }

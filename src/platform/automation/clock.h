@@ -10,12 +10,15 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // The same moment in UTC; the system clock reads it without the time zone's rules.
+    virtual QDateTime nowUtc() const { return now().toUTC(); }
     QDate today() const { return now().date(); }
 };
 
 class SystemClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    QDateTime nowUtc() const override { return QDateTime::currentDateTimeUtc(); }
 };
 
 class FixedClock : public Clock {

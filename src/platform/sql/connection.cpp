@@ -72,6 +72,11 @@ qint64 Connection::Execute(const QString& sql, const std::vector<Variant>& param
     return backend().execute(sql, parameters);
 }
 
+qint64 Connection::ExecuteDeferred(const QString& sql, const std::vector<Variant>& parameters) {
+    if (inTransaction_) return backend().execute(sql, parameters);
+    return backend().executeDeferred(sql, parameters);
+}
+
 std::shared_ptr<ado::Recordset> Connection::Query(const QString& sql, const std::vector<Variant>& parameters) {
     return backend().query(sql, parameters);
 }

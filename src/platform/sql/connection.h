@@ -82,6 +82,15 @@ public:
     // `parameters` are bound, in order, to the `?` marks of a one-statement
     // text (numbers, texts, dates, Null); marks left without one are Null.
     qint64 Execute(const QString& sql, const std::vector<Variant>& parameters = {});
+    // Runs one statement as Execute does, in a commit of its own that returns
+    // before the statement is on disk: SQLite writes it at synchronous =
+    // NORMAL, a server commits it with synchronous_commit off. Both keep one
+    // write-ahead log written in order, so the next commit that waits for the
+    // disk (of any connection to the database) makes it durable too, and a
+    // power cut before that commit loses the two together. For a small
+    // record that a durable write always follows. Inside a transaction the
+    // transaction's commit decides, as for Execute.
+    qint64 ExecuteDeferred(const QString& sql, const std::vector<Variant>& parameters = {});
     // Runs a query: the rows of its first result, fully read, on the first
     // row; a closed record set when the text yields no rows.
     std::shared_ptr<ado::Recordset> Query(const QString& sql, const std::vector<Variant>& parameters = {});

@@ -22,6 +22,12 @@ public:
     // `parameters` are bound, in order, to the `?` marks of a one-statement text.
     virtual qint64 execute(const QString& sql, std::span<const Variant> parameters) = 0;
     virtual std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) = 0;
+    // One statement in a commit of its own that does not wait for the disk
+    // (see Connection::ExecuteDeferred); outside any transaction. Where the
+    // backend cannot tell the commit to wait less, an ordinary execute.
+    virtual qint64 executeDeferred(const QString& sql, std::span<const Variant> parameters) {
+        return execute(sql, parameters);
+    }
     virtual void writeBack(ado::Recordset& rs) = 0;
     virtual void begin() = 0;
     virtual void commit() = 0;

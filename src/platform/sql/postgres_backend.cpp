@@ -257,6 +257,21 @@ public:
 
     void writeBack(ado::Recordset& rs) override;
 
+    // Its own transaction, committed without waiting for the log's flush;
+    // the next synchronous commit flushes the log past it (written in order).
+    qint64 executeDeferred(const QString& sql, std::span<const Variant> parameters) override {
+        command("BEGIN");
+        try {
+            command("SET LOCAL synchronous_commit = off");
+            const qint64 changed = execute(sql, parameters);
+            command("COMMIT");
+            return changed;
+        } catch (...) {
+            tryIgnoringError([this] { rollback(); });
+            throw;
+        }
+    }
+
     void begin() override { command("BEGIN"); }
     void commit() override { command("COMMIT"); }
     void rollback() override {

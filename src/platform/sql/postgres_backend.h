@@ -37,6 +37,9 @@
 // - Asynchronous commit (ConnectionOptions::asynchronousCommit) sets
 //   synchronous_commit off: a commit returns before its log record is on
 //   disk; a later synchronous commit flushes it (the log is written in order).
+// - A deferred statement (Connection::ExecuteDeferred) is a transaction of
+//   its own with SET LOCAL synchronous_commit = off: its commit record is
+//   flushed by the next synchronous commit, which lies after it in the log.
 // - Lock waits end after ConnectionOptions::busyTimeoutMs (lock_timeout).
 #include <QString>
 #include <utility>

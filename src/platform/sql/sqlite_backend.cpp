@@ -29,6 +29,23 @@ public:
     std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) override {
         return runner_.query(translations_.of(sql), parameters);
     }
+    // At synchronous = NORMAL for this commit alone (the level cannot change
+    // inside a transaction): in WAL mode its frames are appended to the log
+    // without a sync, and the next commit that syncs the log covers them.
+    qint64 executeDeferred(const QString& sql, std::span<const Variant> parameters) override {
+        const int level = pragmaNumber(synchronousLevel_, "PRAGMA synchronous");
+        if (level <= SynchronousNormal) return execute(sql, parameters);
+        setSynchronous(SynchronousNormal);
+        qint64 changed = 0;
+        try {
+            changed = execute(sql, parameters);
+        } catch (...) {
+            setSynchronous(level);
+            throw;
+        }
+        setSynchronous(level);
+        return changed;
+    }
     void writeBack(ado::Recordset& rs) override { sql::writeBack(runner_, rs); }
     // IMMEDIATE takes the write lock at once, so two writers never deadlock
     // upgrading their read locks.
@@ -40,22 +57,34 @@ public:
     quint64 ownWrites(const QString& table) const override {
         return table.isEmpty() ? runner_.writes().all() : runner_.writes().of(table);
     }
-    qint64 othersCommits() override {
-        if (!dataVersion_) dataVersion_ = prepare(runner_.db(), QStringLiteral("PRAGMA data_version"));
-        const int rc = sqlite3_step(dataVersion_.get());
-        const qint64 others = rc == SQLITE_ROW ? sqlite3_column_int64(dataVersion_.get(), 0) : 0;
-        sqlite3_reset(dataVersion_.get());
-        if (rc != SQLITE_ROW) raiseSqliteError(runner_.db());
-        return others;
-    }
+    qint64 othersCommits() override { return pragmaNumber(dataVersion_, "PRAGMA data_version"); }
     sqlite3* sqliteHandle() const override { return runner_.db(); }
 
 private:
+    static constexpr int SynchronousNormal = 1;
+
+    // The number a pragma answers, through `kept` (prepared on first use):
+    // pragmas are neither translated nor counted as writes.
+    qint64 pragmaNumber(Statement& kept, const char* pragma) {
+        if (!kept) kept = prepare(runner_.db(), QLatin1String(pragma));
+        const int rc = sqlite3_step(kept.get());
+        const qint64 number = rc == SQLITE_ROW ? sqlite3_column_int64(kept.get(), 0) : 0;
+        sqlite3_reset(kept.get());
+        if (rc != SQLITE_ROW) raiseSqliteError(runner_.db());
+        return number;
+    }
+    void setSynchronous(int level) {
+        const QByteArray pragma = "PRAGMA synchronous = " + QByteArray::number(level);
+        if (sqlite3_exec(runner_.db(), pragma.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            raiseSqliteError(runner_.db());
+    }
+
     // Declared first, so it closes after the kept statements are finalized.
     std::unique_ptr<QtConnection> qt_;
     Translations translations_;
     SqliteRunner runner_;
-    Statement dataVersion_;  // finalized before the runner's statements and the handle
+    Statement dataVersion_;  // these two finalized before the runner's statements and the handle
+    Statement synchronousLevel_;
 };
 
 }  // namespace

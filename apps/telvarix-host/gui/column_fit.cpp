@@ -1,0 +1,72 @@
+#include "telvarix-host/gui/column_fit.h"
+
+#include "ui_qt/data_grid_widget.h"
+#include "ui_qt/recordset_table_model.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QTreeView>
+#include <algorithm>
+
+namespace tvx::host_gui {
+
+namespace {
+// Column 0 is the tree's own; the record set's fields start at 1.
+int sectionOf(const ui_qt::DataGridWidget& grid, const QString& key) {
+    const int column = grid.tableModel()->columnOf(key);
+    return column < 0 ? -1 : column + 1;
+}
+}  // namespace
+
+ColumnFit::ColumnFit(ui_qt::DataGridWidget& grid, QString keep, std::vector<GiveWay> giveWay)
+    : QObject(&grid), grid_(grid), keep_(std::move(keep)), giveWay_(std::move(giveWay)) {
+    QHeaderView* header = grid_.view()->header();
+    grid_.view()->viewport()->installEventFilter(this);
+    header->viewport()->installEventFilter(this);
+    // By hand: a handle dragged with the mouse, or double-clicked to fit its text.
+    connect(header, &QHeaderView::sectionResized, this, [this] {
+        if (dragging_) byHand_ = true;
+    });
+    connect(header, &QHeaderView::sectionHandleDoubleClicked, this, [this] { byHand_ = true; });
+}
+
+void ColumnFit::columnsGiven() {
+    const QHeaderView* header = grid_.view()->header();
+    given_.clear();
+    for (const GiveWay& column : giveWay_) {
+        const int section = sectionOf(grid_, column.key);
+        given_.push_back(section < 0 ? 0 : header->sectionSize(section));
+    }
+    fit();
+}
+
+bool ColumnFit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_.view()->header()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) dragging_ = true;
+        if (event->type() == QEvent::MouseButtonRelease) dragging_ = false;
+    } else if (event->type() == QEvent::Resize) {
+        fit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ColumnFit::fit() {
+    QTreeView* view = grid_.view();
+    QHeaderView* header = view->header();
+    const int keep = sectionOf(grid_, keep_);
+    if (byHand_ || given_.empty() || keep < 0 || !view->isVisible()) return;
+    // What is missing (> 0) or spare (< 0) for the kept column to end inside the view.
+    int missing = header->sectionPosition(keep) + header->sectionSize(keep) - view->viewport()->width();
+    const int charWidth = view->fontMetrics().averageCharWidth();
+    for (std::size_t i = 0; i < giveWay_.size() && missing != 0; ++i) {
+        const int section = sectionOf(grid_, giveWay_[i].key);
+        if (section < 0 || given_[i] == 0 || header->isSectionHidden(section)) continue;
+        const int now = header->sectionSize(section);
+        const int floor = std::min(given_[i], giveWay_[i].floorChars * charWidth);
+        const int wanted = std::clamp(now - missing, floor, given_[i]);
+        header->resizeSection(section, wanted);
+        missing -= now - wanted;
+    }
+}
+
+}  // namespace tvx::host_gui
