@@ -60,6 +60,8 @@ function(telvarix_server_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} telvarix_test_support_server GTest::gmock GTest::gtest_main)
+  # Suites parameterised over the backends run on the server (support/tested_backend.h).
+  target_compile_definitions(${name} PRIVATE TELVARIX_ON_SERVER)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TELVARIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"

@@ -28,8 +28,9 @@ double secondsOf(const rusage& usage) {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers) {
+host_app::DemoOptions optionsFor(const QString& base, int tickets, int transfers, const QString& server) {
     host_app::DemoOptions options;
+    options.server = server;
     options.base = base;
     options.company = QStringLiteral("BENCH");
     options.tickets = tickets;
@@ -80,8 +81,8 @@ Timed runHost(const QStringList& arguments) {
     return t;
 }
 
-BenchDemo::BenchDemo(int tickets, int transfers)
-    : options_(optionsFor(dir_.path(), tickets, transfers)), report_(setUp()) {}
+BenchDemo::BenchDemo(int tickets, int transfers, const QString& server)
+    : options_(optionsFor(dir_.path(), tickets, transfers, server)), report_(setUp()) {}
 
 host_app::DemoReport BenchDemo::setUp() {
     QElapsedTimer timer;

@@ -26,7 +26,8 @@ Timed runHost(const QStringList& arguments);
 
 class BenchDemo {
 public:
-    BenchDemo(int tickets, int transfers);
+    // `server`: a PostgreSQL server's address for the company database ("" for the embedded file).
+    BenchDemo(int tickets, int transfers, const QString& server = {});
 
     const host_app::DemoReport& report() const { return report_; }
     const host_app::CompanyLayout& layout() const { return report_.layout; }

@@ -26,12 +26,16 @@
 // --csv: the hidden CSV import (operation 1004) of a generated ticket file of
 // N rows into a demo company, timed, with its CPU seconds and peak memory.
 //
-// Usage: bench_import_overhead [TICKETS ...] | --csv [ROWS ...]; without
-// numbers 2,000 and 10,000 tickets, or 100,000 CSV rows.
+// --server: for each N the same, then the import with the company on a
+// throwaway PostgreSQL server against a plain-libpq replay (server_overhead.h).
+//
+// Usage: bench_import_overhead [TICKETS ...] | --csv [ROWS ...] | --server
+// [TICKETS ...]; without numbers 2,000 and 10,000 tickets, or 100,000 CSV rows.
 #include "agency_demo/csv_ticket_file.h"
 #include "host_demo/bench_demo.h"
 #include "raw_replay.h"
 #include "replay_plan.h"
+#include "server_overhead.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -149,6 +153,22 @@ bool ticketMode(const std::vector<int>& counts) {
     return eachCount(counts, {2000, 10000}, benchOverhead);
 }
 
+bool serverMode(const std::vector<int>& counts) {
+    std::printf(
+        "ticket import (operation 1000) through telvarix-host, on SQLite then on a PostgreSQL server, "
+        "against raw replays of its writes\n");
+    try {
+        const BenchServer server;
+        return eachCount(counts, {2000, 10000}, [&](int n) {
+            const bool onSqlite = benchOverhead(n);
+            return server.benchOverhead(n) && onSqlite;
+        });
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return false;
+    }
+}
+
 bool csvMode(const std::vector<int>& counts) {
     std::printf("hidden CSV import (operation 1004) through telvarix-host\n");
     return eachCount(counts, {100000}, benchCsv);
@@ -159,7 +179,8 @@ bool csvMode(const std::vector<int>& counts) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool csv = argc > 1 && std::strcmp(argv[1], "--csv") == 0;
+    const bool server = argc > 1 && std::strcmp(argv[1], "--server") == 0;
     std::vector<int> counts;
-    for (int i = csv ? 2 : 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
-    return (csv ? csvMode(counts) : ticketMode(counts)) ? 0 : 1;
+    for (int i = csv || server ? 2 : 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+    return (csv ? csvMode(counts) : server ? serverMode(counts) : ticketMode(counts)) ? 0 : 1;
 }

@@ -25,15 +25,27 @@ std::string selectOf(const QStringList& columns, const char* rest) {
     return "SELECT \"" + columns.join(QStringLiteral("\", \"")).toStdString() + "\" " + rest;
 }
 
-// Marked tickets, by id.
-std::map<std::int32_t, QString> markers(const SqliteDb& agency) {
+}  // namespace
+
+std::map<std::int32_t, QString> ticketMarkers(const QString& agency) {
     std::map<std::int32_t, QString> marked;
-    const auto rows = agency.prepare("SELECT ID, Factura FROM \"TKT Issued\" WHERE Factura IS NOT NULL");
+    const auto rows = SqliteDb(agency).prepare("SELECT ID, Factura FROM \"TKT Issued\" WHERE Factura IS NOT NULL");
     while (rows->step()) marked[std::int32_t(rows->integer(0))] = rows->text(1);
     return marked;
 }
 
-}  // namespace
+QString inFlightRecord(const QString& tipo, const QString& agency, const QString& conta, const QString& referencia,
+                       const std::vector<std::int32_t>& tickets, const QStringList& lineTexts) {
+    DocumentoPendente record;
+    record.tipoDocumento = tipo;
+    record.agencia = agency;
+    record.conta = conta;
+    record.referencia = referencia;
+    record.ids = tickets;
+    for (const QString& text : lineTexts)
+        if (text.startsWith(kTicketLine)) record.linhas << text;
+    return record.texto();
+}
 
 ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, const QString& copyCompany,
                           const QString& copyAgency) {
@@ -83,8 +95,8 @@ ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, c
     }
 
     // The tickets the run marked, each with its invoice.
-    const std::map<std::int32_t, QString> markedBefore = markers(SqliteDb(copyAgency));
-    for (const auto& [id, marker] : markers(SqliteDb(runAgency))) {
+    const std::map<std::int32_t, QString> markedBefore = ticketMarkers(copyAgency);
+    for (const auto& [id, marker] : ticketMarkers(runAgency)) {
         if (markedBefore.contains(id)) continue;
         const auto invoice = byMarker.find(marker);
         if (invoice == byMarker.end())
@@ -95,16 +107,10 @@ ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, c
 
     // The in-flight record of each, as the run builds it.
     for (ReplayInvoice& invoice : plan.invoices) {
-        DocumentoPendente record;
-        record.tipoDocumento = invoice.tipo;
-        record.agencia = copyAgency;
-        record.conta = textOf(invoice.header[std::size_t(terceiro)]);
-        record.referencia = textOf(invoice.header[std::size_t(vossoNumero)]);
-        record.ids = invoice.tickets;
-        for (const auto& line : invoice.lines)
-            if (const QString text = textOf(line[std::size_t(descricao)]); text.startsWith(kTicketLine))
-                record.linhas << text;
-        invoice.inFlight = record.texto();
+        QStringList texts;
+        for (const auto& line : invoice.lines) texts << textOf(line[std::size_t(descricao)]);
+        invoice.inFlight = inFlightRecord(invoice.tipo, copyAgency, textOf(invoice.header[std::size_t(terceiro)]),
+                                          textOf(invoice.header[std::size_t(vossoNumero)]), invoice.tickets, texts);
     }
     return plan;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 namespace tvx::bench {
@@ -31,6 +32,13 @@ struct ReplayPlan {
 // The invoices and markers in the run's company and agency files (`run*`)
 // that the untouched copy (`copy*`) lacks. The in-flight records name
 // `copyAgency`, as the run's name its own agency file.
+// The tickets marked in an agency file, by id.
+std::map<std::int32_t, QString> ticketMarkers(const QString& agency);
+// The run's in-flight record for an invoice of `tipo` for `conta` and
+// `referencia`, of `tickets` of `agency`, whose lines hold `lineTexts`.
+QString inFlightRecord(const QString& tipo, const QString& agency, const QString& conta, const QString& referencia,
+                       const std::vector<std::int32_t>& tickets, const QStringList& lineTexts);
+
 ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, const QString& copyCompany,
                           const QString& copyAgency);
 

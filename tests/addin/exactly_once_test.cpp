@@ -4,23 +4,31 @@
 // writes and agency writes made to fail — with an error, or by ending the
 // process there as a crash would — or host document call N refused (it
 // answers non-zero, as the host refuses a document), and then a run
-// without faults.
+// without faults. The company database is the embedded file, or a database
+// on the program's throwaway server copied from a prepared one for each
+// fault (see tested_backend.h).
 #include "addin/addin_runs.h"
 #include "addin/solucao.h"
 #include "agency_demo/agency_db.h"
 #include "agency_demo/agency_db_generator.h"
 #include "host_api/host_classes.h"
+#include "host_erp/company_server.h"
 #include "host_erp/host_fixture.h"
 #include "host_erp/host_refusal.h"
+#include "platform/ado/recordset.h"
 #include "platform/automation/class_registry.h"
 #include "platform/automation/clock.h"
 #include "platform/automation/conversions.h"
+#include "platform/sql/connection.h"
 #include "settings/dal_comandos.h"
 #include "support/fake_desktop.h"
+#include "support/pg_test_server.h"
 #include "support/probed_access.h"
+#include "support/tested_backend.h"
 #include "telvarix-host/demo_invoices.h"
 #include "telvarix-host/demo_parameters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
@@ -111,6 +119,15 @@ QStringList consulta(const QString& ficheiro, const QString& sql) {
     return out;
 }
 
+// The same on a database of the server, in its own SQL.
+QStringList consulta(const sql::ServerLogin& login, const QString& sql) {
+    QStringList out;
+    const auto db = sql::Connection::openPostgres(login, nullptr);
+    for (auto rs = db->Query(sql); rs->State() == ado::adStateOpen && !rs->Eof(); rs->MoveNext())
+        out << CStr(rs->value(0));
+    return out;
+}
+
 void copiarPasta(const QString& de, const QString& para) {
     QDir().mkpath(para);
     QDirIterator it(de, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -126,16 +143,25 @@ void copiarPasta(const QString& de, const QString& para) {
 
 class ExactlyOnce : public host_erp::testing::HostFixture {
 protected:
+    virtual Backend backend() const = 0;
     void SetUp() override {
         HostFixture::SetUp();
         settings->probe = [this](const char* chamada) { sonda_(chamada); };
         registry::registerClass(addin::AccessProgId, [this] {
             return std::make_shared<ProbedAccess>([this](const char* c) { sonda_(c); });
         });
+        servidor_ = serverAddress(backend());
+        if (!servidor_.isEmpty()) {
+            // QtSql finds its PostgreSQL driver (which makes the company) under an application object.
+            static int argc = 1;
+            static char name[] = "test_exactly_once_server";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+            baseDados_ = PgTestServer::shared().freshName(QStringLiteral("exactly_once"));
+            host_erp::createDemoServerCompany(login());
+        }
         QDir(base.path()).mkpath(QStringLiteral("quorel"));
-        writeSettings(QStringLiteral("quorel/BRISKO.EMPR01"),
-                      QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\nEmpresa=EMPR01\r\n"
-                                     "[Ligação]\r\nServidor=SRV\\INST\r\nBaseDados=EMPR01\r\n"));
+        definicoes(base.path());
         agencia_ = base.filePath(QStringLiteral("agencia.db"));
     }
     void TearDown() override {
@@ -143,10 +169,29 @@ protected:
         HostFixture::TearDown();
     }
 
+    // The settings file of the base folder `pasta`, naming the company database.
+    void definicoes(const QString& pasta) const {
+        QFile f(QDir(pasta).filePath(QStringLiteral("quorel/BRISKO.EMPR01")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QStringLiteral("[Api Vesk]\r\nLogin=vesk\r\npassword=vesk\r\nEmpresa=EMPR01\r\n"
+                               "[Ligação]\r\nServidor=%1\r\nBaseDados=%2\r\n")
+                    .arg(servidor_.isEmpty() ? QStringLiteral("SRV\\INST") : servidor_, baseDados_)
+                    .toLatin1());
+    }
+    // The connection string the add-in builds for the company database.
+    QString ligacao() const {
+        return servidor_.isEmpty() ? addinConnectionString()
+                                   : QStringLiteral(
+                                         "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=%1;"
+                                         "Initial Catalog=%2;Integrated Security=SSPI;")
+                                         .arg(servidor_, baseDados_);
+    }
+    sql::ServerLogin login() const { return host_erp::serverLogin(servidor_, baseDados_, {}, {}); }
+
     // The parameters row, made as the add-in makes its table.
     void parametros(int finaliza) {
         auto ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
-        ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+        ASSERT_TRUE(ligacao->Abrir(this->ligacao()));
         DalComandos comandos;
         comandos.HlpDb_LigacaoSet(ligacao);
         comandos.HlpDb_ParametrosCreate();
@@ -189,25 +234,45 @@ protected:
         const int n = modo == Modo::Parar
                           ? int(desktop->progress.filter(QRegularExpression(QStringLiteral("^value "))).size())
                           : sonda_.chamadas(modo);
-        settings->baseFolderSetting = base.path();
-        QDir(pasta).removeRecursively();
+        largar(pasta);
         return n;
     }
 
     // A fresh copy of the prepared base folder, made the host's, its agency file named in its parameters.
+    // On the server the company database itself is put back as it was prepared.
     QString novaCopia() {
         const QString pasta = copias_.filePath(QString::number(++copias));
         copiarPasta(base.path(), pasta);
         settings->baseFolderSetting = pasta;
+        if (!servidor_.isEmpty()) {
+            if (copias == 1)
+                PgTestServer::shared().keep(baseDados_);
+            else
+                PgTestServer::shared().restore(baseDados_);
+        }
         consultaEscrita(QStringLiteral("UPDATE qrl_PARAMETROS SET BDNOME = '%1'").arg(agenciaDe(pasta)));
         return pasta;
+    }
+    // Back to the prepared base folder, the copy gone.
+    void largar(const QString& pasta) {
+        settings->baseFolderSetting = base.path();
+        QDir(pasta).removeRecursively();
     }
     QString agenciaDe(const QString& pasta) const { return QDir(pasta).filePath(QStringLiteral("agencia.db")); }
     QString empresa() const {
         return host_erp::companyFilePath(settings->baseFolderSetting, QStringLiteral("SRV\\INST"),
                                          QStringLiteral("EMPR01"));
     }
-    void consultaEscrita(const QString& sql) { (void)consulta(empresa(), sql); }
+    // The company database of the base folder in use, read (or written) with SQL that SQLite and PostgreSQL both speak.
+    QStringList consultaEmpresa(const QString& sql) const {
+        return servidor_.isEmpty() ? consulta(empresa(), sql) : consulta(login(), sql);
+    }
+    void consultaEscrita(const QString& sql) { (void)consultaEmpresa(sql); }
+
+    // Whether call N of `total` is made to fail: every one on the embedded
+    // file; on the server, where a run costs about four times as much, the
+    // first, the last and every third.
+    bool faltaEm(int n, int total) const { return servidor_.isEmpty() || n == 1 || n == total || n % 3 == 0; }
 
     // For every mode and N: fail call N, then run again without faults, then check.
     template <class Verificar>
@@ -216,6 +281,7 @@ protected:
             const int total = calibrar(operacao, modo);
             ASSERT_GT(total, 2) << nomeDo(modo);
             for (int n = 1; n <= total; ++n) {
+                if (!faltaEm(n, total)) continue;
                 const QString pasta = novaCopia();
                 if (modo == Modo::Queda) {
                     correrAteQueda(operacao, n);
@@ -230,7 +296,7 @@ protected:
                 recusada_ = sonda_.recusada();
                 correr(operacao);
                 verificar(pasta, QStringLiteral("%1 at call %2 of %3").arg(nomeDo(modo)).arg(n).arg(total));
-                QDir(pasta).removeRecursively();
+                largar(pasta);
             }
         }
     }
@@ -242,6 +308,8 @@ protected:
     int copias = 0;
     QString recusada_;     // the call refused in the faulty run, if any
     bool parado_ = false;  // the faulty run was stopped by the user
+    QString servidor_;     // the server's address; "": the embedded file
+    QString baseDados_;    // on the server: the company database
 
 private:
     Sonda sonda_;
@@ -249,11 +317,12 @@ private:
 
 // --- tickets --------------------------------------------------------------
 
-class ExactlyOnceTickets : public ExactlyOnce, public ::testing::WithParamInterface<int> {
+class ExactlyOnceTickets : public ExactlyOnce, public ::testing::WithParamInterface<std::tuple<Backend, int>> {
 protected:
+    Backend backend() const override { return std::get<0>(GetParam()); }
     void SetUp() override {
         ExactlyOnce::SetUp();
-        parametros(GetParam());
+        parametros(std::get<1>(GetParam()));
         AgencyDb a = AgencyDb::create(agencia_);
         a.add(agency::Periodo{agency::periodo::Dia, QStringLiteral("DIA")});
         // Three invoices: R1/C0001 of two tickets, R1/C0002 and R2/C0001 of one; one ticket rejected.
@@ -285,8 +354,7 @@ protected:
             consulta(agenciaDe(pasta), QStringLiteral("SELECT IFNULL(Factura, '') FROM [TKT Issued] ORDER BY ID"));
         ASSERT_EQ(marcas.size(), 5) << caso.toStdString();
         for (const int id : {1, 2, 3, 5}) {
-            const QStringList facturas = consulta(
-                empresa(),
+            const QStringList facturas = consultaEmpresa(
                 QStringLiteral("SELECT 'Tumo Vesk-' || c.TPDOC || ' ' || c.NNUMDOC || '/' || c.SERIE || '/' || c.ANO "
                                "FROM DOCGCCAB c JOIN DOCGCLIN l ON l.IDCAB = c.ID WHERE l.DESCRICAO = "
                                "'Bilhete Nº07404712345%1'")
@@ -298,7 +366,7 @@ protected:
         EXPECT_EQ(marcas[3], QString()) << caso.toStdString();
         // A run stopped inside a group of tickets finishes the invoice in hand
         // with the tickets it has; the rest of the group makes its own.
-        const int facturas = consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).value(0).toInt();
+        const int facturas = consultaEmpresa(QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).value(0).toInt();
         if (parado_)
             EXPECT_TRUE(facturas == 3 || facturas == 4) << caso.toStdString() << ": " << facturas;
         else
@@ -310,17 +378,23 @@ TEST_P(ExactlyOnceTickets, EveryFaultThenARerunLeavesEachTicketInOneInvoiceMarke
     cadaFalha(addin::OpImportarBilhetes, [this](const QString& pasta, const QString& caso) { verificar(pasta, caso); });
 }
 
-INSTANTIATE_TEST_SUITE_P(Finaliza, ExactlyOnceTickets, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(Finaliza, ExactlyOnceTickets,
+                         ::testing::Combine(::testing::ValuesIn(programBackends()), ::testing::Values(0, 1)),
+                         [](const auto& info) {
+                             return backendName({std::get<0>(info.param), info.index}) + "_Finaliza" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
 
 // --- transfers ------------------------------------------------------------
 
-class ExactlyOnceTransfers : public ExactlyOnce {
+class ExactlyOnceTransfers : public ExactlyOnce, public ::testing::WithParamInterface<Backend> {
 protected:
+    Backend backend() const override { return GetParam(); }
     void SetUp() override {
         ExactlyOnce::SetUp();
         parametros(0);
         auto ligacao = std::dynamic_pointer_cast<DalLigacao>(registry::create(host_classes::DalLigacao));
-        ASSERT_TRUE(ligacao->Abrir(addinConnectionString()));
+        ASSERT_TRUE(ligacao->Abrir(this->ligacao()));
         auto api = std::dynamic_pointer_cast<SessaoApi>(registry::create(host_classes::SessaoApi));
         ASSERT_TRUE(api->Iniciar(base.filePath(QStringLiteral("quorel/BRISKO.EMPR01"))));
         api->Ligacao(ligacao);
@@ -353,8 +427,8 @@ protected:
     void verificar(const QString& pasta, const QString& caso) {
         const QStringList marcas = consulta(
             agenciaDe(pasta), QStringLiteral("SELECT IFNULL(estado_importado, '') FROM Transferencias ORDER BY ID"));
-        const QStringList recibos = consulta(
-            empresa(), QStringLiteral("SELECT TPDOC || '-' || NNUMDOC || '-' || ANO FROM DOCFINCAB ORDER BY ID"));
+        const QStringList recibos =
+            consultaEmpresa(QStringLiteral("SELECT TPDOC || '-' || NNUMDOC || '-' || ANO FROM DOCFINCAB ORDER BY ID"));
         ASSERT_EQ(recibos.size(), 4) << caso.toStdString() << ": " << recibos.join(u' ').toStdString();
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(recibos.count(marcas[i]), 1)
@@ -364,17 +438,16 @@ protected:
         // for it by hand; nothing else may.
         const bool semLancamento = recusada_.startsWith(QStringLiteral("AccountingDocument.")) ||
                                    recusada_ == QStringLiteral("FinancialDocument.Ler");
-        EXPECT_EQ(
-            consulta(empresa(),
-                     QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 FROM MOVCTBCAB m "
-                                    "WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC AND m.SERIE = f.SERIE AND "
-                                    "m.ANO = f.ANO AND m.NNUMDOC = f.NNUMDOC)")),
-            QStringList{semLancamento ? "1" : "0"})
+        EXPECT_EQ(consultaEmpresa(
+                      QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB f WHERE NOT EXISTS (SELECT 1 FROM MOVCTBCAB m "
+                                     "WHERE m.AREA = 'FIN' AND m.TPDOC = f.TPDOC AND m.SERIE = f.SERIE AND "
+                                     "m.ANO = f.ANO AND m.NNUMDOC = f.NNUMDOC)")),
+                  QStringList{semLancamento ? "1" : "0"})
             << caso.toStdString() << " " << recusada_.toStdString();
     }
 };
 
-TEST_F(ExactlyOnceTransfers, EveryFaultThenARerunLeavesEachTransferWithOneReceiptMarkedWithIt) {
+TEST_P(ExactlyOnceTransfers, EveryFaultThenARerunLeavesEachTransferWithOneReceiptMarkedWithIt) {
     cadaFalha(addin::OpImportarTransferencias,
               [this](const QString& pasta, const QString& caso) { verificar(pasta, caso); });
 }
@@ -387,8 +460,8 @@ protected:
         ExactlyOnceTransfers::SetUp();
         settings->baseFolderSetting = base.path();
         correr(addin::OpImportarTransferencias);  // the receipts to remove
-        tipo_ = consulta(empresa(), QStringLiteral("SELECT RECTIPODOCUM FROM qrl_PARAMETROS")).value(0);
-        ASSERT_GT(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_))
+        tipo_ = consultaEmpresa(QStringLiteral("SELECT RECTIPODOCUM FROM qrl_PARAMETROS")).value(0);
+        ASSERT_GT(consultaEmpresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_))
                       .value(0)
                       .toInt(),
                   1);
@@ -396,27 +469,29 @@ protected:
     }
     // Every receipt of the range gone with its entry, and what it settled open again.
     void verificar(const QString& caso) {
-        EXPECT_EQ(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_)),
+        EXPECT_EQ(consultaEmpresa(QStringLiteral("SELECT COUNT(*) FROM DOCFINCAB WHERE TPDOC = '%1'").arg(tipo_)),
                   QStringList{"0"})
             << caso.toStdString();
-        EXPECT_EQ(
-            consulta(empresa(),
-                     QStringLiteral("SELECT COUNT(*) FROM MOVCTBCAB WHERE AREA = 'FIN' AND TPDOC = '%1'").arg(tipo_)),
-            QStringList{"0"})
+        EXPECT_EQ(consultaEmpresa(
+                      QStringLiteral("SELECT COUNT(*) FROM MOVCTBCAB WHERE AREA = 'FIN' AND TPDOC = '%1'").arg(tipo_)),
+                  QStringList{"0"})
             << caso.toStdString();
-        EXPECT_EQ(consulta(empresa(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB c WHERE VALORPAGO <> (SELECT "
-                                                     "IFNULL(SUM(l.VALORPAGO), 0) FROM DOCFINLIN l WHERE l.TPDOCLIQ = "
-                                                     "c.TPDOC AND l.NNUMDOCLIQ = c.NNUMDOC AND l.SERIELIQ = c.SERIE "
-                                                     "AND l.ANOLIQ = c.ANO)")),
+        EXPECT_EQ(consultaEmpresa(QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB c WHERE VALORPAGO <> (SELECT "
+                                                 "COALESCE(SUM(l.VALORPAGO), 0) FROM DOCFINLIN l WHERE l.TPDOCLIQ = "
+                                                 "c.TPDOC AND l.NNUMDOCLIQ = c.NNUMDOC AND l.SERIELIQ = c.SERIE "
+                                                 "AND l.ANOLIQ = c.ANO)")),
                   QStringList{"0"})
             << caso.toStdString();
     }
     QString tipo_;
 };
 
-TEST_F(ExactlyOnceRemoval, EveryFaultThenARerunRemovesEachReceiptOnceAndReopensWhatItSettled) {
+TEST_P(ExactlyOnceRemoval, EveryFaultThenARerunRemovesEachReceiptOnceAndReopensWhatItSettled) {
     cadaFalha(Remocao, [this](const QString&, const QString& caso) { verificar(caso); });
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, ExactlyOnceTransfers, ::testing::ValuesIn(programBackends()), backendName);
+INSTANTIATE_TEST_SUITE_P(Backends, ExactlyOnceRemoval, ::testing::ValuesIn(programBackends()), backendName);
 
 }  // namespace
 }  // namespace tvx::testing

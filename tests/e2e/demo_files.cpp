@@ -1,6 +1,9 @@
 #include "e2e/demo_files.h"
 
 #include "e2e/host_process.h"
+#include "platform/ado/recordset.h"
+#include "platform/automation/conversions.h"
+#include "platform/sql/connection.h"
 #include "telvarix-host/company_layout.h"
 
 #include <QSqlDatabase>
@@ -59,6 +62,50 @@ QVariant scalar(const QString& path, const QString& sql) {
     return values.empty() ? QVariant() : values.front();
 }
 
+namespace {
+
+// The company database on its server, in the server's own SQL.
+std::unique_ptr<sql::Connection> onServer(const DemoFolder& demo) {
+    return sql::Connection::openPostgres({demo.server, demo.company.toLower(), {}, {}}, nullptr);
+}
+
+QVariant toQVariant(const Variant& v) {
+    if (v.isNull() || v.isEmpty()) return {};
+    if (!v.isNumeric()) return CStr(v);
+    const double d = CDbl(v);
+    return d == double(qint64(d)) ? QVariant(qint64(d)) : QVariant(d);
+}
+
+}  // namespace
+
+std::vector<std::vector<QVariant>> companyRows(const DemoFolder& demo, const QString& sql) {
+    if (demo.server.isEmpty()) return rows(demo.companyDatabase(), sql);
+    std::vector<std::vector<QVariant>> result;
+    const auto db = onServer(demo);
+    for (auto rs = db->Query(sql); rs->State() == ado::adStateOpen && !rs->Eof(); rs->MoveNext()) {
+        std::vector<QVariant> row;
+        for (int i = 0; i < rs->Fields().Count(); ++i) row.push_back(toQVariant(rs->value(i)));
+        result.push_back(std::move(row));
+    }
+    return result;
+}
+
+std::vector<QVariant> companyColumn(const DemoFolder& demo, const QString& sql) {
+    std::vector<QVariant> values;
+    for (auto& row : companyRows(demo, sql)) values.push_back(row.front());
+    return values;
+}
+
+QVariant companyScalar(const DemoFolder& demo, const QString& sql) {
+    const auto values = companyColumn(demo, sql);
+    return values.empty() ? QVariant() : values.front();
+}
+
+void companyExecute(const DemoFolder& demo, const QString& sql) {
+    if (demo.server.isEmpty()) return execute(demo.companyDatabase(), sql);
+    onServer(demo)->Execute(sql);
+}
+
 QString DemoFolder::agency() const { return host_app::CompanyLayout(base, company).agencyDatabase(); }
 QString DemoFolder::companyDatabase() const { return host_app::CompanyLayout(base, company).companyDatabase(); }
 QString DemoFolder::settingsFile() const { return host_app::CompanyLayout(base, company).settingsFile(); }
@@ -71,11 +118,24 @@ std::vector<Ticket> tickets(const DemoFolder& demo) {
     return result;
 }
 
-DemoFolder setupDemo(const QString& base, int ticketCount) {
-    const DemoFolder demo{base, QStringLiteral("EMPR01")};
-    const HostRun run = runHost({QStringLiteral("setup-demo"), QStringLiteral("--base"), base,
-                                 QStringLiteral("--company"), demo.company, QStringLiteral("--tickets"),
-                                 QString::number(ticketCount), QStringLiteral("--transfers"), QStringLiteral("0")});
+DemoFolder setupDemo(const QString& base, int ticketCount, Backend backend, int transfers, const QString& company) {
+    const DemoFolder demo{base, company, serverAddress(backend)};
+    QStringList arguments{QStringLiteral("setup-demo"),
+                          QStringLiteral("--base"),
+                          base,
+                          QStringLiteral("--company"),
+                          demo.company,
+                          QStringLiteral("--tickets"),
+                          QString::number(ticketCount),
+                          QStringLiteral("--transfers"),
+                          QString::number(transfers)};
+    if (!demo.server.isEmpty()) {
+        // The suites of a program share its server: the previous test's company goes.
+        sql::Connection::openPostgres({demo.server, QStringLiteral("postgres"), {}, {}}, nullptr)
+            ->Execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(demo.company.toLower()));
+        arguments << QStringLiteral("--server") << demo.server;
+    }
+    const HostRun run = runHost(arguments);
     if (run.exitCode != 0) throw std::runtime_error(run.err.toStdString());
     return demo;
 }

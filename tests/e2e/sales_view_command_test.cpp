@@ -1,5 +1,6 @@
 // sales-view: finalising an imported invoice in the host's sales view gives
-// its tickets the final marker through the add-in's hooks.
+// its tickets the final marker through the add-in's hooks (the company
+// database on the embedded file or on a server).
 #include "e2e/demo_files.h"
 #include "e2e/host_process.h"
 
@@ -19,9 +20,11 @@ HostRun finalise(const DemoFolder& d, const QString& year, const QString& number
                    QStringList{QStringLiteral("--finalize"), QStringLiteral("FT"), QStringLiteral("1"), year, number});
 }
 
-TEST(SalesViewE2eTest, FinalisingAnImportedInvoiceReplacesItsTicketsProvisionalMarker) {
+class SalesViewE2eTest : public ::testing::TestWithParam<Backend> {};
+
+TEST_P(SalesViewE2eTest, FinalisingAnImportedInvoiceReplacesItsTicketsProvisionalMarker) {
     QTemporaryDir dir;
-    const DemoFolder d = setupDemo(dir.path(), 60);
+    const DemoFolder d = setupDemo(dir.path(), 60, GetParam());
     const auto generated = tickets(d);
     ASSERT_EQ(runHost(QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
                       QStringList{QStringLiteral("--operation"), QStringLiteral("1000")})
@@ -50,9 +53,9 @@ TEST(SalesViewE2eTest, FinalisingAnImportedInvoiceReplacesItsTicketsProvisionalM
     for (const Ticket& t : imported)
         if (t.factura.toString() == marker) std::tie(reference, account) = std::tie(t.reference, t.account);
     const auto final =
-        column(d.companyDatabase(), QStringLiteral("SELECT NNUMDOC FROM DOCGCCAB WHERE TPDOC='FT' AND EMPREPARACAO=0 "
-                                                   "AND VOSSONDOC='%1' AND Terceiro='%2'")
-                                        .arg(reference, account));
+        companyColumn(d, QStringLiteral("SELECT NNUMDOC FROM DOCGCCAB WHERE TPDOC='FT' AND EMPREPARACAO=0 "
+                                        "AND VOSSONDOC='%1' AND Terceiro='%2'")
+                             .arg(reference, account));
     ASSERT_EQ(final.size(), 1u);
     const QString finalMarker = QStringLiteral("FT-") + final[0].toString();
 
@@ -75,6 +78,8 @@ TEST(SalesViewE2eTest, FinalisingAnImportedInvoiceReplacesItsTicketsProvisionalM
     const auto unchanged = tickets(d);
     for (std::size_t i = 0; i < unchanged.size(); ++i) EXPECT_EQ(unchanged[i].factura, after[i].factura);
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, SalesViewE2eTest, ::testing::ValuesIn(programBackends()), backendName);
 
 }  // namespace
 }  // namespace tvx::testing

@@ -26,12 +26,12 @@ namespace {
 
 QStringList setupArguments(const QString& base, int tickets, int transfers) {
     return {QStringLiteral("setup-demo"), QStringLiteral("--base"),      base,
-            QStringLiteral("--company"),  QStringLiteral("EMPR01"),      QStringLiteral("--tickets"),
+            QStringLiteral("--company"),  QStringLiteral("IGUAL01"),     QStringLiteral("--tickets"),
             QString::number(tickets),     QStringLiteral("--transfers"), QString::number(transfers)};
 }
 
 HostRun runOperations(const QString& base, const QStringList& operations) {
-    QStringList arguments = QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("EMPR01"));
+    QStringList arguments = QStringList{QStringLiteral("run")} + onCompany(base, QStringLiteral("IGUAL01"));
     for (const QString& op : operations) arguments << QStringLiteral("--operation") << op;
     return runHost(arguments);
 }
@@ -72,14 +72,14 @@ TEST(ServerE2e, TicketsAndTransfersLeaveTheSameDocumentsAsOnTheEmbeddedDatabase)
     PgTestServer& server = PgTestServer::shared();
     ASSERT_TRUE(server.running()) << server.failure().toStdString();
     QTemporaryDir embeddedDir, serverDir;
-    const DemoFolder embedded{embeddedDir.path(), QStringLiteral("EMPR01")};
-    const DemoFolder onServer{serverDir.path(), QStringLiteral("EMPR01")};
+    const DemoFolder embedded{embeddedDir.path(), QStringLiteral("IGUAL01")};
+    const DemoFolder onServer{serverDir.path(), QStringLiteral("IGUAL01")};
 
     HostRun setup = runHost(setupArguments(embedded.base, 80, 12));
     ASSERT_EQ(setup.exitCode, 0) << setup.err.toStdString();
     setup = runHost(setupArguments(onServer.base, 80, 12) << QStringLiteral("--server") << server.uri());
     ASSERT_EQ(setup.exitCode, 0) << setup.err.toStdString() << setup.out.toStdString();
-    EXPECT_TRUE(setup.out.contains(u"empr01 on the PostgreSQL server")) << setup.out.toStdString();
+    EXPECT_TRUE(setup.out.contains(u"igual01 on the PostgreSQL server")) << setup.out.toStdString();
     // The settings file names the server; no company file was made.
     EXPECT_FALSE(QFileInfo::exists(onServer.companyDatabase()));
     // A second set-up of that company on the server is refused, the database untouched.
@@ -96,7 +96,7 @@ TEST(ServerE2e, TicketsAndTransfersLeaveTheSameDocumentsAsOnTheEmbeddedDatabase)
     }
     auto embeddedDb =
         sql::Connection::openSqlite(embedded.companyDatabase(), std::make_shared<host_erp::TsqlDialect>());
-    auto serverDb = sql::Connection::openPostgres({server.uri(), QStringLiteral("empr01"), {}, {}},
+    auto serverDb = sql::Connection::openPostgres({server.uri(), QStringLiteral("igual01"), {}, {}},
                                                   std::make_shared<host_erp::TsqlServerDialect>());
     const QStringList expected = documents(*embeddedDb);
     EXPECT_GT(expected.size(), 40);

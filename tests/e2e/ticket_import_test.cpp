@@ -1,6 +1,7 @@
-// Operation 1000 through the host program over a demo: every ticket of
-// today's billing periods ends in an invoice in preparation, one per billing
-// reference and account, and is never invoiced twice.
+// Operation 1000 through the host program over a demo, its company database
+// on the embedded file or on a server: every ticket of today's billing
+// periods ends in an invoice in preparation, one per billing reference and
+// account, and is never invoiced twice; 1004 imports a CSV file.
 #include "agency_demo/agency_db.h"
 #include "agency_demo/csv_ticket_file.h"
 #include "e2e/demo_files.h"
@@ -28,13 +29,15 @@ HostRun importTickets(const DemoFolder& d) {
                    QStringList{QStringLiteral("--operation"), QStringLiteral("1000")});
 }
 
-TEST(TicketImportE2eTest, EveryTicketOfTodayIsInvoicedOncePerReferenceAndAccount) {
+class TicketImportE2eTest : public ::testing::TestWithParam<Backend> {};
+
+TEST_P(TicketImportE2eTest, EveryTicketOfTodayIsInvoicedOncePerReferenceAndAccount) {
     QTemporaryDir dir;
-    const DemoFolder d = setupDemo(dir.path(), 120);
+    const DemoFolder d = setupDemo(dir.path(), 120, GetParam());
     const int expected = toInvoiceToday(d);
     ASSERT_GT(expected, 40);
     const auto before = tickets(d);
-    const int documentsBefore = scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt();
+    const int documentsBefore = companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt();
 
     const HostRun run = importTickets(d);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -66,30 +69,30 @@ TEST(TicketImportE2eTest, EveryTicketOfTodayIsInvoicedOncePerReferenceAndAccount
         ASSERT_EQ(keys.size(), 1u) << marker.toStdString();
         groups.insert(*keys.begin());
         const auto m = provisional.match(marker);
-        const auto doc = rows(d.companyDatabase(),
-                              QStringLiteral("SELECT VOSSONDOC, Terceiro FROM DOCGCCAB WHERE TPDOC='FT' AND SERIE=1 "
-                                             "AND ANO=%1 AND NNUMDOC=%2 AND EMPREPARACAO=1")
-                                  .arg(m.captured(2), m.captured(1)));
+        const auto doc =
+            companyRows(d, QStringLiteral("SELECT VOSSONDOC, Terceiro FROM DOCGCCAB WHERE TPDOC='FT' AND SERIE=1 "
+                                          "AND ANO=%1 AND NNUMDOC=%2 AND EMPREPARACAO=1")
+                               .arg(m.captured(2), m.captured(1)));
         ASSERT_EQ(doc.size(), 1u) << marker.toStdString();
         EXPECT_EQ(doc[0][0].toString(), keys.begin()->first);
         EXPECT_EQ(doc[0][1].toString(), keys.begin()->second);
     }
     EXPECT_EQ(groups.size(), groupsOfMarker.size());
-    const int documentsAfter = scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt();
+    const int documentsAfter = companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt();
     EXPECT_EQ(documentsAfter - documentsBefore, int(groups.size()));
 
     // The same day again: nothing left to invoice, nothing invoiced twice.
     const HostRun again = importTickets(d);
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_TRUE(again.out.contains(QStringLiteral("Importação de movimentos terminou com êxito!")));
-    EXPECT_EQ(scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt(), documentsAfter);
+    EXPECT_EQ(companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB")).toInt(), documentsAfter);
     const auto third = tickets(d);
     for (std::size_t i = 0; i < third.size(); ++i) EXPECT_EQ(third[i].factura, after[i].factura);
 }
 
-TEST(TicketImportE2eTest, TheRunPrintsItsLogAsATable) {
+TEST_P(TicketImportE2eTest, TheRunPrintsItsLogAsATable) {
     QTemporaryDir dir;
-    const DemoFolder d = setupDemo(dir.path(), 8);
+    const DemoFolder d = setupDemo(dir.path(), 8, GetParam());
     const auto before = tickets(d);
     const HostRun run = importTickets(d);
     ASSERT_EQ(run.exitCode, 0);
@@ -111,13 +114,13 @@ TEST(TicketImportE2eTest, TheRunPrintsItsLogAsATable) {
         << run.out.toStdString();
 }
 
-TEST(TicketImportE2eTest, TheCsvFileGivenAnswersTheFileDialogOfTheCsvImport) {
+TEST_P(TicketImportE2eTest, TheCsvFileGivenAnswersTheFileDialogOfTheCsvImport) {
     QTemporaryDir dir;
-    const DemoFolder d = setupDemo(dir.path(), 0);
+    const DemoFolder d = setupDemo(dir.path(), 0, GetParam());
     const QString csv = dir.filePath(QStringLiteral("bilhetes.csv"));
     agency::generateCsvTicketFile(csv, 30, 3, QDate::currentDate());
     const auto recovered = [&] {
-        return scalar(d.companyDatabase(), QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE ORIGEM = 2")).toInt();
+        return companyScalar(d, QStringLiteral("SELECT COUNT(*) FROM DOCGCCAB WHERE ORIGEM = 2")).toInt();
     };
     const QStringList csvImport = QStringList{QStringLiteral("run")} + onCompany(d.base, d.company) +
                                   QStringList{QStringLiteral("--operation"), QStringLiteral("1004")};
@@ -134,6 +137,8 @@ TEST(TicketImportE2eTest, TheCsvFileGivenAnswersTheFileDialogOfTheCsvImport) {
     EXPECT_TRUE(run.out.contains(QStringLiteral("Factura de Recuperação")));
     EXPECT_GT(recovered(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, TicketImportE2eTest, ::testing::ValuesIn(programBackends()), backendName);
 
 }  // namespace
 }  // namespace tvx::testing

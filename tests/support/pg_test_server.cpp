@@ -84,6 +84,44 @@ QString PgTestServer::createDatabase(const QString& prefix) {
     return name;
 }
 
+// The kept state lives in the schema tvx_kept: a copy of each table, and the sequences' values.
+void PgTestServer::keep(const QString& database) const {
+    psql(database, QStringLiteral(R"SQL(
+CREATE SCHEMA tvx_kept;
+DO $$ DECLARE t record; BEGIN
+  FOR t IN SELECT tablename FROM pg_tables WHERE schemaname = 'public' LOOP
+    EXECUTE format('CREATE TABLE tvx_kept.%I AS SELECT * FROM public.%I', t.tablename, t.tablename);
+  END LOOP;
+  CREATE TABLE tvx_kept.tvx_sequences AS
+    SELECT sequencename, last_value FROM pg_sequences WHERE schemaname = 'public';
+END $$;)SQL"));
+}
+
+void PgTestServer::restore(const QString& database) const {
+    psql(database, QStringLiteral(R"SQL(
+SET lock_timeout = '60s';
+SET session_replication_role = replica;
+DO $$ DECLARE t record; BEGIN
+  FOR t IN SELECT tablename FROM pg_tables WHERE schemaname = 'public' AND tablename NOT IN
+           (SELECT tablename FROM pg_tables WHERE schemaname = 'tvx_kept') LOOP
+    EXECUTE format('DROP TABLE public.%I CASCADE', t.tablename);
+  END LOOP;
+  EXECUTE (SELECT 'TRUNCATE ' || string_agg(format('public.%I', tablename), ', ') FROM pg_tables
+            WHERE schemaname = 'tvx_kept' AND tablename <> 'tvx_sequences');
+  FOR t IN SELECT tablename FROM pg_tables WHERE schemaname = 'tvx_kept' AND tablename <> 'tvx_sequences' LOOP
+    EXECUTE format('INSERT INTO public.%I OVERRIDING SYSTEM VALUE SELECT * FROM tvx_kept.%I', t.tablename,
+                   t.tablename);
+  END LOOP;
+  FOR t IN SELECT * FROM tvx_kept.tvx_sequences LOOP
+    IF t.last_value IS NULL THEN
+      EXECUTE format('ALTER SEQUENCE public.%I RESTART', t.sequencename);
+    ELSE
+      PERFORM setval(format('public.%I', t.sequencename), t.last_value);
+    END IF;
+  END LOOP;
+END $$;)SQL"));
+}
+
 void PgTestServer::crash() const {
     QString error;
     runProgram(script(), {QStringLiteral("crash"), folder_}, error);

@@ -30,6 +30,13 @@ public:
     // A new empty database with the extension citext and the domain tvx_bit.
     QString createDatabase(const QString& prefix);
 
+    // Keeps the rows of every table of `database` and its sequences as they
+    // are now; restore() puts them back, cheaply (no database is copied:
+    // creating and dropping databases makes the server write checkpoints),
+    // and drops the tables made since. Only one kept state per database.
+    void keep(const QString& database) const;
+    void restore(const QString& database) const;
+
     // Stops the server as a crash does (pg_ctl -m immediate), and starts it again.
     void crash() const;
     void restart() const;

@@ -1,5 +1,7 @@
 #include "platform/sql/postgres_backend.h"
 
+#include "platform/sql/postgres_statement_effects.h"
+
 #include "platform/ado/field_value.h"
 #include "platform/ado/recordset.h"
 #include "platform/automation/automation_error.h"
@@ -191,7 +193,17 @@ struct ServerText {
     int marks = 0;
     QHash<QString, QString> spellings;  // lower case -> as written
     QByteArray prepared;                // the prepared statement's name, once prepared
+    bool changesSchema = false;         // a statement of it creates, alters or drops something
+    StatementEffects effects;           // the tables it writes
 };
+
+// A statement that may change the schema: what is known of the tables and
+// the statements prepared before it may be wrong after it.
+bool startsSchemaChange(const TokenList& t, qsizetype i) {
+    for (const QStringView word : {u"CREATE", u"ALTER", u"DROP", u"TRUNCATE", u"COMMENT", u"DO"})
+        if (t.isWord(i, word)) return true;
+    return false;
+}
 
 ServerText serverTextOf(const QString& original, const QString& translated) {
     ServerText out;
@@ -203,9 +215,13 @@ ServerText serverTextOf(const QString& original, const QString& translated) {
         }
     const TokenList t(translated);
     TextEdits edits;
-    for (qsizetype i = 0; i < t.size(); ++i)
+    for (qsizetype i = t.nextSignificant(-1); i < t.size(); i = t.nextSignificant(i)) {
         if (t.isSymbol(i, u'?')) edits.replace(t[i].begin, t[i].end, u'$' + QString::number(++out.marks));
+        if (i == t.nextSignificant(-1) || t.isSymbol(t.prevSignificant(i), u';'))
+            out.changesSchema = out.changesSchema || startsSchemaChange(t, i);
+    }
     out.sql = edits.applyTo(translated).toUtf8();
+    out.effects = serverStatementEffects(translated);
     return out;
 }
 
@@ -216,7 +232,6 @@ public:
     ~PostgresBackend() override { PQfinish(conn_); }
 
     qint64 execute(const QString& sql, std::span<const Variant> parameters) override {
-        ++writes_;
         qint64 changed = 0;
         run(sql, parameters, [&](const PGresult* r) {
             changed += QByteArray(PQcmdTuples(const_cast<PGresult*>(r))).toLongLong();
@@ -226,7 +241,6 @@ public:
     }
 
     std::shared_ptr<ado::Recordset> query(const QString& sql, std::span<const Variant> parameters) override {
-        if (!sql.trimmed().startsWith(u"SELECT", Qt::CaseInsensitive)) ++writes_;  // UPDATE ... RETURNING
         auto rs = std::make_shared<ado::Recordset>();
         const ServerText* text = nullptr;
         run(
@@ -261,12 +275,29 @@ public:
     void begin() override { command("BEGIN"); }
     void commit() override { command("COMMIT"); }
     void rollback() override {
-        ++writes_;
+        writes_.countEverything();
         command("ROLLBACK");
     }
-    // Any write may have touched any table: the server is not asked which.
-    quint64 ownWrites(const QString&) const override { return writes_; }
-    qint64 othersCommits() override { return ++stamps_; }
+    quint64 ownWrites(const QString& table) const override {
+        return table.isEmpty() ? writes_.all() : writes_.of(table);
+    }
+    // The server's snapshot changes whenever a transaction that wrote
+    // anything ends (its ID leaves the list of those running, or the
+    // highest ended ID moves on): this connection's own commits count too.
+    // In a failed transaction nothing can be asked: a stamp of its own.
+    qint64 othersCommits() override {
+        if (PQtransactionStatus(conn_) == PQTRANS_INERROR) {
+            snapshot_.clear();
+            return ++stamps_;
+        }
+        Result r(PQexec(conn_, "SELECT pg_current_snapshot()"));
+        if (failed(r.get())) raise(r.get());
+        if (const QByteArray now(PQgetvalue(r.get(), 0, 0)); now != snapshot_) {
+            snapshot_ = now;
+            ++stamps_;
+        }
+        return stamps_;
+    }
     bool isServer() const override { return true; }
 
     // Runs `sql` (already in the server's SQL) with `values`, returning nothing.
@@ -302,6 +333,19 @@ private:
              const ServerText** used = nullptr) {
         ServerText& text = textFor(sql);
         if (used) *used = &text;
+        writes_.count(text.effects);
+        // After a schema change, whether it worked or not, the tables are
+        // looked up again and the statements prepared anew (a prepared
+        // SELECT * fails once its table has another column).
+        struct Forget {
+            PostgresBackend& backend;
+            bool schema;
+            ~Forget() {
+                if (!schema) return;
+                backend.tables_.clear();
+                backend.texts_.clear();  // their prepared statements stay on the server, unused
+            }
+        } forget{*this, text.changesSchema};
         if (parameters.empty() && text.marks == 0) {
             if (!PQsendQuery(conn_, text.sql.constData())) raise(nullptr);
             drain(each);
@@ -399,8 +443,9 @@ private:
     QHash<QString, ServerText> texts_;
     std::map<Oid, TableInfo> tables_;
     int prepared_ = 0;
-    quint64 writes_ = 0;
+    WriteCounts writes_;
     qint64 stamps_ = 0;
+    QByteArray snapshot_;  // the server's snapshot when stamps_ was last counted
 };
 
 const char* const kTableInfoSql = R"SQL(
@@ -457,6 +502,12 @@ public:
         }
     }
     void undoStoredValues() { stored_.undo(rs_); }
+    // Its table; every table when it deletes (a delete may cascade).
+    StatementEffects effects() const {
+        StatementEffects e{false, {target_.table.toUpper()}};
+        for (const auto& change : rs_.pendingChanges()) e.everything |= change.status == ado::RowStatus::Deleted;
+        return e;
+    }
 
 private:
     using Values = std::vector<std::optional<QByteArray>>;
@@ -538,8 +589,8 @@ private:
 
 void PostgresBackend::writeBack(ado::Recordset& rs) {
     if (rs.pendingChanges().empty()) return;
-    ++writes_;
     PostgresWriteBack work(*this, rs);
+    writes_.count(work.effects());
     const bool own = !inTransaction();
     command(own ? "BEGIN" : "SAVEPOINT telvarix_write_back");
     try {

@@ -27,9 +27,13 @@
 // - A column's comment equal to its name but for letter case is the name as
 //   the table's creator spelled it: unquoted names fold to lower case on the
 //   server, and the record set names its fields as the creator wrote them.
-// - Change stamps: nothing is known of other workstations' commits, so no
-//   two stamps are equal (as over ODBC); this connection's own writes count
-//   for every table.
+// - Change stamps: other connections' commits (other workstations', or
+//   this process's other connections') are told by the server's snapshot
+//   (pg_current_snapshot(), one round trip), which changes whenever a
+//   transaction that wrote anything ends; this connection's own writes are
+//   counted per table as postgres_statement_effects.h tells them.
+// - A schema change sent through the connection (CREATE, ALTER, DROP, ...)
+//   drops what it knows of the tables and its prepared statements.
 // - Asynchronous commit (ConnectionOptions::asynchronousCommit) sets
 //   synchronous_commit off: a commit returns before its log record is on
 //   disk; a later synchronous commit flushes it (the log is written in order).

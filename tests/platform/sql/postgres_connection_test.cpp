@@ -130,6 +130,42 @@ TEST_F(PostgresConnection, KeepsOrDropsTheWorkOfATransaction) {
     EXPECT_EQ(codes(), QStringList{QStringLiteral("2 dois")});
 }
 
+// A change stamp stays while nothing changes a table: another connection's
+// commit changes every stamp, this connection's writes those of the tables
+// they write.
+TEST_F(PostgresConnection, AChangeStampChangesWithWhatChangesItsTable) {
+    c->Execute(QStringLiteral("CREATE TABLE notes (id integer PRIMARY KEY)"));
+    const ChangeStamp before = c->changeStamp(QStringLiteral("docs"));
+    const ChangeStamp notes = c->changeStamp(QStringLiteral("notes"));
+    EXPECT_EQ(c->changeStamp(QStringLiteral("docs")), before);
+    c->BeginTrans();
+    c->Execute(QStringLiteral("INSERT INTO notes (id) VALUES (?)"), {Variant(std::int32_t(1))});
+    EXPECT_EQ(c->changeStamp(QStringLiteral("DOCS")), before);
+    EXPECT_NE(c->changeStamp(QStringLiteral("notes")), notes);
+    c->Execute(QStringLiteral("UPDATE docs SET n = 2"));
+    const ChangeStamp written = c->changeStamp(QStringLiteral("docs"));
+    EXPECT_NE(written, before);
+    c->CommitTrans();
+    const ChangeStamp committed = c->changeStamp(QStringLiteral("docs"));
+    auto other = Connection::openPostgres({server.uri(), database, {}, {}}, nullptr);
+    other->Execute(QStringLiteral("INSERT INTO notes (id) VALUES (2)"));
+    EXPECT_NE(c->changeStamp(QStringLiteral("docs")), committed);
+}
+
+// What the connection keeps of a table and of a prepared statement is
+// forgotten when it changes the schema: the new column is read, and is a
+// column of its table (updatable, its size known).
+TEST_F(PostgresConnection, AColumnAddedThroughTheConnectionIsReadByTheStatementsPreparedBefore) {
+    const QString byCode = QStringLiteral("SELECT * FROM docs WHERE code = ?");
+    EXPECT_EQ(c->Query(byCode, {Variant(QStringLiteral("um"))})->Fields().Count(), 10);
+    c->Execute(QStringLiteral("ALTER TABLE docs ADD COLUMN extra citext CHECK (char_length(extra) <= 3)"));
+    const auto rs = c->Query(byCode, {Variant(QStringLiteral("um"))});
+    ASSERT_EQ(rs->Fields().Count(), 11);
+    const auto& extra = rs->Fields().infos()[10];
+    EXPECT_EQ(extra.baseTable, QStringLiteral("docs"));
+    EXPECT_EQ(extra.definedSize, 3);
+}
+
 TEST_F(PostgresConnection, WritesRecordSetsBackByKeyAndReadsBackWhatTheServerStored) {
     auto rs = c->Query(QStringLiteral("SELECT * FROM docs ORDER BY id"));
     rs->AddNew();
