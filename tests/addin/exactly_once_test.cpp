@@ -24,6 +24,7 @@
 #include "support/fake_desktop.h"
 #include "support/pg_test_server.h"
 #include "support/probed_access.h"
+#include "support/sqlite_first_column.h"
 #include "support/tested_backend.h"
 #include "telvarix-host/demo_invoices.h"
 #include "telvarix-host/demo_parameters.h"
@@ -32,8 +33,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -103,21 +102,7 @@ private:
     QString recusada_;
 };
 
-// A company database of the base folder, read with SQL of the test's own.
-QStringList consulta(const QString& ficheiro, const QString& sql) {
-    QStringList out;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exactly_once"));
-        db.setDatabaseName(ficheiro);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(sql);
-            while (q.next()) out << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("exactly_once"));
-    return out;
-}
+QStringList consulta(const QString& ficheiro, const QString& sql) { return sqliteFirstColumn(ficheiro, sql); }
 
 // The same on a database of the server, in its own SQL.
 QStringList consulta(const sql::ServerLogin& login, const QString& sql) {

@@ -19,13 +19,12 @@
 #include "support/fake_desktop.h"
 #include "support/power_cut_vfs.h"
 #include "support/probed_access.h"
+#include "support/sqlite_first_column.h"
 #include "telvarix-host/demo_parameters.h"
 
 #include <sqlite3.h>
 #include <QDir>
 #include <QDirIterator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,20 +34,7 @@ namespace {
 
 using agency::AgencyDb;
 
-QStringList consulta(const QString& ficheiro, const QString& sql) {
-    QStringList out;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("power_cut"));
-        db.setDatabaseName(ficheiro);
-        if (db.open()) {
-            QSqlQuery q(db);
-            q.exec(sql);
-            while (q.next()) out << q.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("power_cut"));
-    return out;
-}
+QStringList consulta(const QString& ficheiro, const QString& sql) { return sqliteFirstColumn(ficheiro, sql); }
 
 void copiarPasta(const QString& de, const QString& para) {
     QDirIterator it(de, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
