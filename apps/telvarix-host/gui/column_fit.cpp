@@ -12,17 +12,23 @@ namespace tvx::host_gui {
 
 namespace {
 // Column 0 is the tree's own; the record set's fields start at 1.
-int sectionOf(const ui_qt::DataGridWidget& grid, const QString& key) {
-    const int column = grid.tableModel()->columnOf(key);
+int sectionOf(const ui_qt::RecordsetTableModel* table, const QString& key) {
+    const int column = table ? table->columnOf(key) : -1;
     return column < 0 ? -1 : column + 1;
 }
 }  // namespace
 
 ColumnFit::ColumnFit(ui_qt::DataGridWidget& grid, QString keep, std::vector<GiveWay> giveWay)
-    : QObject(&grid), grid_(grid), keep_(std::move(keep)), giveWay_(std::move(giveWay)) {
-    QHeaderView* header = grid_.view()->header();
-    grid_.view()->viewport()->installEventFilter(this);
-    header->viewport()->installEventFilter(this);
+    : QObject(grid.view()),
+      view_(grid.view()),
+      table_(grid.tableModel()),
+      headerViewport_(grid.view()->header()->viewport()),
+      keep_(std::move(keep)),
+      giveWay_(std::move(giveWay)) {
+    // Only the view and the model are kept: the filter may see events while the grid is being destroyed.
+    QHeaderView* header = view_->header();
+    view_->viewport()->installEventFilter(this);
+    headerViewport_->installEventFilter(this);
     // By hand: a handle dragged with the mouse, or double-clicked to fit its text.
     connect(header, &QHeaderView::sectionResized, this, [this] {
         if (dragging_) byHand_ = true;
@@ -31,17 +37,18 @@ ColumnFit::ColumnFit(ui_qt::DataGridWidget& grid, QString keep, std::vector<Give
 }
 
 void ColumnFit::columnsGiven() {
-    const QHeaderView* header = grid_.view()->header();
+    if (!view_) return;
+    const QHeaderView* header = view_->header();
     given_.clear();
     for (const GiveWay& column : giveWay_) {
-        const int section = sectionOf(grid_, column.key);
+        const int section = sectionOf(table_, column.key);
         given_.push_back(section < 0 ? 0 : header->sectionSize(section));
     }
     fit();
 }
 
 bool ColumnFit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_.view()->header()->viewport()) {
+    if (watched == headerViewport_) {
         if (event->type() == QEvent::MouseButtonPress) dragging_ = true;
         if (event->type() == QEvent::MouseButtonRelease) dragging_ = false;
     } else if (event->type() == QEvent::Resize) {
@@ -51,15 +58,16 @@ bool ColumnFit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ColumnFit::fit() {
-    QTreeView* view = grid_.view();
+    QTreeView* view = view_;
+    if (!view) return;
     QHeaderView* header = view->header();
-    const int keep = sectionOf(grid_, keep_);
+    const int keep = sectionOf(table_, keep_);
     if (byHand_ || given_.empty() || keep < 0 || !view->isVisible()) return;
     // What is missing (> 0) or spare (< 0) for the kept column to end inside the view.
     int missing = header->sectionPosition(keep) + header->sectionSize(keep) - view->viewport()->width();
     const int charWidth = view->fontMetrics().averageCharWidth();
     for (std::size_t i = 0; i < giveWay_.size() && missing != 0; ++i) {
-        const int section = sectionOf(grid_, giveWay_[i].key);
+        const int section = sectionOf(table_, giveWay_[i].key);
         if (section < 0 || given_[i] == 0 || header->isSectionHidden(section)) continue;
         const int now = header->sectionSize(section);
         const int floor = std::min(given_[i], giveWay_[i].floorChars * charWidth);

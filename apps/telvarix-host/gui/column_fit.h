@@ -5,14 +5,17 @@
 // and grow back to the width they were given when there is room again.
 // Columns after the kept one may scroll out of sight.
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
 class QTreeView;
+class QWidget;
 
 namespace tvx::ui_qt {
 class DataGridWidget;
-}
+class RecordsetTableModel;
+}  // namespace tvx::ui_qt
 
 namespace tvx::host_gui {
 
@@ -35,7 +38,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ui_qt::DataGridWidget& grid_;
+    QPointer<QTreeView> view_;
+    QPointer<ui_qt::RecordsetTableModel> table_;
+    QPointer<QWidget> headerViewport_;
     QString keep_;
     std::vector<GiveWay> giveWay_;
     std::vector<int> given_;  // per give-way column, the width applied; 0 where absent
