@@ -92,14 +92,9 @@ PgReplayPlan readPgReplayPlan(PgDb& run, PgDb& copy, const QString& runAgency, c
         plan.invoices[invoice].lines.push_back(std::move(row));
     }
 
-    const auto markedBefore = ticketMarkers(copyAgency);
-    for (const auto& [id, marker] : ticketMarkers(runAgency)) {
-        if (markedBefore.contains(id)) continue;
-        const auto invoice = byMarker.find(marker);
-        if (invoice == byMarker.end())
-            throw std::runtime_error("ticket " + std::to_string(id) + " has a marker of no new invoice");
-        plan.invoices[invoice->second].tickets.push_back(id);
-        plan.invoices[invoice->second].marker = marker;
+    for (const MarkedTicket& ticket : newlyMarkedTickets(runAgency, copyAgency, byMarker)) {
+        plan.invoices[ticket.invoice].tickets.push_back(ticket.id);
+        plan.invoices[ticket.invoice].marker = ticket.marker;
     }
     for (PgReplayInvoice& invoice : plan.invoices) {
         QStringList texts;

@@ -47,6 +47,20 @@ QString inFlightRecord(const QString& tipo, const QString& agency, const QString
     return record.texto();
 }
 
+std::vector<MarkedTicket> newlyMarkedTickets(const QString& runAgency, const QString& copyAgency,
+                                             const std::map<QString, std::size_t>& byMarker) {
+    const std::map<std::int32_t, QString> markedBefore = ticketMarkers(copyAgency);
+    std::vector<MarkedTicket> marked;
+    for (const auto& [id, marker] : ticketMarkers(runAgency)) {
+        if (markedBefore.contains(id)) continue;
+        const auto invoice = byMarker.find(marker);
+        if (invoice == byMarker.end())
+            throw std::runtime_error("ticket " + std::to_string(id) + " has a marker of no new invoice");
+        marked.push_back({id, marker, invoice->second});
+    }
+    return marked;
+}
+
 ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, const QString& copyCompany,
                           const QString& copyAgency) {
     const SqliteDb company(runCompany);
@@ -95,14 +109,9 @@ ReplayPlan readReplayPlan(const QString& runCompany, const QString& runAgency, c
     }
 
     // The tickets the run marked, each with its invoice.
-    const std::map<std::int32_t, QString> markedBefore = ticketMarkers(copyAgency);
-    for (const auto& [id, marker] : ticketMarkers(runAgency)) {
-        if (markedBefore.contains(id)) continue;
-        const auto invoice = byMarker.find(marker);
-        if (invoice == byMarker.end())
-            throw std::runtime_error("ticket " + std::to_string(id) + " has a marker of no new invoice");
-        plan.invoices[invoice->second].tickets.push_back(id);
-        plan.invoices[invoice->second].marker = marker;
+    for (const MarkedTicket& ticket : newlyMarkedTickets(runAgency, copyAgency, byMarker)) {
+        plan.invoices[ticket.invoice].tickets.push_back(ticket.id);
+        plan.invoices[ticket.invoice].marker = ticket.marker;
     }
 
     // The in-flight record of each, as the run builds it.

@@ -21,6 +21,7 @@
 #include "platform/automation/conversions.h"
 #include "platform/sql/connection.h"
 #include "settings/dal_comandos.h"
+#include "support/bilhete_do_dia.h"
 #include "support/fake_desktop.h"
 #include "support/pg_test_server.h"
 #include "support/probed_access.h"
@@ -319,16 +320,7 @@ protected:
         a.close();
     }
     static void bilhete(AgencyDb& a, std::int32_t id, const char* ref, const char* account) {
-        agency::Bilhete t;
-        t.id = id;
-        t.refFaturacao = QString::fromUtf8(ref);
-        t.account = QString::fromUtf8(account);
-        t.pagamento = QStringLiteral("CAS");
-        t.servico = QStringLiteral("EMI");
-        t.periodoFact = agency::periodo::Dia;
-        t.codigoCompanhiaAerea = QStringLiteral("74");
-        t.numeroDoBilhete = QStringLiteral("04712345%1").arg(id);
-        t.fare = 120;
+        agency::Bilhete t = bilheteDoDia(id, ref, account);
         t.taxas = 35.5;
         t.fees = 10;
         a.add(t);

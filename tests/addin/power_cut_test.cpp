@@ -16,6 +16,7 @@
 #include "platform/automation/class_registry.h"
 #include "platform/automation/clock.h"
 #include "settings/dal_comandos.h"
+#include "support/bilhete_do_dia.h"
 #include "support/fake_desktop.h"
 #include "support/power_cut_vfs.h"
 #include "support/probed_access.h"
@@ -91,19 +92,8 @@ protected:
         a.add(agency::Periodo{agency::periodo::Dia, QStringLiteral("DIA")});
         // Three invoices: R1/C0001 of two tickets, R1/C0002 and R2/C0001 of one.
         for (const auto& [id, ref, conta] : {std::tuple{1, "R1", "C0001"}, std::tuple{2, "R1", "C0001"},
-                                             std::tuple{3, "R1", "C0002"}, std::tuple{4, "R2", "C0001"}}) {
-            agency::Bilhete t;
-            t.id = id;
-            t.refFaturacao = QString::fromUtf8(ref);
-            t.account = QString::fromUtf8(conta);
-            t.pagamento = QStringLiteral("CAS");
-            t.servico = QStringLiteral("EMI");
-            t.periodoFact = agency::periodo::Dia;
-            t.codigoCompanhiaAerea = QStringLiteral("74");
-            t.numeroDoBilhete = QStringLiteral("04712345%1").arg(id);
-            t.fare = 120;
-            a.add(t);
-        }
+                                             std::tuple{3, "R1", "C0002"}, std::tuple{4, "R2", "C0001"}})
+            a.add(bilheteDoDia(id, ref, conta));
         a.close();
     }
     void TearDown() override {
