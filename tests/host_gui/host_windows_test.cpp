@@ -186,6 +186,8 @@ TEST_F(HostWindows, ANarrowWindowKeepsTheTotalInSightUntilTheUserSetsWidths) {
     QHeaderView* header = view->header();
     const int total = window->invoices()->tableModel()->columnOf(QStringLiteral("TOTDOC")) + 1;
     const int nome = window->invoices()->tableModel()->columnOf(QStringLiteral("NOME")) + 1;
+    const int referencia = window->invoices()->tableModel()->columnOf(QStringLiteral("VOSSONDOC")) + 1;
+    EXPECT_LT(header->visualIndex(total), header->visualIndex(referencia));  // the amount is read first
     const auto totalEnd = [&] { return header->sectionPosition(total) + header->sectionSize(total); };
     const int given = header->sectionSize(nome);
     window->show();
