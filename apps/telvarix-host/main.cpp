@@ -9,6 +9,10 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // With TZ unset the C library looks at /etc/localtime again at each
+    // local-time conversion (a stat each, about ten per invoice an import
+    // stores); naming the file makes it read once.
+    if (qEnvironmentVariableIsEmpty("TZ")) qputenv("TZ", ":/etc/localtime");
     // Only the windows need a display: the batch commands run on a plain application.
     if (argc > 1 && std::strcmp(argv[1], "gui") == 0)
         return tvx::host_gui::guiCommand(argc, argv, std::cout, std::cerr);
