@@ -14,20 +14,66 @@ QString idsTexto(const std::vector<std::int32_t>& ids) {
     return textos.join(QStringLiteral(", "));
 }
 
+namespace {
+
+// `text` as a JSON string, in the form QJsonDocument writes it: quote,
+// backslash and control characters escaped, everything else as it stands.
+void appendJson(QString& out, const QString& text) {
+    static constexpr char hex[] = "0123456789abcdef";
+    out += u'"';
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            out += u'\\';
+            out += c;
+        } else if (u >= 0x20) {
+            out += c;
+        } else if (u == u'\b' || u == u'\f' || u == u'\n' || u == u'\r' || u == u'\t') {
+            out += u'\\';
+            out += QLatin1Char(u == u'\b' ? 'b' : u == u'\f' ? 'f' : u == u'\n' ? 'n' : u == u'\r' ? 'r' : 't');
+        } else {
+            out += QLatin1String("\\u00");
+            out += QLatin1Char(hex[u >> 4]);
+            out += QLatin1Char(hex[u & 0xf]);
+        }
+    }
+    out += u'"';
+}
+
+void appendJsonField(QString& out, const char* name, const QString& value) {
+    out += QLatin1String(out.size() > 1 ? ",\"" : "\"") + QLatin1String(name) + QLatin1String("\":");
+    appendJson(out, value);
+}
+
+}  // namespace
+
+// Written by hand: one record per document a run stores, where a JSON
+// document object cost more than the rest of the record's write.
 QString DocumentoPendente::texto() const {
     if (vazio()) return {};
-    QJsonArray jsonIds;
-    for (const std::int32_t id : ids) jsonIds.append(id);
-    const QJsonObject o{{QStringLiteral("tipoDocumento"), tipoDocumento},
-                        {QStringLiteral("agencia"), agencia},
-                        {QStringLiteral("conta"), conta},
-                        {QStringLiteral("referencia"), referencia},
-                        {QStringLiteral("ids"), jsonIds},
-                        {QStringLiteral("linhas"), QJsonArray::fromStringList(linhas)},
-                        {QStringLiteral("valor"), valor},
-                        {QStringLiteral("data"), data},
-                        {QStringLiteral("ultimoDocumento"), QString::number(ultimoDocumento)}};
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    QString out;
+    out.reserve(160 + 40 * linhas.size());
+    out += u'{';
+    appendJsonField(out, "agencia", agencia);
+    appendJsonField(out, "conta", conta);
+    appendJsonField(out, "data", data);
+    out += QLatin1String(",\"ids\":[");
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i > 0) out += u',';
+        out += QString::number(ids[i]);
+    }
+    out += QLatin1String("],\"linhas\":[");
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        if (i > 0) out += u',';
+        appendJson(out, linhas[i]);
+    }
+    out += u']';
+    appendJsonField(out, "referencia", referencia);
+    appendJsonField(out, "tipoDocumento", tipoDocumento);
+    appendJsonField(out, "ultimoDocumento", QString::number(ultimoDocumento));
+    appendJsonField(out, "valor", valor);
+    out += u'}';
+    return out;
 }
 
 DocumentoPendente DocumentoPendente::deTexto(const QString& texto) {
