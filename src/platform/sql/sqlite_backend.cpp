@@ -9,6 +9,7 @@
 #include "platform/sql/sqlite_write_back.h"
 
 #include <sqlite3.h>
+#include <array>
 
 namespace tvx::sql {
 
@@ -73,18 +74,22 @@ private:
         if (rc != SQLITE_ROW) raiseSqliteError(runner_.db());
         return number;
     }
+    // Prepared once per level (OFF, NORMAL, FULL, EXTRA): set twice per document.
     void setSynchronous(int level) {
-        const QByteArray pragma = "PRAGMA synchronous = " + QByteArray::number(level);
-        if (sqlite3_exec(runner_.db(), pragma.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            raiseSqliteError(runner_.db());
+        Statement& kept = synchronousSet_.at(std::size_t(level));
+        if (!kept) kept = prepare(runner_.db(), QStringLiteral("PRAGMA synchronous = %1").arg(level));
+        const int rc = sqlite3_step(kept.get());
+        sqlite3_reset(kept.get());
+        if (rc != SQLITE_DONE && rc != SQLITE_ROW) raiseSqliteError(runner_.db());
     }
 
     // Declared first, so it closes after the kept statements are finalized.
     std::unique_ptr<QtConnection> qt_;
     Translations translations_;
     SqliteRunner runner_;
-    Statement dataVersion_;  // these two finalized before the runner's statements and the handle
+    Statement dataVersion_;  // these finalized before the runner's statements and the handle
     Statement synchronousLevel_;
+    std::array<Statement, 4> synchronousSet_;
 };
 
 }  // namespace
