@@ -2,6 +2,7 @@
 
 #include "host_erp/document_numbering.h"
 #include "host_erp/document_signature.h"
+#include "host_erp/host_catalogue.h"
 #include "host_erp/host_refusal.h"
 #include "host_erp/host_transaction.h"
 #include "host_erp/line_suggestions.h"
@@ -57,7 +58,9 @@ quint64 CommercialDocument::edits() const {
 CommercialDraft CommercialDocument::checked() {
     sql::Connection& database = db();
     const quint64 now = edits();
-    const sql::ChangeStamp stamp = database.changeStamp();
+    // One look at the others' commits serves the stamp and the check below.
+    const CataloguePin pin(database);
+    const sql::ChangeStamp stamp{database.ownWrites(), pin.othersCommits()};
     if (checked_ && checked_->edits == now && checked_->stamp == stamp) return checked_->draft;
     checked_.reset();
     CommercialDraft draft = checkCommercial(database, *cab_, linhas_, origem_);

@@ -12,6 +12,17 @@ QString percent(double rate) { return QString::number(rate, 'g', 15) + u'%'; }
 
 QDate optionalDate(const Variant& v) { return v.isEmpty() ? QDate() : v.asDate().date(); }
 
+// Whether `text` is a time of day as "HH:mm:ss". The plain form is read by
+// hand (every document has one); anything else goes to Qt's parser.
+bool isTimeOfDay(const QString& text) {
+    const auto two = [&](int at, int below) {
+        const char16_t a = text[at].unicode(), b = text[at + 1].unicode();
+        return a >= u'0' && a <= u'9' && b >= u'0' && b <= u'9' && (a - u'0') * 10 + (b - u'0') < below;
+    };
+    if (text.size() == 8 && text[2] == u':' && text[5] == u':' && two(0, 24) && two(3, 60) && two(6, 60)) return true;
+    return QTime::fromString(text, QStringLiteral("HH:mm:ss")).isValid();
+}
+
 void checkVat(sql::Connection& db, const CommercialLine& line, const Article& art, CommercialLineDraft& d) {
     d.tipoIva = numberOr(line.TipoIva(), art.tipoIva);
     const auto rate = vatRate(db, d.tipoIva);
@@ -99,7 +110,7 @@ CommercialDraft checkCommercial(sql::Connection& db, const CommercialHeader& cab
         refuse(QStringLiteral("A data de vencimento (%1) é anterior à data do documento (%2).")
                    .arg(formatDate(d.dataVencimento), formatDate(d.data)));
     d.horaCarga = textOf(cab.HoraCarga());
-    if (!d.horaCarga.isEmpty() && !QTime::fromString(d.horaCarga, QStringLiteral("HH:mm:ss")).isValid())
+    if (!d.horaCarga.isEmpty() && !isTimeOfDay(d.horaCarga))
         refuse(QStringLiteral("A hora de carga '%1' não é válida.").arg(d.horaCarga));
     d.tipoPreco = numberOr(cab.TipoPreco(), 0);
     d.ivaIncluido = !cab.IvaIncluido().isEmpty() && cab.IvaIncluido().asBool();

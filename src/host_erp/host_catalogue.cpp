@@ -103,6 +103,8 @@ CataloguePin::CataloguePin(sql::Connection& db) : db_(db), memo_(&memo(db)) {
     ++memo_->pin;
 }
 
+qint64 CataloguePin::othersCommits() const { return memo_->pinOthers; }
+
 CataloguePin::~CataloguePin() {
     if (db_.isOpen() && &memo(db_) == memo_) --memo_->pins;  // gone with a connection closed meanwhile
 }

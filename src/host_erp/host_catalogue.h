@@ -85,6 +85,10 @@ public:
     CataloguePin(const CataloguePin&) = delete;
     CataloguePin& operator=(const CataloguePin&) = delete;
 
+    // The database's count of other connections' commits when the outermost
+    // pin was taken (see sql::Connection::othersCommits).
+    qint64 othersCommits() const;
+
 private:
     sql::Connection& db_;
     CatalogueMemo* memo_;

@@ -152,6 +152,8 @@ TEST_F(DocComercialTest, ValidarRefusesWithTheReason) {
          QStringLiteral("O número do documento (0) não é válido.")},
         {cab([](auto& c) { c.HoraCarga(QStringLiteral("25:00:00")); }),
          QStringLiteral("A hora de carga '25:00:00' não é válida.")},
+        {cab([](auto& c) { c.HoraCarga(QStringLiteral("23:60:59")); }),
+         QStringLiteral("A hora de carga '23:60:59' não é válida.")},
         {lineWith([](auto& l) { l.Artigo(QStringLiteral("NADA")); }),
          QStringLiteral("O artigo 'NADA' da linha 5 não existe.")},
         {lineWith([](auto& l) { l.Armazem(QStringLiteral("Z9")); }),
