@@ -80,8 +80,10 @@ std::int32_t CommercialDocument::Inserir() {
         sondar(*session_, "CommercialDocument.Inserir");
         if (stored_.id != 0) refuse(QStringLiteral("O documento já está gravado."));
         sql::Connection& database = db();
-        const CommercialDraft draft = checked();
+        // Checked inside the transaction: what is stored is what was checked,
+        // and the check's look at the others' commits needs no read of its own.
         HostTransaction transaction(database);
+        const CommercialDraft draft = checked();
         DocumentKey key = draft.key(draft.numero.value_or(0));
         if (draft.numero) {
             if (findCommercial(database, key, true) != 0)
