@@ -1,6 +1,8 @@
 #include "platform/sql/sqlite_statements.h"
 
 #include "platform/ado/recordset.h"
+#include "platform/automation/automation_error.h"
+#include "platform/sql/literal_parameters.h"
 #include "platform/sql/sql_error.h"
 #include "platform/sql/sqlite_recordset.h"
 #include "platform/sql/sqlite_values.h"
@@ -32,6 +34,14 @@ void refuseNul(const QByteArray& text) {
 }
 
 }  // namespace
+
+// Steps `stmt` to its end, dropping any rows.
+void stepToEnd(sqlite3* db, sqlite3_stmt* stmt) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) raiseSqliteError(db);
+}
 
 // The statements of a text, prepared one after the other; a text that holds
 // one statement comes from, and goes back to, the cache. Each statement's
@@ -80,13 +90,7 @@ public:
     }
     sqlite3_stmt* statement() const { return lease_.get(); }
     KeptDescription* keptDescription() const { return lease_.description(); }
-    // Steps the current statement to its end, dropping any rows.
-    void runToEnd() {
-        int rc;
-        while ((rc = sqlite3_step(statement())) == SQLITE_ROW) {
-        }
-        if (rc != SQLITE_DONE) raiseSqliteError(db_);
-    }
+    void runToEnd() { stepToEnd(db_, statement()); }
     StatementCache::Lease take() { return std::move(lease_); }
 
 private:
@@ -134,7 +138,26 @@ void SqliteRunner::bindParameters(StatementCursor& cursor, Parameters parameters
     for (int i = 0; i < count; ++i) bindValue(cursor.statement(), i + 1, parameters[std::size_t(i)], ado::adEmpty);
 }
 
+StatementCache::Lease SqliteRunner::liftedStatement(const QString& sql, Parameters parameters) {
+    if (!parameters.empty()) return {};
+    const std::optional<LiftedLiterals> lifted = liftLiterals(sql);
+    if (!lifted) return {};
+    StatementCursor cursor(db_, lifted->text, cache_, collector_, counts_);
+    try {
+        if (!cursor.next()) return {};
+    } catch (const AutomationError&) {
+        return {};  // the text as written gives the error, naming its own literals
+    }
+    if (!bindLifted(cursor.statement(), *lifted)) return {};
+    return cursor.take();
+}
+
 qint64 SqliteRunner::execute(const QString& sql, Parameters parameters) {
+    if (const StatementCache::Lease lifted = liftedStatement(sql, parameters)) {
+        const qint64 before = sqlite3_total_changes64(db_);
+        stepToEnd(db_, lifted.get());
+        return sqlite3_total_changes64(db_) - before;
+    }
     StatementCursor cursor(db_, sql, cache_, collector_, counts_);
     qint64 changed = 0;
     for (bool first = true; cursor.next(); first = false) {
@@ -148,6 +171,13 @@ qint64 SqliteRunner::execute(const QString& sql, Parameters parameters) {
 
 std::shared_ptr<ado::Recordset> SqliteRunner::query(const QString& sql, Parameters parameters) {
     auto rs = std::make_shared<ado::Recordset>();
+    if (const StatementCache::Lease lifted = liftedStatement(sql, parameters)) {
+        if (sqlite3_column_count(lifted.get()) > 0)
+            readRecordset(db_, lifted.get(), *rs, lifted.description());
+        else
+            stepToEnd(db_, lifted.get());
+        return rs;
+    }
     StatementCursor cursor(db_, sql, cache_, collector_, counts_);
     bool read = false;
     for (bool first = true; cursor.next(); first = false) {

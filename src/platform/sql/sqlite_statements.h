@@ -54,6 +54,9 @@ public:
 
 private:
     void bindParameters(StatementCursor& cursor, Parameters parameters, bool first) const;
+    // The statement of `sql` with its literals bound in place (literal_parameters.h),
+    // ready to step; empty when the text is not lifted (it has `parameters`, say).
+    StatementCache::Lease liftedStatement(const QString& sql, Parameters parameters);
 
     sqlite3* db_;
     WriteCounts counts_;
