@@ -51,16 +51,21 @@ std::vector<std::vector<QVariant>> rows(const QString& path, const QString& sql)
     return result;
 }
 
-std::vector<QVariant> column(const QString& path, const QString& sql) {
+namespace {
+
+std::vector<QVariant> firstOfEach(const std::vector<std::vector<QVariant>>& rows) {
     std::vector<QVariant> values;
-    for (auto& row : rows(path, sql)) values.push_back(row.front());
+    for (const auto& row : rows) values.push_back(row.front());
     return values;
 }
 
-QVariant scalar(const QString& path, const QString& sql) {
-    const auto values = column(path, sql);
-    return values.empty() ? QVariant() : values.front();
-}
+QVariant firstOrInvalid(const std::vector<QVariant>& values) { return values.empty() ? QVariant() : values.front(); }
+
+}  // namespace
+
+std::vector<QVariant> column(const QString& path, const QString& sql) { return firstOfEach(rows(path, sql)); }
+
+QVariant scalar(const QString& path, const QString& sql) { return firstOrInvalid(column(path, sql)); }
 
 namespace {
 
@@ -91,15 +96,10 @@ std::vector<std::vector<QVariant>> companyRows(const DemoFolder& demo, const QSt
 }
 
 std::vector<QVariant> companyColumn(const DemoFolder& demo, const QString& sql) {
-    std::vector<QVariant> values;
-    for (auto& row : companyRows(demo, sql)) values.push_back(row.front());
-    return values;
+    return firstOfEach(companyRows(demo, sql));
 }
 
-QVariant companyScalar(const DemoFolder& demo, const QString& sql) {
-    const auto values = companyColumn(demo, sql);
-    return values.empty() ? QVariant() : values.front();
-}
+QVariant companyScalar(const DemoFolder& demo, const QString& sql) { return firstOrInvalid(companyColumn(demo, sql)); }
 
 void companyExecute(const DemoFolder& demo, const QString& sql) {
     if (demo.server.isEmpty()) return execute(demo.companyDatabase(), sql);
