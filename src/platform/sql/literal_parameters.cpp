@@ -3,6 +3,7 @@
 #include "platform/sql/sql_lexer.h"
 
 #include <sqlite3.h>
+#include <algorithm>
 
 namespace tvx::sql {
 
@@ -48,9 +49,24 @@ bool liftable(const TokenList& tokens, qsizetype i) {
     return i + 1 >= tokens.size() || tokens[i + 1].kind == TokenKind::Space || tokens[i + 1].kind == TokenKind::Symbol;
 }
 
+// What can be told without splitting the text into tokens: most texts a
+// connection runs are BEGIN, COMMIT, pragmas or texts without a value in
+// them, and those are left as they are at once. A literal needs a quote or
+// a digit somewhere.
+bool mayLift(const QString& sql) {
+    const QStringView head = QStringView(sql).trimmed();
+    const auto startsWith = [&](QStringView word) {
+        return head.startsWith(word, Qt::CaseInsensitive) &&
+               (head.size() == word.size() || head[word.size()].isSpace());
+    };
+    if (!startsWith(u"SELECT") && !startsWith(u"UPDATE") && !startsWith(u"DELETE")) return false;
+    return std::any_of(sql.begin(), sql.end(), [](QChar c) { return c == u'\'' || (c >= u'0' && c <= u'9'); });
+}
+
 }  // namespace
 
 std::optional<LiftedLiterals> liftLiterals(const QString& sql) {
+    if (!mayLift(sql)) return std::nullopt;
     const TokenList tokens(sql);
     const qsizetype first = tokens.nextSignificant(-1);
     const bool update = tokens.isWord(first, u"UPDATE");
