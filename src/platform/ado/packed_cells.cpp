@@ -151,6 +151,14 @@ QString PackedCells::textAt(std::uint32_t offset) const {
     readBytes(offset, &header, sizeof header);
     const auto size = qsizetype(header >> 1);
     const std::size_t start = offset + sizeof header;
+    const std::size_t length = std::size_t(size) * ((header & 1U) == 0 ? 1 : 2);
+    if (start % BlockSize + length <= BlockSize) {  // within one block (nearly every text): read in place
+        const char* at = blocks_[start / BlockSize].get() + start % BlockSize;
+        if ((header & 1U) == 0) return QString::fromLatin1(at, size);
+        QString s(size, Qt::Uninitialized);
+        std::memcpy(s.data(), at, length);
+        return s;
+    }
     if ((header & 1U) == 0) {
         QByteArray latin1(size, Qt::Uninitialized);
         readBytes(start, latin1.data(), std::size_t(size));
